@@ -1,0 +1,18 @@
+#pragma once
+
+// What runs when the process starts: the single-copy rule, the update reminder, the welcome
+// window and the choice of the promotional label it shows.
+
+#include <cstdint>
+
+namespace modStartup {
+
+void StartApplication();
+
+// Brings one of the welcome window's two promotional labels to the front, each half the time.
+void CoBrand_Randomize();
+
+// The number CoBrand_Randomize drew last, 1 to 6.
+std::int16_t CoBrandRandomNumber();
+
+} // namespace modStartup

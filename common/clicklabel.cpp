@@ -1,0 +1,28 @@
+#include "common/clicklabel.h"
+#include "common/handcursor.h"
+
+#include <QMouseEvent>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+
+void ClickLabel::useHandCursor()
+{
+    setCursor(HandCursor());
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // Like a button: the click counts only when released over the label it was pressed on.
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}

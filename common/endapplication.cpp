@@ -1,0 +1,45 @@
+#include "common/modHelp.h"
+#include "common/shutdownstate.h"
+#include "common/windowmodel.h"
+
+#include <QCoreApplication>
+
+namespace {
+bool underway = false;
+bool ended = false;
+} // namespace
+
+namespace modHelp {
+
+void EndApplication()
+{
+    if (underway)
+        return;
+    underway = true;
+    // Unload handlers may load a window while we walk (a farewell window shown late), so take
+    // the oldest loaded window each time round rather than a snapshot.
+    while (!loadedWindows().isEmpty())
+        unloadWindow(*loadedWindows().constFirst());
+    underway = false;
+    ended = true;
+    // Leaves every event loop, including a modal one; main() does not start one if start-up
+    // ended the application before it got that far.
+    QCoreApplication::exit(0);
+}
+
+bool ShutdownUnderway()
+{
+    return underway;
+}
+
+bool ApplicationEnded()
+{
+    return ended;
+}
+
+} // namespace modHelp
+
+void forgetApplicationEnded()
+{
+    ended = false;
+}

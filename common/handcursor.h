@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QCursor>
+
+// The pointing hand shown over every clickable text of the program.
+const QCursor &HandCursor();

@@ -1,0 +1,28 @@
+#pragma once
+
+// A list of pictures kept by a window for others to use, each with a 1-based position and a
+// key. A picture is decoded the first time it is asked for, then kept.
+
+#include <QList>
+#include <QPixmap>
+#include <QString>
+
+class ImageList {
+public:
+    void add(const QString &key, const QString &resourcePath);
+
+    int count() const { return static_cast<int>(m_images.size()); }
+    // Position 1 to count(); a null pixmap outside that range.
+    QPixmap picture(int position) const;
+    QString key(int position) const;
+
+private:
+    struct Image {
+        QString key;
+        QString resourcePath;
+        mutable QPixmap pixmap;
+    };
+    const Image *at(int position) const;
+
+    QList<Image> m_images;
+};

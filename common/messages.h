@@ -1,0 +1,14 @@
+#pragma once
+
+// The program's message boxes: modal, captioned with the application title, over the window
+// the user is working in.
+
+#include <QString>
+
+inline constexpr const char *ApplicationTitle = "ZV Tamsilo";
+
+// Information icon, a single OK button.
+void ShowInformation(const QString &text);
+
+// Stop icon, a single OK button.
+void ShowStop(const QString &text);

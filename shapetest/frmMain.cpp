@@ -1,0 +1,129 @@
+#include "shapetest/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "about/frmAbout.h"
+#include "common/keypress.h"
+#include "common/messages.h"
+#include "common/modHelp.h"
+#include "common/weblinks.h"
+#include "common/windowfont.h"
+#include "common/windowframe.h"
+#include "farewell/frmFarewell.h"
+#include "shapetest/frmDisplay.h"
+#include "shapetest/modShapeTest.h"
+#include "shapetest/namerule.h"
+
+using namespace Qt::StringLiterals;
+
+frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    useVerdanaFont(*this);
+    useFixedSingleBorder(*this, {497, 345});
+    ui->Label61->setText(ui->Label61->text().arg(weblinks::HomeSiteName()));
+    ui->Label1->adjustSize();
+    for (ClickLabel *link : {ui->Label61, ui->lblFullBrand, ui->lblCobrand})
+        link->useHandCursor();
+
+    // Alphabetical by key, which is not the order of the shapes.
+    m_IMG.add(u"cone.jpg"_s, u":/assets/cone.gif"_s);
+    m_IMG.add(u"hourglass.jpg"_s, u":/assets/hourglass.gif"_s);
+    m_IMG.add(u"ruler.jpg"_s, u":/assets/ruler.gif"_s);
+    m_IMG.add(u"spoon.jpg"_s, u":/assets/spoon.gif"_s);
+
+    new KeyPressFilter(*ui->txtFirstName,
+                       [this](int &KeyAscii) { txtFirstName_KeyPress(KeyAscii); });
+    auto *validator = new NameValidator(ui->txtFirstName);
+    ui->txtFirstName->setValidator(validator);
+    // Queued: the refused paste has to finish before a message box may run its own loop.
+    connect(
+        validator, &NameValidator::refused, this,
+        [] { ShowInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
+
+    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
+    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(ui->mnumakemoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(ui->Label61, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(ui->Label2, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(ui->lblFullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(ui->lblCobrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::bringCobrandToFront()
+{
+    ui->lblCobrand->raise();
+}
+
+void frmMain::bringFullBrandToFront()
+{
+    ui->lblFullBrand->raise();
+}
+
+void frmMain::txtFirstName_KeyPress(int &KeyAscii)
+{
+    KeyAscii = NameKeyCharacter(KeyAscii);
+    if (KeyAscii == 0)
+        ShowInformation(u"Please Enter Only Alphabet"_s);
+}
+
+bool frmMain::CheckFirstName()
+{
+    // Not trimmed: a name of spaces only is a name.
+    if (ui->txtFirstName->text().isEmpty()) {
+        ShowInformation(u"Please Enter Your Name"_s);
+        ui->txtFirstName->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmMain::cmdNext_Click()
+{
+    if (!CheckFirstName())
+        return;
+    frmDisplay::get().ShowFirstQuestionPage();
+    modShapeTest::Tally_Reset();
+    hide();
+    // Only a farewell window already up needs hiding; loading one just to hide it would flash
+    // it on screen.
+    if (frmFarewell::isLoaded())
+        frmFarewell::get().hide();
+    frmDisplay::get().show();
+}
+
+void frmMain::mnuNext_Click()
+{
+    cmdNext_Click();
+}
+
+void frmMain::cmdExit_Click()
+{
+    unload();
+}
+
+void frmMain::mnuExit_Click()
+{
+    cmdExit_Click();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout::ShowModal();
+}
+
+void frmMain::Form_Unload()
+{
+    // During the shutdown the farewell window is on its way out too.
+    if (modHelp::ShutdownUnderway())
+        return;
+    frmFarewell::get().show();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// What the first-name box accepts: capital letters A to Z and spaces, a small letter being
+// taken as its capital. This holds whatever way text arrives: typed, pasted or dropped.
+
+#include <QValidator>
+
+// The character to type for a Windows character code k, or 0 when it is refused. Backspace (8),
+// carriage return (13) and space (32) pass unchanged.
+int NameKeyCharacter(int k);
+
+// Guards the box against text that does not come through the keyboard: small letters become
+// capitals, anything else is refused whole and reported through refused().
+class NameValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    explicit NameValidator(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+
+signals:
+    void refused() const;
+};
