@@ -292,34 +292,29 @@ def guide_shapes(cx, h):
     return [rect(c, 0, c + 1, h) for c in cols]
 
 
-def silhouette_levels(w, h, body, scale):
-    """Grey level per pixel: figure over guide lines over white."""
+def mix(a, b, t):
+    return a + (b - a) * t
+
+
+def silhouette_layers(w, h, body, scale):
+    """Coverage of the figure and of the guide lines, at `scale` times size."""
     cx = w / 2
-    figure = coverage(figure_shapes(body, cx, h), w * scale, h * scale, scale)
-    guides = coverage(guide_shapes(cx, h), w * scale, h * scale, scale)
-    out = []
-    for f, g in zip(figure, guides):
-        base = GROUND + (GUIDE_GREY - GROUND) * g
-        out.append(base + (FIGURE_GREY - base) * f)
-    return out
+    return (coverage(figure_shapes(body, cx, h), w * scale, h * scale, scale),
+            coverage(guide_shapes(cx, h), w * scale, h * scale, scale))
 
 
 def draw_silhouette(name, w, h, body):
-    # GIF: snap coverage to a few steps so the palette stays small.
-    steps = 6
-    grey = []
-    figure = coverage(figure_shapes(body, w / 2, h), w, h)
-    guides = coverage(guide_shapes(w / 2, h), w, h)
-    for f, g in zip(figure, guides):
-        base = GUIDE_GREY if g >= 0.5 else GROUND
-        a = round(f * steps) / steps
-        grey.append(round(base + (FIGURE_GREY - base) * a))
+    # GIF: snap the edge coverage to a few steps so the palette stays small.
+    figure, guides = silhouette_layers(w, h, body, 1)
+    grey = [round(mix(GUIDE_GREY if g >= 0.5 else GROUND, FIGURE_GREY, round(f * 6) / 6))
+            for f, g in zip(figure, guides)]
     palette = sorted(set(grey), reverse=True)  # white first: index 0 is the ground
     index = {v: i for i, v in enumerate(palette)}
     write(name + ".gif", gif_bytes(w, h, [index[v] for v in grey], [(v, v, v) for v in palette]))
 
-    levels = silhouette_levels(w, h, body, 2)
-    write(name + "@2x.png", png_bytes(w * 2, h * 2, [(round(v),) * 3 for v in levels], 3))
+    figure, guides = silhouette_layers(w, h, body, 2)
+    grey = [round(mix(mix(GROUND, GUIDE_GREY, g), FIGURE_GREY, f)) for f, g in zip(figure, guides)]
+    write(name + "@2x.png", png_bytes(w * 2, h * 2, [(v, v, v) for v in grey], 3))
 
 
 # --- Application icon ----------------------------------------------------
@@ -357,19 +352,19 @@ CLEAR, BLACK, WHITE, SHADE = (0, 0, 0, 0), (0, 0, 0, 255), (255, 255, 255, 255),
 
 def hand_fill_shapes():
     index = [rect(8, 4.2, 13, 16), ellipse(10.5, 4.2, 2.5)]
-    knuckles = [rect(13, 12, 17, 18), ellipse(15.5, 12, 2.1, 2),
-                rect(17, 13, 21, 18), ellipse(19.5, 13, 2.1, 2),
-                rect(21, 14.5, 25, 19), ellipse(23.5, 14.5, 2.1, 2)]
+    knuckles = [rect(13, 12, 17, 18), ellipse(15.5, 12, 1.9, 2),
+                rect(17, 13, 21, 18), ellipse(19.5, 13, 1.9, 2),
+                rect(21, 14.5, 25, 19), ellipse(23.5, 14.5, 1.9, 2)]
     palm = poly([(8, 15), (25, 15), (25, 21), (23.5, 24.5), (21.5, 26), (10, 26), (8, 24)])
-    thumb = limb([(9.5, 23), (5.5, 17.5)], [5, 4])
+    thumb = limb([(9.5, 22), (5, 16.5)], [5.5, 4.5])
     wrist = rect(10.5, 25, 21.5, 30)
     return index + knuckles + [palm] + thumb + [wrist]
 
 
 def hand_line_shapes():
-    """Creases drawn in black inside the hand: finger gaps, thumb, cuff."""
+    """Creases drawn in black inside the hand: finger gaps and the cuff."""
     return [rect(13, 9, 14, 16), rect(17, 10, 18, 16.5), rect(21, 11, 22, 17),
-            poly([(7.5, 19), (8.5, 18.5), (10, 22.5), (9, 23)]), rect(10.5, 26, 21.5, 27)]
+            rect(10.5, 26, 21.5, 27)]
 
 
 def hand_pixels(scale):

@@ -1,0 +1,24 @@
+#pragma once
+
+// Records the web addresses the program asks the desktop to open, instead of opening them.
+
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+class OpenedUrls : public QObject {
+    Q_OBJECT
+
+public:
+    OpenedUrls();
+    ~OpenedUrls() override;
+
+    const QStringList &addresses() const { return m_addresses; }
+    void clear() { m_addresses.clear(); }
+
+public slots:
+    void open(const QUrl &url);
+
+private:
+    QStringList m_addresses;
+};

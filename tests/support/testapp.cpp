@@ -1,0 +1,26 @@
+#include "testapp.h"
+
+#include "common/modHelp.h"
+#include "common/shutdownstate.h"
+#include "common/windowmodel.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
+
+void prepareTestApplication()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void resetApplication()
+{
+    modHelp::EndApplication();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    forgetApplicationEnded();
+    // Once the program has ended, Qt refuses to run event loops (modal boxes return at once)
+    // until the application's own loop has run again.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
