@@ -1,0 +1,55 @@
+#!/bin/bash
+# Start-up, the single-copy rule, and the way out through the farewell window.
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+
+readonly CAPTION='^ZV Tamsilo v1\.0$'
+readonly BOX='^ZV Tamsilo$'
+readonly WELCOME_WIDTH=497 FAREWELL_WIDTH=741
+
+start_app
+first=$E2E_LAST_PID
+welcome=$(wait_window "$first" "$CAPTION" $WELCOME_WIDTH)
+sleep 0.3
+screenshot "$welcome" welcome
+
+# A second copy says so and ends after OK; the first copy's window stays as it was.
+start_app
+second=$E2E_LAST_PID
+box=$(wait_window "$second" "$BOX")
+sleep 0.3
+screenshot "$box" already-running
+[ -z "$(xdotool search --all --onlyvisible --pid "$second" --name "$CAPTION" 2>/dev/null)" ] ||
+    fail "the second copy opened a window of its own"
+activate "$box"
+xdotool key Return
+[ "$(wait_exit "$second")" = 0 ] || fail "the second copy did not end with status 0"
+kill -0 "$first" || fail "the first copy ended"
+wait_window "$first" "$CAPTION" $WELCOME_WIDTH >/dev/null
+
+# A copy killed outright leaves its lock behind; the next start takes it over.
+kill -9 "$first"
+wait_exit "$first" >/dev/null
+start_app
+third=$E2E_LAST_PID
+welcome=$(wait_window "$third" "$CAPTION" $WELCOME_WIDTH)
+[ -z "$(xdotool search --all --onlyvisible --pid "$third" --name "$BOX" 2>/dev/null)" ] ||
+    fail "the start after a killed copy was refused"
+
+# Typing a name in small letters, then File > Exit: the farewell window comes up.
+activate "$welcome"
+xdotool type --delay 30 anna
+sleep 0.2
+screenshot "$welcome" welcome-named
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+farewell=$(wait_window "$third" "$CAPTION" $FAREWELL_WIDTH)
+wait_no_window "$third" "$CAPTION" $WELCOME_WIDTH
+kill -0 "$third" || fail "leaving the welcome window ended the program"
+
+# Closing the farewell window ends the program with status 0.
+activate "$farewell"
+xdotool key alt+F4
+[ "$(wait_exit "$third")" = 0 ] || fail "closing the farewell window did not end with status 0"
+echo "PASS"
