@@ -1,20 +1,34 @@
 #include "about/frmAbout.h"
 #include "ui_frmAbout.h"
 
+#include "common/modHelp.h"
+#include "common/weblinks.h"
 #include "common/windowframe.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    useFixedSingleBorder(*this, {455, 258});
+    ui->lblHomePage->setText(ui->lblHomePage->text().arg(weblinks::HomePage()));
+    for (QLabel *sizedToText : {ui->Label2, static_cast<QLabel *>(ui->lblCoBrand),
+                                static_cast<QLabel *>(ui->lblHomePage)})
+        sizedToText->adjustSize();
+    for (ClickLabel *link : {ui->lblHomePage, ui->lblCoBrand})
+        link->useHandCursor();
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->lblHomePage, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
+    // It stands under the full-branding offer, so it leads there.
+    connect(ui->lblCoBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
 }
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::ShowModal()
+void frmAbout::ShowModal(QWidget &opener)
 {
-    get().exec();
+    frmAbout &about = get();
+    // Owned by the opener's window: no task-bar button of its own, and kept above it.
+    about.setParent(opener.window(), about.windowFlags());
+    useFixedSingleBorder(about, {455, 258});
+    about.exec();
     // Esc closes a dialog without a close event; the window is discarded all the same.
     unload();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The about window: names the product and its version, opened modally from the Help menus.
+// The about window: names the product and its version, describes it, and leads to the maker's
+// home page and to the full-branding offer. It opens modally over the window that asked for it.
 
 #include "common/windowmodel.h"
 
@@ -17,8 +18,8 @@ class frmAbout : public Form<frmAbout, QDialog> {
 public:
     ~frmAbout() override;
 
-    // Opens the window modally and returns once it is closed and unloaded.
-    static void ShowModal();
+    // Opens the window modally over `opener` and returns once it is closed and unloaded.
+    static void ShowModal(QWidget &opener);
 
 private:
     friend class Form<frmAbout, QDialog>;

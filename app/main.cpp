@@ -1,5 +1,6 @@
 #include "app/modStartup.h"
 #include "common/modHelp.h"
+#include "common/programfont.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Closing a window never ends the program by itself; only the shutdown routine does.
     QApplication::setQuitOnLastWindowClosed(false);
+    useProgramFont();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/app-icon.png")));
 
     modStartup::StartApplication();

@@ -1,29 +1,165 @@
 #include "shapetest/frmDisplay.h"
 #include "ui_frmDisplay.h"
 
+#include "about/frmAbout.h"
 #include "common/modHelp.h"
-#include "common/windowfont.h"
+#include "common/pagestack.h"
+#include "common/weblinks.h"
 #include "common/windowframe.h"
 #include "farewell/frmFarewell.h"
+#include "shapetest/frmMain.h"
+#include "shapetest/modShapeTest.h"
+
+namespace {
+// The first selected button in index order; none when no button is selected.
+std::optional<int> chosenAnswer(const std::array<QRadioButton *, 4> &buttons)
+{
+    for (int index = 0; index < int(buttons.size()); ++index) {
+        if (buttons[index]->isChecked())
+            return index;
+    }
+    return std::nullopt;
+}
+} // namespace
 
 frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
 {
     ui->setupUi(this);
-    useVerdanaFont(*this);
+    m_answers = {{{ui->optQa_0, ui->optQa_1, ui->optQa_2, ui->optQa_3},
+                  {ui->optQb_0, ui->optQb_1, ui->optQb_2, ui->optQb_3},
+                  {ui->optQc_0, ui->optQc_1, ui->optQc_2, ui->optQc_3},
+                  {ui->optQd_0, ui->optQd_1, ui->optQd_2, ui->optQd_3}}};
     useFixedSingleBorder(*this, {553, 400});
+    ui->Label61->setText(ui->Label61->text().arg(weblinks::HomeSiteName()));
+    ui->lblCelebrities->setText(modShapeTest::Shape_Result(modShapeTest::Cone).strCelebrities);
+    for (ClickLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
+        link->useHandCursor();
+    ShowFirstQuestionPage();
+    ui->cmdBack->setFocus();
+
+    connect(ui->cmdNext1, &QPushButton::clicked, this, &frmDisplay::cmdNext1_Click);
+    connect(ui->cmdNext2, &QPushButton::clicked, this, &frmDisplay::cmdNext2_Click);
+    connect(ui->cmdNext3, &QPushButton::clicked, this, &frmDisplay::cmdNext3_Click);
+    connect(ui->cmdNext4, &QPushButton::clicked, this, &frmDisplay::cmdNext4_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+    connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
+    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(ui->mnumakemoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(ui->Label61, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(ui->lblCobrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(ui->lblFullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
 }
 
 frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::ShowFirstQuestionPage()
 {
-    ui->fra1->raise();
-    ui->fraQuestion->raise();
+    bringQuestionPageToFront(*ui->fra1);
+    bringAreaToFront(*ui->fraQuestion);
+}
+
+void frmDisplay::bringQuestionPageToFront(QWidget &page)
+{
+    bringPageToFront(page, {ui->fra1, ui->fra2, ui->fra3, ui->fra4});
+}
+
+void frmDisplay::focusAnswersOf(int question)
+{
+    // The arrow keys then choose among the new page's answers straight away.
+    for (QRadioButton *answer : m_answers[question - 1]) {
+        if (answer->isChecked()) {
+            answer->setFocus();
+            return;
+        }
+    }
+    m_answers[question - 1][0]->setFocus();
+}
+
+void frmDisplay::bringAreaToFront(QWidget &area)
+{
+    bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
+}
+
+void frmDisplay::countQuestion(int question)
+{
+    modShapeTest::Tally_CountAnswer(question, chosenAnswer(m_answers[question - 1]));
+}
+
+void frmDisplay::cmdNext1_Click()
+{
+    countQuestion(1);
+    bringQuestionPageToFront(*ui->fra2);
+    focusAnswersOf(2);
+}
+
+void frmDisplay::cmdNext2_Click()
+{
+    countQuestion(2);
+    bringQuestionPageToFront(*ui->fra3);
+    focusAnswersOf(3);
+}
+
+void frmDisplay::cmdNext3_Click()
+{
+    countQuestion(3);
+    bringQuestionPageToFront(*ui->fra4);
+    focusAnswersOf(4);
+}
+
+void frmDisplay::cmdNext4_Click()
+{
+    // All in one go, so the results page is never seen half filled.
+    countQuestion(4);
+    bringAreaToFront(*ui->fraAnswer);
+    ui->cmdBack->setFocus();
+    const modShapeTest::ShapeResult &result =
+        modShapeTest::Shape_Result(modShapeTest::Tally_ChooseShape());
+    ui->lblBodyShape->setText(result.strShapeName);
+    ui->lblBodyShape->adjustSize();
+    showPicture(frmMain::get().IMG().picture(result.intPictureIndex));
+    ui->lblDesc->setText(result.strDescription);
+    ui->lblCelebrities->setText(result.strCelebrities);
+}
+
+void frmDisplay::showPicture(const QPixmap &picture)
+{
+    // The box takes the size of its picture, inside its one-pixel border.
+    ui->picBodyShape->setPixmap(picture);
+    ui->picBodyShape->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
+}
+
+void frmDisplay::cmdBack_Click()
+{
+    frmMain::get().show();
+    m_goingBack = true;
+    unload();
+    if (frmFarewell::isLoaded())
+        frmFarewell::get().hide();
+}
+
+void frmDisplay::mnuBack_Click()
+{
+    cmdBack_Click();
+}
+
+void frmDisplay::mnuExit_Click()
+{
+    unload();
+}
+
+void frmDisplay::mnuAbout_Click()
+{
+    frmAbout::ShowModal(*this);
 }
 
 void frmDisplay::Form_Unload()
 {
-    if (modHelp::ShutdownUnderway())
+    if (modHelp::ShutdownUnderway() || m_goingBack)
         return;
     frmFarewell::get().show();
 }

@@ -1,11 +1,17 @@
 #pragma once
 
-// The questionnaire window: the four question pages and the results page.
+// The questionnaire window: four question pages on top of each other, then the results page in
+// the same place. Each Next counts its page's answer; the fourth fills the results page from
+// the winning shape's record, taking the picture from the welcome window's image list.
 
 #include "common/windowmodel.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
+#include <optional>
+
+class QRadioButton;
 
 namespace Ui {
 class frmDisplay;
@@ -24,7 +30,26 @@ private:
     friend class Form<frmDisplay, QMainWindow>;
     frmDisplay();
 
+    using AnswerButtons = std::array<QRadioButton *, 4>;
+
+    void cmdNext1_Click();
+    void cmdNext2_Click();
+    void cmdNext3_Click();
+    void cmdNext4_Click();
+    void cmdBack_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
     void Form_Unload() override;
 
+    void countQuestion(int question);
+    void bringQuestionPageToFront(QWidget &page);
+    void bringAreaToFront(QWidget &area);
+    void focusAnswersOf(int question);
+    void showPicture(const QPixmap &picture);
+
     std::unique_ptr<Ui::frmDisplay> ui;
+    std::array<AnswerButtons, 4> m_answers{};
+    // Going back leads to the welcome window, not to the farewell window.
+    bool m_goingBack = false;
 };

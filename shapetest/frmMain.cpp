@@ -6,7 +6,6 @@
 #include "common/messages.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
-#include "common/windowfont.h"
 #include "common/windowframe.h"
 #include "farewell/frmFarewell.h"
 #include "shapetest/frmDisplay.h"
@@ -18,7 +17,6 @@ using namespace Qt::StringLiterals;
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
-    useVerdanaFont(*this);
     useFixedSingleBorder(*this, {497, 345});
     ui->Label61->setText(ui->Label61->text().arg(weblinks::HomeSiteName()));
     ui->Label1->adjustSize();
@@ -117,7 +115,7 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout::ShowModal();
+    frmAbout::ShowModal(*this);
 }
 
 void frmMain::Form_Unload()

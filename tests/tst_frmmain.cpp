@@ -3,6 +3,7 @@
 
 #include "common/clicklabel.h"
 #include "common/modHelp.h"
+#include "controls.h"
 #include "farewell/frmFarewell.h"
 #include "messageboxes.h"
 #include "openedurls.h"
@@ -10,6 +11,7 @@
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "testapp.h"
+#include "welcome.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,22 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString OnlyAlphabet = u"Please Enter Only Alphabet"_s;
 const QString EnterYourName = u"Please Enter Your Name"_s;
-
-template <class T> T *control(QWidget &window, const QString &name)
-{
-    T *found = window.findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-frmMain &shownWelcome()
-{
-    frmMain &window = frmMain::get();
-    window.show();
-    QApplication::setActiveWindow(&window);
-    return window;
-}
 
 QLineEdit *nameBox()
 {
@@ -75,7 +61,7 @@ private slots:
 
     void smallLettersAreTypedAsCapitals()
     {
-        shownWelcome();
+        showWelcome();
         MessageBoxAnswerer boxes;
         QTest::keyClicks(focusedNameBox(), u"anna Lee"_s);
         QCOMPARE(nameBox()->text(), u"ANNA LEE"_s);
@@ -105,7 +91,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        shownWelcome();
+        showWelcome();
         QLineEdit *box = focusedNameBox();
         QTest::keyClicks(box, u"ab"_s);
         QApplication::clipboard()->setText(u"zz"_s);
@@ -121,7 +107,7 @@ private slots:
 
     void backspaceSpaceAndEnterPassWithoutAMessage()
     {
-        shownWelcome();
+        showWelcome();
         MessageBoxAnswerer boxes;
         QLineEdit *box = focusedNameBox();
         QTest::keyClicks(box, u"ab c"_s);
@@ -152,7 +138,7 @@ private slots:
     void pastedTextFollowsTheSameRule()
     {
         QFETCH(QString, pasted);
-        shownWelcome();
+        showWelcome();
         QLineEdit *box = focusedNameBox();
         QTest::keyClicks(box, u"ab"_s);
         QApplication::clipboard()->setText(pasted);
@@ -165,7 +151,7 @@ private slots:
 
     void droppedTextFollowsTheSameRule()
     {
-        shownWelcome();
+        showWelcome();
         QLineEdit *box = nameBox();
         MessageBoxAnswerer boxes;
         for (const QString &dropped : {u"bob"_s, u"bob!"_s}) {
@@ -193,7 +179,7 @@ private slots:
     void startingWithoutANameAsksForOne()
     {
         QFETCH(QString, how);
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         control<QPushButton>(window, u"cmdNext"_s)->setFocus();
         MessageBoxAnswerer boxes;
         if (how == u"button"_s)
@@ -211,7 +197,7 @@ private slots:
 
     void aNameOfOneSpaceStartsAFreshTest()
     {
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         QTest::keyClick(focusedNameBox(), Qt::Key_Space);
         modShapeTest::Tally_CountAnswer(1, 0);
         modShapeTest::Tally_CountAnswer(2, 0);
@@ -230,7 +216,7 @@ private slots:
 
     void startingHidesAFarewellWindowThatIsUp()
     {
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         frmFarewell::get().show();
         QTest::keyClicks(focusedNameBox(), u"x"_s);
         menuItem(u"mnuNext"_s)->trigger();
@@ -250,7 +236,7 @@ private slots:
     void leavingBringsUpTheFarewellWindow()
     {
         QFETCH(QString, how);
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         if (how == u"button"_s)
             control<QPushButton>(window, u"cmdExit"_s)->click();
         else if (how == u"menu"_s)
@@ -264,7 +250,7 @@ private slots:
 
     void closingTheFarewellWindowEndsEvenWithTheWelcomeWindowHidden()
     {
-        shownWelcome();
+        showWelcome();
         QTest::keyClicks(focusedNameBox(), u"x"_s);
         menuItem(u"mnuNext"_s)->trigger();
         frmDisplay::get().close();
@@ -299,7 +285,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, address);
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         QTest::keyClicks(focusedNameBox(), u"ann"_s);
         if (control == u"lblCobrand"_s)
             window.bringCobrandToFront();
@@ -316,7 +302,7 @@ private slots:
 
     void makeMoneyIsShownGreyed()
     {
-        shownWelcome();
+        showWelcome();
         QAction *makeMoney = menuItem(u"mnumakemoney"_s);
         QVERIFY(makeMoney->isVisible());
         QVERIFY(!makeMoney->isEnabled());
@@ -327,14 +313,14 @@ private slots:
 
     void bannerNamesTheSiteItOpens()
     {
-        const QString banner = control<QLabel>(shownWelcome(), u"Label61"_s)->text();
+        const QString banner = control<QLabel>(showWelcome(), u"Label61"_s)->text();
         QCOMPARE(banner, u"The Most Popular Online Zelvara Discussion Board. Best Resource For "
                          "Everything Zelvara. Visit www.zelvara.example Now"_s);
     }
 
     void promotionalLabelsShareOnePlace()
     {
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         auto *fullBrand = control<QLabel>(window, u"lblFullBrand"_s);
         auto *coBrand = control<QLabel>(window, u"lblCobrand"_s);
         QCOMPARE(fullBrand->geometry(), coBrand->geometry());
@@ -349,7 +335,7 @@ private slots:
 
     void focusStartsInTheNameBoxAndCyclesThroughThreeControls()
     {
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.focusWidget(), nameBox());
         QStringList cycle;
@@ -377,7 +363,7 @@ private slots:
 
     void windowIsOfFixedSizeWithItsCaption()
     {
-        frmMain &window = shownWelcome();
+        frmMain &window = showWelcome();
         QCOMPARE(window.windowTitle(), u"ZV Tamsilo v1.0"_s);
         QCOMPARE(window.centralWidget()->size(), QSize(497, 345));
         QCOMPARE(window.minimumSize(), window.maximumSize());

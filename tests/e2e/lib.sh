@@ -12,6 +12,10 @@ E2E_PIDS=()
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "${E2E_TMP:-/nonexistent}/app.log" ]; then
+        echo "--- what the program printed:" >&2
+        cat "$E2E_TMP/app.log" >&2
+    fi
     exit 1
 }
 
@@ -110,19 +114,17 @@ window_width() {
     xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
 }
 
-# wait_exit PID: waits up to 10 s for the process to end and prints its exit status.
+# wait_exit PID: waits up to 10 s for the process to end and leaves its exit status in
+# E2E_STATUS. Not to be called in a command substitution: only this shell can reap its child.
 wait_exit() {
     local pid=$1 tries=0
-    while kill -0 "$pid" 2>/dev/null && [ $tries -lt 100 ]; do
-        if [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" = Z ]; then
-            break
-        fi
+    while [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$pid" 2>/dev/null; do
         sleep 0.1
         tries=$((tries + 1))
+        [ $tries -lt 100 ] || fail "process $pid did not end"
     done
-    local status=0
-    wait "$pid" || status=$?
-    echo "$status"
+    E2E_STATUS=0
+    wait "$pid" || E2E_STATUS=$?
 }
 
 # Gives a window the keyboard, as a click on it would.

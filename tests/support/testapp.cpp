@@ -1,6 +1,7 @@
 #include "testapp.h"
 
 #include "common/modHelp.h"
+#include "common/programfont.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"
 
@@ -12,6 +13,7 @@ void prepareTestApplication()
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setQuitOnLastWindowClosed(false);
+    useProgramFont();
 }
 
 void resetApplication()

@@ -1,0 +1,14 @@
+#pragma once
+
+// Finds a control of a window by its object name; the test run stops if there is none, so a
+// renamed control fails loudly instead of crashing later.
+
+#include <QWidget>
+
+template <class T> T *control(QWidget &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return found;
+}

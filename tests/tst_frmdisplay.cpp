@@ -1,0 +1,294 @@
+// The questionnaire window: the four pages, the results page, Back, the ways out, the links,
+// and what the keyboard can reach.
+
+#include "about/frmAbout.h"
+#include "common/clicklabel.h"
+#include "common/modHelp.h"
+#include "controls.h"
+#include "farewell/frmFarewell.h"
+#include "openedurls.h"
+#include "shapetest/frmDisplay.h"
+#include "shapetest/frmMain.h"
+#include "shapetest/modShapeTest.h"
+#include "testapp.h"
+#include "welcome.h"
+#include "whenshown.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Answers = std::array<int, 4>;
+Q_DECLARE_METATYPE(Answers)
+
+namespace {
+const QStringList OptionArrays{u"optQa"_s, u"optQb"_s, u"optQc"_s, u"optQd"_s};
+
+frmDisplay &display()
+{
+    return frmDisplay::get();
+}
+
+template <class T> T *displayControl(const QString &name)
+{
+    return control<T>(display(), name);
+}
+
+QRadioButton *option(int question, int answer)
+{
+    return displayControl<QRadioButton>(OptionArrays[question - 1] + u'_' +
+                                        QString::number(answer));
+}
+
+void pressNext(int page)
+{
+    displayControl<QPushButton>(u"cmdNext"_s + QString::number(page))->click();
+}
+
+void answerAll(const Answers &answers)
+{
+    for (int question = 1; question <= 4; ++question) {
+        option(question, answers[question - 1])->click();
+        pressNext(question);
+    }
+}
+
+// The page the user sees: the front one among the pages, and the area in front of it.
+QString pageInFront()
+{
+    QWidget *central = display().centralWidget();
+    auto *questions = displayControl<QWidget>(u"fraQuestion"_s);
+    const QPoint middle = questions->geometry().center();
+    QWidget *area = central->childAt(middle);
+    while (area && area->parentWidget() != central)
+        area = area->parentWidget();
+    if (area && area->objectName() == u"fraAnswer"_s)
+        return area->objectName();
+    QWidget *page = questions->childAt(questions->rect().center());
+    while (page && page->parentWidget() != questions)
+        page = page->parentWidget();
+    return page ? page->objectName() : QString();
+}
+
+int tallyTotal()
+{
+    const modShapeTest::Tally &tally = modShapeTest::Tally_Current();
+    return tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount + tally.intConeCount;
+}
+
+QImage shownPicture()
+{
+    return displayControl<QLabel>(u"picBodyShape"_s)->pixmap().toImage();
+}
+} // namespace
+
+class TestFrmDisplay : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void init() { startTest(); }
+    void cleanup() { resetApplication(); }
+
+    void opensOnPageOneWithFirstAnswersChosenAndFocusOnBack()
+    {
+        QVERIFY(display().isVisible());
+        QCOMPARE(pageInFront(), u"fra1"_s);
+        for (int question = 1; question <= 4; ++question)
+            QVERIFY(option(question, 0)->isChecked());
+        QCOMPARE(display().focusWidget(), displayControl<QWidget>(u"cmdBack"_s));
+        QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), u"lblBodyShape"_s);
+        QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), u"Desc"_s);
+        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(1).toImage());
+        QCOMPARE(tallyTotal(), 0);
+    }
+
+    void theResultsPageShowsTheWinningShape_data()
+    {
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("picturePosition");
+        QTest::addColumn<int>("people");
+        QTest::newRow("untouched: Ruler") << Answers{0, 0, 0, 0} << 0 << 3 << 4;
+        QTest::newRow("Hourglass") << Answers{2, 2, 1, 1} << 1 << 2 << 3;
+        QTest::newRow("Lower, Lower, Middle, Hips: Spoon") << Answers{1, 1, 2, 2} << 2 << 4 << 4;
+        QTest::newRow("Cone") << Answers{0, 0, 3, 3} << 3 << 1 << 4;
+    }
+
+    void theResultsPageShowsTheWinningShape()
+    {
+        QFETCH(Answers, answers);
+        QFETCH(int, shape);
+        QFETCH(int, picturePosition);
+        QFETCH(int, people);
+        answerAll(answers);
+        const auto &result = modShapeTest::Shape_Result(modShapeTest::ShapeIndex(shape));
+        QCOMPARE(pageInFront(), u"fraAnswer"_s);
+        QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), QString(result.strShapeName));
+        QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), QString(result.strDescription));
+        const QString celebrities = displayControl<QLabel>(u"lblCelebrities"_s)->text();
+        QCOMPARE(celebrities.split(u", "_s).size(), people);
+        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(picturePosition).toImage());
+        QCOMPARE(displayControl<QLabel>(u"picBodyShape"_s)->size(),
+                 frmMain::get().IMG().picture(picturePosition).size() + QSize(2, 2));
+        QCOMPARE(tallyTotal(), 4);
+    }
+
+    void eachNextBringsTheNextPage()
+    {
+        pressNext(1);
+        QCOMPARE(pageInFront(), u"fra2"_s);
+        pressNext(2);
+        QCOMPARE(pageInFront(), u"fra3"_s);
+        pressNext(3);
+        QCOMPARE(pageInFront(), u"fra4"_s);
+        QCOMPARE(tallyTotal(), 3);
+    }
+
+    void coveredPagesAreOutOfKeyboardReach()
+    {
+        for (int press = 0; press < 8; ++press) {
+            QTest::keyClick(&display(), Qt::Key_N, Qt::AltModifier);
+            QTest::qWait(150); // an access key clicks after a short delay
+        }
+        QTRY_COMPARE(pageInFront(), u"fraAnswer"_s);
+        QCOMPARE(tallyTotal(), 4);
+        QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), u"Ruler"_s);
+        for (const QString &covered : {u"fra1"_s, u"fra2"_s, u"fra3"_s, u"fra4"_s})
+            QVERIFY(!displayControl<QWidget>(covered)->isEnabled());
+    }
+
+    void arrowKeysChooseAmongTheAnswersOfThePageInFront()
+    {
+        QApplication::setActiveWindow(&display());
+        pressNext(1);
+        QCOMPARE(display().focusWidget(), option(2, 0));
+        QTest::keyClick(option(2, 0), Qt::Key_Down);
+        QVERIFY(option(2, 1)->isChecked());
+        QVERIFY(option(1, 0)->isChecked());
+        pressNext(2);
+        QCOMPARE(modShapeTest::Tally_Current().intSpoonCount, std::int16_t(1));
+    }
+
+    void backReturnsToTheWelcomeWindowAndDiscardsTheTest_data()
+    {
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("from page 3") << 2 << false;
+        QTest::newRow("from the results page") << 4 << false;
+        QTest::newRow("File > Back from page 1") << 0 << true;
+    }
+
+    void backReturnsToTheWelcomeWindowAndDiscardsTheTest()
+    {
+        QFETCH(int, nexts);
+        QFETCH(bool, byMenu);
+        option(1, 3)->click();
+        for (int page = 1; page <= nexts; ++page)
+            pressNext(page);
+        if (byMenu)
+            displayControl<QAction>(u"mnuBack"_s)->trigger();
+        else
+            displayControl<QPushButton>(u"cmdBack"_s)->click();
+        QVERIFY(!frmDisplay::isLoaded());
+        QVERIFY(frmMain::get().isVisible());
+        QCOMPARE(control<QLineEdit>(frmMain::get(), u"txtFirstName"_s)->text(), u"ANN"_s);
+        QVERIFY(!frmFarewell::isLoaded() || !frmFarewell::get().isVisible());
+        QVERIFY(!modHelp::ApplicationEnded());
+
+        control<QPushButton>(frmMain::get(), u"cmdNext"_s)->click();
+        QCOMPARE(pageInFront(), u"fra1"_s);
+        QVERIFY(option(1, 0)->isChecked());
+        QCOMPARE(tallyTotal(), 0);
+        QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), u"lblBodyShape"_s);
+    }
+
+    void closingFromAnyPageLeadsToTheFarewellWindow_data()
+    {
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("close box on page 1") << 0 << false;
+        QTest::newRow("File > Exit on page 3") << 2 << true;
+        QTest::newRow("close box on the results page") << 4 << false;
+        QTest::newRow("File > Exit on the results page") << 4 << true;
+    }
+
+    void closingFromAnyPageLeadsToTheFarewellWindow()
+    {
+        QFETCH(int, nexts);
+        QFETCH(bool, byMenu);
+        for (int page = 1; page <= nexts; ++page)
+            pressNext(page);
+        if (byMenu)
+            displayControl<QAction>(u"mnuExit"_s)->trigger();
+        else
+            display().close();
+        QVERIFY(!frmDisplay::isLoaded());
+        QVERIFY(frmFarewell::get().isVisible());
+        QVERIFY(frmMain::isLoaded());
+        QVERIFY(!frmMain::get().isVisible());
+        QVERIFY(!modHelp::ApplicationEnded());
+    }
+
+    void linksOpenTheirPagesAndLeaveThePageAsItWas_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("banner") << u"Label61"_s << u"http://www.zelvara.example"_s;
+        QTest::newRow("co-brand label")
+            << u"lblCobrand"_s << u"http://help.zelvara.example/co-brand.html"_s;
+        QTest::newRow("Online Help")
+            << u"mnuOnline"_s << u"http://tamsilo.zelvara.example/zv-free-tamsilo-help.html"_s;
+        QTest::newRow("Visit Us Online") << u"mnuVisit"_s << u"http://www.zelvara.example"_s;
+        QTest::newRow("Check for Software Update")
+            << u"mnuUpdate"_s << u"http://tamsilo.zelvara.example/download-zv-free-tamsilo.html"_s;
+        QTest::newRow("Donate") << u"mnuDonate"_s << u"http://help.zelvara.example/donate.html"_s;
+    }
+
+    void linksOpenTheirPagesAndLeaveThePageAsItWas()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        pressNext(1);
+        OpenedUrls opened;
+        if (auto *label = display().findChild<ClickLabel *>(control))
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, 8));
+        else
+            displayControl<QAction>(control)->trigger();
+        QCOMPARE(opened.addresses(), QStringList{address});
+        QCOMPARE(pageInFront(), u"fra2"_s);
+        QCOMPARE(tallyTotal(), 1);
+    }
+
+    void theFullBrandLabelLiesBehindAndMakeMoneyIsGreyed()
+    {
+        auto *coBrand = displayControl<QLabel>(u"lblCobrand"_s);
+        QCOMPARE(coBrand->parentWidget()->childAt(coBrand->geometry().center()), coBrand);
+        QVERIFY(!displayControl<QAction>(u"mnumakemoney"_s)->isEnabled());
+    }
+
+    void theAboutWindowMidTestLeavesTheAnswersAlone()
+    {
+        option(1, 1)->click();
+        pressNext(1);
+        pressNext(2);
+        bool wasModal = false;
+        whenShown<frmAbout>(this, [&](frmAbout &about) {
+            wasModal = QApplication::activeModalWidget() == &about;
+            about.close();
+        });
+        displayControl<QAction>(u"mnuAbout"_s)->trigger();
+        QVERIFY(wasModal);
+        QVERIFY(!frmAbout::isLoaded());
+        QCOMPARE(pageInFront(), u"fra3"_s);
+        QCOMPARE(modShapeTest::Tally_Current().intSpoonCount, std::int16_t(1));
+        QCOMPARE(tallyTotal(), 2);
+    }
+};
+
+QTEST_MAIN(TestFrmDisplay)
+#include "tst_frmdisplay.moc"
