@@ -10,7 +10,8 @@ InstanceLock::InstanceLock(const QString &path) : m_lock(path)
 
 InstanceLock::Outcome InstanceLock::acquire()
 {
-    if (m_lock.tryLock(0))
+    // A lock this copy holds already is still its own (tests start the program more than once).
+    if (m_lock.isLocked() || m_lock.tryLock(0))
         return Outcome::FirstInstance;
     return m_lock.error() == QLockFile::LockFailedError ? Outcome::AlreadyRunning
                                                         : Outcome::Unavailable;

@@ -12,3 +12,7 @@ void ShowInformation(const QString &text);
 
 // Stop icon, a single OK button.
 void ShowStop(const QString &text);
+
+// Information icon, Yes and No with Yes the default. True when the answer is Yes; closing the
+// box or pressing Escape answers No.
+bool AskYesNo(const QString &text);

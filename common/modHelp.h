@@ -1,10 +1,15 @@
 #pragma once
 
 // The application-wide module: the one way the process ends, the seven links to the maker's
-// web pages, and the update reminder run at start-up.
+// web pages, the update reminder run at start-up, and the scrambling of the settings it keeps.
 //
 // Windows never open an address themselves; they call the link operation named for the page,
 // which hands the fixed address (see weblinks.h) to the desktop's default browser.
+//
+// The reminder reads the date it last asked from the per-user settings, asks when that date is
+// 15 or more days away, and stores today's date; see reminderdate.h for the date arithmetic.
+
+#include <QString>
 
 namespace modHelp {
 
@@ -28,7 +33,14 @@ void OpenDonatePage();
 void OpenFullBrandPage();
 void OpenCoBrandPage();
 
-// Offers to look for an update when the last reminder is 15 or more days away.
+// Offers to look for an update when the last reminder is 15 or more days away. Never fails:
+// a store that cannot be read or written, or a stored date that cannot be read, ends it quietly.
 void CheckUpdateReminder();
+
+// Shift every character's 8-bit (Latin-1) code up or down by one fixed offset, so the stored
+// setting does not read as plain text. A character whose shifted code would leave 0 to 255, or
+// that has no 8-bit code at all (above U+00FF), is left out.
+QString ScrambleSetting(const QString &text);
+QString UnscrambleSetting(const QString &text);
 
 } // namespace modHelp

@@ -3,15 +3,28 @@
 #include "app/instancelock.h"
 #include "app/modStartup.h"
 #include "common/modHelp.h"
+#include "common/reminderdate.h"
 #include "messageboxes.h"
+#include "openedurls.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+namespace {
+void storeReminderValue(const QString &value)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, u"ZVFreeTamsilo"_s);
+    settings.setValue(u"Settings/"_s + modHelp::ScrambleSetting(u"Duration"_s), value);
+}
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -25,6 +38,7 @@ private slots:
         QFile::setPermissions(m_runtime.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+    void init() { m_settings = useFreshSettings(); }
     void cleanup() { resetApplication(); }
 
     void oneLockPerPath()
@@ -34,6 +48,7 @@ private slots:
         QCOMPARE(first.acquire(), InstanceLock::Outcome::FirstInstance);
         InstanceLock second(path);
         QCOMPARE(second.acquire(), InstanceLock::Outcome::AlreadyRunning);
+        QCOMPARE(first.acquire(), InstanceLock::Outcome::FirstInstance);
     }
 
     void aLockThatCannotBeMadeLetsTheProgramRun()
@@ -76,6 +91,52 @@ private slots:
         QVERIFY(drawn >= 1 && drawn <= 6);
     }
 
+    void theReminderAsksBeforeTheWelcomeWindowComesUp_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<int>("pagesOpened");
+        QTest::newRow("Yes") << QMessageBox::Yes << 1;
+        QTest::newRow("No") << QMessageBox::No << 0;
+    }
+
+    void theReminderAsksBeforeTheWelcomeWindowComesUp()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(int, pagesOpened);
+        const QDate lastReminder = QDate::currentDate().addDays(-20);
+        storeReminderValue(modHelp::ScrambleSetting(reminderdate::DateText(lastReminder)));
+        MessageBoxAnswerer boxes(answer);
+        bool welcomeLoadedDuringQuestion = true;
+        boxes.setBeforeAnswer(
+            [&](QMessageBox &) { welcomeLoadedDuringQuestion = frmMain::isLoaded(); });
+        OpenedUrls opened;
+        modStartup::StartApplication();
+        QCOMPARE(boxes.seen().size(), 1);
+        QVERIFY(!welcomeLoadedDuringQuestion);
+        QVERIFY(frmMain::get().isVisible());
+        QCOMPARE(opened.addresses().size(), pagesOpened);
+    }
+
+    void aReminderThatCannotRunStillShowsTheWelcomeWindow_data()
+    {
+        QTest::addColumn<bool>("unreadableStore");
+        QTest::newRow("stored value not a date") << false;
+        QTest::newRow("settings store unreadable") << true;
+    }
+
+    void aReminderThatCannotRunStillShowsTheWelcomeWindow()
+    {
+        QFETCH(bool, unreadableStore);
+        if (unreadableStore)
+            QVERIFY(QDir().mkpath(m_settings + u"/ZVFreeTamsilo.conf"_s));
+        else
+            storeReminderValue(u"garbage"_s);
+        MessageBoxAnswerer boxes(QMessageBox::Yes);
+        modStartup::StartApplication();
+        QVERIFY(boxes.seen().isEmpty());
+        QVERIFY(frmMain::get().isVisible());
+    }
+
     void eachPromotionalLabelIsInFrontAboutHalfTheTime()
     {
         frmMain &window = frmMain::get();
@@ -103,6 +164,7 @@ private slots:
 
 private:
     QTemporaryDir m_runtime;
+    QString m_settings;
 };
 
 QTEST_MAIN(TestStartup)

@@ -34,6 +34,8 @@ void MessageBoxAnswerer::answerOpenBox()
                                  : QMessageBox::NoButton;
         m_seen.append(
             {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), defaultButton});
+        if (m_beforeAnswer)
+            m_beforeAnswer(*box);
         QAbstractButton *button = box->button(m_answer);
         if (!button && box->buttons().size() == 1)
             button = box->buttons().constFirst();

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 struct SeenMessageBox {
     QString title;
     QString text;
@@ -24,6 +26,8 @@ public:
     ~MessageBoxAnswerer() override;
 
     void setAnswer(QMessageBox::StandardButton answer) { m_answer = answer; }
+    // Runs while a box is up, just before it is answered.
+    void setBeforeAnswer(std::function<void(QMessageBox &)> action) { m_beforeAnswer = action; }
     const QList<SeenMessageBox> &seen() const { return m_seen; }
     QStringList texts() const;
     void clear() { m_seen.clear(); }
@@ -33,5 +37,6 @@ private:
 
     QTimer m_poll;
     QMessageBox::StandardButton m_answer;
+    std::function<void(QMessageBox &)> m_beforeAnswer;
     QList<SeenMessageBox> m_seen;
 };

@@ -17,4 +17,6 @@ OpenedUrls::~OpenedUrls()
 void OpenedUrls::open(const QUrl &url)
 {
     m_addresses.append(url.toString(QUrl::FullyEncoded));
+    if (m_onOpen)
+        m_onOpen(url);
 }

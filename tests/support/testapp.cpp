@@ -6,14 +6,28 @@
 #include "common/windowmodel.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <memory>
 
 void prepareTestApplication()
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();
+    useFreshSettings();
+}
+
+QString useFreshSettings()
+{
+    static std::unique_ptr<QTemporaryDir> folder;
+    folder = std::make_unique<QTemporaryDir>();
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder->path());
+    return folder->path();
 }
 
 void resetApplication()

@@ -1,0 +1,23 @@
+#pragma once
+
+// The dates of the update reminder: the text it stores, read back in the user's short date
+// format, and the rule for when it is time to ask again. No widgets and no settings store here;
+// today's date is always passed in, so the rules can be tried on any day.
+
+#include <QDate>
+#include <QString>
+
+namespace reminderdate {
+
+// The date as the user's short date format writes it.
+QString DateText(QDate date);
+
+// Reads text written by DateText; a null date when the text is not a date in that format. A
+// two-digit year is taken as the year nearest today's, so a date written today reads back as
+// today in every format.
+QDate ReadDateText(const QString &text, QDate today);
+
+// True when the stored date lies 15 or more days before or after today.
+bool ReminderDue(QDate stored, QDate today);
+
+} // namespace reminderdate

@@ -1,0 +1,14 @@
+#pragma once
+
+// The update reminder on a given day; modHelp::CheckUpdateReminder runs it on the clock's date.
+
+#include <QDate>
+
+namespace updatereminder {
+
+// Reads the date of the last reminder from the per-user settings. None yet: stores `today`.
+// Readable and 15 or more days away from `today`: asks whether to look for an update, stores
+// `today` whatever the answer, and after a Yes opens the download page once the date is stored.
+void CheckUpdateReminderOn(QDate today);
+
+} // namespace updatereminder

@@ -1,0 +1,150 @@
+// The reminder's dates: the text stored in the user's short date format, read back in any
+// locale, two-digit years, and when 15 days have passed.
+
+#include "common/modHelp.h"
+#include "common/reminderdate.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestReminderDate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void aDateWrittenTodayReadsBackAsToday_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("today");
+        const QList<QDate> days = {
+            QDate(2026, 12, 7), QDate(2027, 1, 1), QDate(2028, 2, 29),  QDate(1999, 12, 31),
+            QDate(2049, 6, 30), QDate(2050, 7, 1), QDate(2099, 12, 31),
+        };
+        for (const char *locale : {"en_US", "en_GB", "de_DE", "ja_JP", "fr_FR", "ko_KR", "es_ES",
+                                   "zh_CN", "hu_HU", "C"}) {
+            for (const QDate &today : days)
+                QTest::addRow("%s %s", locale, qPrintable(today.toString(Qt::ISODate)))
+                    << QString::fromLatin1(locale) << today;
+        }
+    }
+
+    void aDateWrittenTodayReadsBackAsToday()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, today);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(reminderdate::ReadDateText(reminderdate::DateText(today), today), today);
+    }
+
+    // Every locale whose short dates are 8-bit text can keep the reminder's date, scrambled.
+    void everyLocaleWithEightBitDatesKeepsToday()
+    {
+        const QDate today(2026, 12, 7);
+        int tried = 0;
+        for (const QLocale &locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            QLocale::setDefault(locale);
+            const QString text = reminderdate::DateText(today);
+            if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch > u'\u00FE'; }))
+                continue;
+            ++tried;
+            const QString kept = modHelp::UnscrambleSetting(modHelp::ScrambleSetting(text));
+            QVERIFY2(reminderdate::ReadDateText(kept, today) == today,
+                     qPrintable(locale.name() + u' ' + text));
+        }
+        QVERIFY(tried > 500);
+    }
+
+    void twoDigitYear_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("last year")
+            << u"en_US"_s << QDate(2026, 3, 10) << u"12/20/25"_s << QDate(2025, 12, 20);
+        QTest::newRow("across the turn of the century")
+            << u"en_US"_s << QDate(2001, 1, 5) << u"12/20/00"_s << QDate(2000, 12, 20);
+        QTest::newRow("into the next century")
+            << u"en_US"_s << QDate(2099, 12, 31) << u"1/1/00"_s << QDate(2100, 1, 1);
+        QTest::newRow("49 years ahead")
+            << u"de_DE"_s << QDate(2026, 3, 10) << u"01.01.75"_s << QDate(2075, 1, 1);
+        QTest::newRow("50 years either way is the past")
+            << u"de_DE"_s << QDate(2026, 3, 10) << u"01.01.76"_s << QDate(1976, 1, 1);
+        QTest::newRow("year first")
+            << u"ko_KR"_s << QDate(2026, 3, 10) << u"26. 2. 1."_s << QDate(2026, 2, 1);
+        QTest::newRow("leap day") << u"en_US"_s << QDate(2028, 3, 10) << u"2/29/28"_s
+                                  << QDate(2028, 2, 29);
+        QTest::newRow("a four-digit year is taken as written")
+            << u"en_GB"_s << QDate(2026, 3, 10) << u"07/12/1926"_s << QDate(1926, 12, 7);
+    }
+
+    void twoDigitYear()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, today);
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(reminderdate::ReadDateText(text, today), date);
+    }
+
+    void notADate_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("words") << u"en_US"_s << u"not a date"_s;
+        QTest::newRow("no such day") << u"en_US"_s << u"13/45/26"_s;
+        QTest::newRow("no year") << u"en_US"_s << u"3/10"_s;
+        QTest::newRow("another format") << u"en_US"_s << u"2026-03-10"_s;
+        QTest::newRow("written with a four-digit year, read with two")
+            << u"en_US"_s << u"3/10/2026"_s;
+        QTest::newRow("written with a two-digit year, read with four")
+            << u"en_GB"_s << u"10/03/26"_s;
+        QTest::newRow("text after the date") << u"de_DE"_s << u"10.03.26 x"_s;
+    }
+
+    void notADate()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(locale));
+        QVERIFY(!reminderdate::ReadDateText(text, QDate(2026, 3, 10)).isValid());
+    }
+
+    void reminderDue_data()
+    {
+        QTest::addColumn<QDate>("stored");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("due");
+        const QDate today(2026, 3, 10);
+        QTest::newRow("same day") << today << today << false;
+        QTest::newRow("14 days ago") << today.addDays(-14) << today << false;
+        QTest::newRow("15 days ago") << today.addDays(-15) << today << true;
+        QTest::newRow("14 days ahead") << today.addDays(14) << today << false;
+        QTest::newRow("15 days ahead") << today.addDays(15) << today << true;
+        QTest::newRow("same day of an earlier month") << QDate(2026, 2, 10) << today << true;
+        QTest::newRow("15 days over a leap day") << QDate(2024, 2, 15) << QDate(2024, 3, 1) << true;
+        QTest::newRow("14 days over a leap day")
+            << QDate(2024, 2, 16) << QDate(2024, 3, 1) << false;
+        QTest::newRow("14 days over the new year")
+            << QDate(2025, 12, 25) << QDate(2026, 1, 8) << false;
+        QTest::newRow("15 days over the new year")
+            << QDate(2025, 12, 24) << QDate(2026, 1, 8) << true;
+        QTest::newRow("a century ahead") << QDate(2126, 3, 10) << today << true;
+    }
+
+    void reminderDue()
+    {
+        QFETCH(QDate, stored);
+        QFETCH(QDate, today);
+        QFETCH(bool, due);
+        QCOMPARE(reminderdate::ReminderDue(stored, today), due);
+    }
+};
+
+QTEST_MAIN(TestReminderDate)
+#include "tst_reminderdate.moc"
