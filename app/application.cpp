@@ -7,6 +7,9 @@
 
 void PrepareApplication()
 {
+    // The menus belong to the windows, as they are laid out, never to a desktop-wide menu bar;
+    // asking the desktop for one would also cost a session-bus connection at start-up.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // Closing a window never ends the program by itself; only the shutdown routine does.
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();

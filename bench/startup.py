@@ -31,7 +31,9 @@ def instructions(program):
     result = subprocess.run(
         ["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", program],
         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
-    collected = re.search(r"Collected : (\d+)", result.stderr)
+    # Qt may fork helpers; the process started is the one valgrind names first.
+    main_pid = re.search(r"==(\d+)==", result.stderr).group(1)
+    collected = re.search(rf"=={main_pid}== Collected : (\d+)", result.stderr)
     return int(collected.group(1))
 
 
