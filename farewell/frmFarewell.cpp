@@ -30,8 +30,9 @@ void setBoxText(QLineEdit &box, const QString &text)
     box.setText(text);
 }
 
-// A multi-line box reads its line breaks as CR LF, the way the message has always been sent.
-// The raw text keeps every character the user typed, non-breaking spaces included.
+// A multi-line box gives its line breaks as CR LF, which is how the message's first line ends.
+// The raw text keeps every character the user typed; the plain one turns no-break spaces into
+// spaces.
 QString boxText(const QPlainTextEdit &box)
 {
     QString text = box.document()->toRawText();

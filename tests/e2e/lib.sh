@@ -110,7 +110,9 @@ window_width() {
     xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
 }
 
-# wait_exit PID: waits up to 10 s for the process to end and prints its exit status.
+# wait_exit PID: waits up to 10 s for the process to end and leaves its exit status in
+# E2E_EXIT_STATUS ("running" if it did not end). Call it directly, never inside $(...): only
+# the shell that started the program can collect its status, a subshell cannot.
 wait_exit() {
     local pid=$1 tries=0
     while kill -0 "$pid" 2>/dev/null && [ $tries -lt 100 ]; do
@@ -120,9 +122,12 @@ wait_exit() {
         sleep 0.1
         tries=$((tries + 1))
     done
-    local status=0
-    wait "$pid" || status=$?
-    echo "$status"
+    if [ $tries -ge 100 ]; then
+        E2E_EXIT_STATUS=running
+        return 0
+    fi
+    E2E_EXIT_STATUS=0
+    wait "$pid" || E2E_EXIT_STATUS=$?
 }
 
 # Gives a window the keyboard, as a click on it would.

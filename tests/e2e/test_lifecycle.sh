@@ -23,13 +23,14 @@ screenshot "$box" already-running
     fail "the second copy opened a window of its own"
 activate "$box"
 xdotool key Return
-[ "$(wait_exit "$second")" = 0 ] || fail "the second copy did not end with status 0"
+wait_exit "$second"
+[ "$E2E_EXIT_STATUS" = 0 ] || fail "the second copy did not end with status 0"
 kill -0 "$first" || fail "the first copy ended"
 wait_window "$first" "$CAPTION" $WELCOME_WIDTH >/dev/null
 
 # A copy killed outright leaves its lock behind; the next start takes it over.
 kill -9 "$first"
-wait_exit "$first" >/dev/null
+wait_exit "$first"
 start_app
 third=$E2E_LAST_PID
 welcome=$(wait_window "$third" "$CAPTION" $WELCOME_WIDTH)
@@ -51,5 +52,6 @@ kill -0 "$third" || fail "leaving the welcome window ended the program"
 # Closing the farewell window ends the program with status 0.
 activate "$farewell"
 xdotool key alt+F4
-[ "$(wait_exit "$third")" = 0 ] || fail "closing the farewell window did not end with status 0"
+wait_exit "$third"
+[ "$E2E_EXIT_STATUS" = 0 ] || fail "closing the farewell window did not end with status 0"
 echo "PASS"
