@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -19,4 +20,11 @@ void useProgramFont()
     }
     // The application font, not each window's: style sheets derive their fonts from it.
     QApplication::setFont(font);
+}
+
+void useMsSansSerifFont(QWidget &window)
+{
+    QFont font(u"MS Sans Serif"_s);
+    font.setPointSizeF(8.25);
+    window.setFont(font);
 }

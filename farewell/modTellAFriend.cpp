@@ -1,0 +1,37 @@
+#include "farewell/modTellAFriend.h"
+
+#include "common/messages.h"
+#include "farewell/referafriendaddress.h"
+#include "farewell/referralchecks.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace modTellAFriend {
+
+QString strTafName;
+QString strTafEmail;
+QString strTafMessage;
+QString strTafFriendName;
+QString strTafFriendEmail;
+QString strTafUrl;
+
+void SendTellAFriend()
+{
+    const ReferralValues values{strTafName, strTafEmail, strTafMessage, strTafFriendName,
+                                strTafFriendEmail};
+    if (const std::optional<QString> problem = MissingValueProblem(values)) {
+        ShowStop(*problem);
+        return;
+    }
+    strTafUrl = ReferAFriendAddress(values);
+    OpenTellAFriendUrl();
+}
+
+void OpenTellAFriendUrl()
+{
+    // The address is encoded already; taken as it is, it reaches the browser byte for byte.
+    QDesktopServices::openUrl(QUrl::fromEncoded(strTafUrl.toLatin1(), QUrl::StrictMode));
+}
+
+} // namespace modTellAFriend
