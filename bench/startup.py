@@ -10,7 +10,9 @@ import re
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
+from collections import Counter
 
 WARM_UP = 3
 RUNS = 25
@@ -27,14 +29,25 @@ def start_to_first_paint(program):
 
 
 def instructions(program):
-    """Instructions executed up to the first paint, counted by callgrind (repeatable)."""
-    result = subprocess.run(
-        ["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", program],
-        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
-    # Qt may fork helpers; the process started is the one valgrind names first.
-    main_pid = re.search(r"==(\d+)==", result.stderr).group(1)
-    collected = re.search(rf"=={main_pid}== Collected : (\d+)", result.stderr)
-    return int(collected.group(1))
+    """Instructions executed up to the first paint, counted by callgrind (repeatable), in all
+    and by shared library."""
+    with tempfile.TemporaryDirectory() as scratch:
+        out = os.path.join(scratch, "callgrind.%p")
+        result = subprocess.run(
+            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", program],
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
+        # Qt may fork helpers; the process started is the one valgrind names first.
+        main_pid = re.search(r"==(\d+)==", result.stderr).group(1)
+        total = int(re.search(rf"=={main_pid}== Collected : (\d+)", result.stderr).group(1))
+        annotated = subprocess.run(
+            ["callgrind_annotate", "--threshold=100", out.replace("%p", main_pid)],
+            capture_output=True, text=True, check=True).stdout
+    by_library = Counter()
+    for line in annotated.splitlines():
+        cost = re.match(r"\s*([\d,]+) .*\[(.+)\]$", line)
+        if cost:
+            by_library[os.path.basename(cost.group(2))] += int(cost.group(1).replace(",", ""))
+    return total, by_library
 
 
 def main():
@@ -70,11 +83,16 @@ def main():
     print(f"fourth Next to results page painted, median of {len(micros)}: "
           f"{statistics.median(micros) / 1000:.2f} ms (max {max(micros) / 1000:.2f} ms)")
 
-    bare_count = instructions(bare)
-    ours_count = instructions(ours)
+    bare_count, bare_libraries = instructions(bare)
+    ours_count, ours_libraries = instructions(ours)
     print("instructions to first paint (callgrind):")
     print(f"  bare Qt window   {bare_count:>13,}")
     print(f"  ZV Tamsilo       {ours_count:>13,}   ratio {ours_count / bare_count:.3f}")
+    print("  where the difference goes, by library:")
+    extra = Counter(ours_libraries)
+    extra.subtract(bare_libraries)
+    for library, count in extra.most_common(8):
+        print(f"    {count:>13,}  {library}")
 
 
 if __name__ == "__main__":
