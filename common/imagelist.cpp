@@ -1,8 +1,11 @@
 #include "common/imagelist.h"
 
-void ImageList::add(const QString &key, const QString &resourcePath)
+#include <QGuiApplication>
+
+void ImageList::add(const QString &key, const QString &resourcePath,
+                    const QString &doubleSizePath)
 {
-    m_images.append({key, resourcePath, {}});
+    m_images.append({key, resourcePath, doubleSizePath, {}});
 }
 
 const ImageList::Image *ImageList::at(int position) const
@@ -17,8 +20,13 @@ QPixmap ImageList::picture(int position) const
     const Image *image = at(position);
     if (!image)
         return {};
-    if (image->pixmap.isNull())
-        image->pixmap.load(image->resourcePath);
+    if (image->pixmap.isNull()) {
+        const bool highDensity = qApp->devicePixelRatio() > 1.0;
+        if (highDensity && image->pixmap.load(image->doubleSizePath))
+            image->pixmap.setDevicePixelRatio(2.0);
+        else
+            image->pixmap.load(image->resourcePath);
+    }
     return image->pixmap;
 }
 

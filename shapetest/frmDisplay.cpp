@@ -122,6 +122,8 @@ void frmDisplay::cmdNext4_Click()
     ui->lblBodyShape->setText(result.strShapeName);
     ui->lblBodyShape->adjustSize();
     showPicture(frmMain::get().IMG().picture(result.intPictureIndex));
+    ui->picBodyShape->setAccessibleName(
+        QStringLiteral("Silhouette of the %1 body shape").arg(result.strShapeName));
     ui->lblDesc->setText(result.strDescription);
     ui->lblCelebrities->setText(result.strCelebrities);
 }

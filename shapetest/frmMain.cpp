@@ -24,10 +24,10 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
         link->useHandCursor();
 
     // Alphabetical by key, which is not the order of the shapes.
-    m_IMG.add(u"cone.jpg"_s, u":/assets/cone.gif"_s);
-    m_IMG.add(u"hourglass.jpg"_s, u":/assets/hourglass.gif"_s);
-    m_IMG.add(u"ruler.jpg"_s, u":/assets/ruler.gif"_s);
-    m_IMG.add(u"spoon.jpg"_s, u":/assets/spoon.gif"_s);
+    m_IMG.add(u"cone.jpg"_s, u":/assets/cone.gif"_s, u":/assets/cone@2x.png"_s);
+    m_IMG.add(u"hourglass.jpg"_s, u":/assets/hourglass.gif"_s, u":/assets/hourglass@2x.png"_s);
+    m_IMG.add(u"ruler.jpg"_s, u":/assets/ruler.gif"_s, u":/assets/ruler@2x.png"_s);
+    m_IMG.add(u"spoon.jpg"_s, u":/assets/spoon.gif"_s, u":/assets/spoon@2x.png"_s);
 
     new KeyPressFilter(*ui->txtFirstName,
                        [this](int &KeyAscii) { txtFirstName_KeyPress(KeyAscii); });
