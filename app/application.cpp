@@ -13,5 +13,7 @@ void PrepareApplication()
     // Closing a window never ends the program by itself; only the shutdown routine does.
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/app-icon.png")));
 }

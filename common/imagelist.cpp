@@ -2,8 +2,7 @@
 
 #include <QGuiApplication>
 
-void ImageList::add(const QString &key, const QString &resourcePath,
-                    const QString &doubleSizePath)
+void ImageList::add(const QString &key, const QString &resourcePath, const QString &doubleSizePath)
 {
     m_images.append({key, resourcePath, doubleSizePath, {}});
 }

@@ -49,7 +49,7 @@ SCRIPT
 
     # -noreset keeps the server up between clients; -displayfd picks a free display.
     exec 5> >(cat >"$E2E_TMP/display")
-    Xvfb -displayfd 5 -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 5 -noreset -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     exec 5>&-
     local tries=0

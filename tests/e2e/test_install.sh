@@ -1,0 +1,38 @@
+#!/bin/bash
+# Installing: the files a desktop needs are in place and valid, and both the installed program
+# and the one in the Debian package start and show the welcome window.
+E2E_APP=installed-below
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+build=${TAMSILO_BUILD_DIR:?the build folder to install from}
+readonly ID=example.zelvara.Tamsilo CAPTION='^ZV Tamsilo v1\.0$'
+
+prefix=$E2E_TMP/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+desktop-file-validate "$prefix/share/applications/$ID.desktop" || fail "desktop entry is not valid"
+appstreamcli validate --no-net "$prefix/share/metainfo/$ID.metainfo.xml" >/dev/null ||
+    fail "AppStream metadata is not valid"
+for size in 16 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/$ID.png
+    [ "$(identify -format '%wx%h' "$icon")" = "${size}x$size" ] || fail "icon $icon is not $size px"
+done
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$ID.svg" || fail "no scalable icon"
+
+E2E_APP=$prefix/bin/zv-tamsilo
+start_app
+window=$(wait_window "$E2E_LAST_PID" "$CAPTION" 497)
+screenshot "$window" installed
+kill "$E2E_LAST_PID"
+wait_exit "$E2E_LAST_PID"
+
+# The Debian package: its dependencies are worked out, and the program in it starts.
+(cd "$E2E_TMP" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) ||
+    fail "cpack could not make the package"
+package=$(ls "$E2E_TMP"/zv-tamsilo_*.deb)
+dpkg-deb -f "$package" Depends | grep -q 'libqt6widgets6' || fail "package lacks its Qt dependency"
+dpkg-deb -c "$package" | grep -q "usr/share/applications/$ID.desktop" || fail "package lacks the menu entry"
+dpkg-deb -x "$package" "$E2E_TMP/unpacked"
+E2E_APP=$E2E_TMP/unpacked/usr/bin/zv-tamsilo
+start_app
+wait_window "$E2E_LAST_PID" "$CAPTION" 497 >/dev/null
+echo PASS
