@@ -18,11 +18,11 @@ display=$(wait_window "$app" "$CAPTION" 1106)
 activate "$display"
 # Hips, thighs and buttocks, and so on: a Spoon, the widest silhouette.
 xdotool key Tab Down alt+n
-sleep 0.2
+sleep 0.3
 xdotool key Down alt+n
-sleep 0.2
+sleep 0.3
 xdotool key Down Down alt+n
-sleep 0.2
+sleep 0.3
 xdotool key Down Down alt+n
 sleep 0.5
 screenshot "$display" results-2x

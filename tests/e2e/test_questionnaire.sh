@@ -20,12 +20,12 @@ screenshot "$display" question-1
 
 # "Lower Body", "Lower Body", "Middle Body", "Hips, thighs and buttocks": a Spoon.
 xdotool key Tab Down alt+n
-sleep 0.2
+sleep 0.3
 screenshot "$display" question-2
 xdotool key Down alt+n
-sleep 0.2
+sleep 0.3
 xdotool key Down Down alt+n
-sleep 0.2
+sleep 0.3
 xdotool key Down Down alt+n
 sleep 0.3
 screenshot "$display" results-spoon
@@ -58,7 +58,7 @@ display=$(wait_window "$app" "$CAPTION" $DISPLAY_WIDTH)
 activate "$display"
 for _ in 1 2 3 4 5 6 7 8; do
     xdotool key alt+n
-    sleep 0.15
+    sleep 0.3
 done
 screenshot "$display" results-after-eight-nexts
 echo PASS
