@@ -9,6 +9,7 @@
 #include "farewell/frmFarewell.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
+#include "shapetest/sharedlinks.h"
 
 namespace {
 // The first selected button in index order; none when no button is selected.
@@ -45,14 +46,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnumakemoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(ui->Label61, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(ui->lblCobrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(ui->lblFullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connectSharedLinks(this, *ui);
 }
 
 frmDisplay::~frmDisplay() = default;

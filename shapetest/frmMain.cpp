@@ -11,6 +11,7 @@
 #include "shapetest/frmDisplay.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/namerule.h"
+#include "shapetest/sharedlinks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,15 +44,8 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnumakemoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(ui->Label61, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
+    connectSharedLinks(this, *ui);
     connect(ui->Label2, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(ui->lblFullBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(ui->lblCobrand, &ClickLabel::clicked, this, &modHelp::OpenCoBrandPage);
 }
 
 frmMain::~frmMain() = default;
