@@ -38,14 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::optional<int> answer =
             rawAnswer == 0xFF ? std::nullopt
                               : std::optional<int>(static_cast<std::int8_t>(rawAnswer));
-        // Up to 65535 times, so that the counters reach their limit.
-        const int times = input.byte() >= 0xF0 ? input.word() : 1;
+        const bool counts =
+            question >= 1 && question <= 4 && answer && *answer >= 0 && *answer <= 3;
+        int *counter = counts ? &expected[std::size_t(shapeOf(question, *answer))] : nullptr;
+        // Many times over, so that a counter reaches its limit and is pushed past it, but no
+        // further than that: beyond it, more of the same tries nothing new.
+        int times = input.byte() >= 0xF0 ? input.word() : 1;
+        times = std::min(times, counter ? 32767 - *counter + 2 : 2);
         for (int i = 0; i < times; ++i)
             Tally_CountAnswer(question, answer);
-        if (question >= 1 && question <= 4 && answer && *answer >= 0 && *answer <= 3) {
-            int &counter = expected[std::size_t(shapeOf(question, *answer))];
-            counter = std::min(counter + times, 32767);
-        }
+        if (counter)
+            *counter = std::min(*counter + times, 32767);
         if (input.byte() % 16 == 0) {
             Tally_Reset();
             expected = {};
