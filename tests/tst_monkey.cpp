@@ -194,6 +194,7 @@ public:
     int answeredBoxes() const { return m_boxes; }
     int results() const { return m_results; }
     int opened() const { return int(m_urls.addresses().size()); }
+    int referrals() const { return m_referrals; }
     // Steps taken in each state, Starting to Ended.
     QString stepsPerState() const
     {
@@ -224,6 +225,9 @@ private:
     void pressAccessKey(QWidget &window);
     void chooseMenuItem(QWidget &window);
     void closeWindow(QWidget &window);
+    void clickEnabled(QWidget &window, const QString &namePrefix);
+    void answerPage(QWidget &window);
+    void fillInReferral(QWidget &window);
     void note(const QString &action);
     QWidget *keyboardTarget(QWidget &window);
 
@@ -240,6 +244,7 @@ private:
     int m_starts = 0;
     int m_boxes = 0;
     int m_results = 0;
+    int m_referrals = 0;
     int m_generation = 0;
     bool m_running = false;
     bool m_starting = false;
@@ -459,7 +464,8 @@ void Monkey::checkOpened(const QUrl &url)
             QUrl::fromPercentEncoding(pairs[key].mid(prefix.size()).toLatin1()) == values[key];
     }
     if (!wellFormed)
-        fail(u"an address that is not the program's: "_s + address);
+        return fail(u"an address that is not the program's: "_s + address);
+    ++m_referrals;
 }
 
 void Monkey::checkSettings()
@@ -562,6 +568,11 @@ void Monkey::actOnWindow(QWidget &window)
 {
     QApplication::setActiveWindow(&window);
     const int choice = int(m_random.bounded(100));
+    // Now and then a purposeful user: answers a page, or fills in the referral and sends it.
+    if (choice < 10 && qobject_cast<frmDisplay *>(&window))
+        return answerPage(window);
+    if (choice < 10 && qobject_cast<frmFarewell *>(&window))
+        return fillInReferral(window);
     if (choice < 35)
         click(window);
     else if (choice < 60)
@@ -576,6 +587,47 @@ void Monkey::actOnWindow(QWidget &window)
         chooseMenuItem(window);
     else
         closeWindow(window);
+}
+
+void Monkey::clickEnabled(QWidget &window, const QString &namePrefix)
+{
+    QList<QAbstractButton *> buttons;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (button->objectName().startsWith(namePrefix) && button->isVisible() &&
+            button->isEnabled())
+            buttons.append(button);
+    }
+    if (buttons.isEmpty())
+        return;
+    QAbstractButton *button = pick(buttons);
+    note(u"click "_s + describe(button));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Monkey::answerPage(QWidget &window)
+{
+    clickEnabled(window, u"opt"_s);
+    if (QApplication::activeModalWidget() || !window.isVisible())
+        return;
+    clickEnabled(window, u"cmdNext"_s);
+}
+
+void Monkey::fillInReferral(QWidget &window)
+{
+    for (const QString &name :
+         {u"txtName"_s, u"txtEmail"_s, u"txtFriendName"_s, u"txtFriendEmail"_s}) {
+        if (QApplication::activeModalWidget() || !window.isVisible())
+            return;
+        auto *box = window.findChild<QLineEdit *>(name);
+        if (!box || !box->isVisible())
+            return;
+        QTest::mouseClick(box, Qt::LeftButton);
+        if (chance(50))
+            box->selectAll();
+        typeWord(*box);
+    }
+    if (!QApplication::activeModalWidget() && window.isVisible())
+        clickEnabled(window, u"cmdSubmit"_s);
 }
 
 QWidget *Monkey::keyboardTarget(QWidget &window)
@@ -724,9 +776,9 @@ private slots:
         if (!monkey.failure().isEmpty())
             QFAIL(qPrintable(u"seed %1, %2"_s.arg(seed).arg(monkey.failure())));
         qInfo("seed %u: %d steps (%s), %d starts, %d results pages, %d message boxes answered, "
-              "%d addresses opened",
+              "%d addresses opened (%d referrals)",
               seed, monkey.steps(), qPrintable(monkey.stepsPerState()), monkey.starts(),
-              monkey.results(), monkey.answeredBoxes(), monkey.opened());
+              monkey.results(), monkey.answeredBoxes(), monkey.opened(), monkey.referrals());
         QCOMPARE(monkey.steps(), steps);
     }
 
