@@ -13,8 +13,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +75,26 @@ private slots:
         QVERIFY(frmDisplay::isLoaded() && frmDisplay::get().isVisible());
         QVERIFY(frmMain::isLoaded() && !frmMain::get().isVisible());
         QVERIFY(!frmFarewell::isLoaded() || !frmFarewell::get().isVisible());
+    }
+
+    // Alt+X, then a key refused with a message before Exit lands: the message holds the
+    // window, and a click that lands under it is one the user could not have made.
+    void exitByKeyUnderAMessageIsDropped()
+    {
+        frmMain &welcome = showWelcome();
+        auto *name = control<QLineEdit>(welcome, u"txtFirstName"_s);
+        name->setFocus();
+        pressAccessKey(welcome, Qt::Key_X);
+        QTimer::singleShot(AfterLateClicks, this, [] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                    box->button(QMessageBox::Ok)->click();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_7);
+        QTest::qWait(AfterLateClicks);
+        QVERIFY(frmMain::isLoaded() && frmMain::get().isVisible());
+        QVERIFY(!frmFarewell::isLoaded());
     }
 
     // Alt+X and a click on the window's close box: the farewell window comes up once and stays.
