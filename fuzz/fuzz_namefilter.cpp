@@ -227,7 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!box)
             break;
         require(onlyCapitalsAndSpaces(box->text()), "the name box holds only A to Z and spaces",
-                box->text());
+                visible(box->text()));
         if (!frmMain::isLoaded() || !window.isVisible())
             break;
     }

@@ -34,6 +34,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
                        [this](int &KeyAscii) { txtFirstName_KeyPress(KeyAscii); });
     auto *validator = new NameValidator(ui->txtFirstName);
     ui->txtFirstName->setValidator(validator);
+    keepNameRule(*ui->txtFirstName);
     // Queued: the refused paste has to finish before a message box may run its own loop.
     connect(
         validator, &NameValidator::refused, this,

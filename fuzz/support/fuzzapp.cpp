@@ -59,3 +59,15 @@ void require(bool holds, const char *what, const QString &detail)
     std::fprintf(stderr, "FAILED: %s\n%s\n", what, qUtf8Printable(detail));
     std::abort();
 }
+
+QString visible(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c >= u' ' && c < QChar(0x7f) && c != u'\\')
+            shown += c;
+        else
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}

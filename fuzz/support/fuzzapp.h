@@ -28,3 +28,6 @@ private:
 
 // Stops the run with the message when `holds` is false; the fuzzer keeps the input.
 void require(bool holds, const char *what, const QString &detail = QString());
+
+// The text with every character outside printable ASCII written as \uXXXX, for a report.
+QString visible(const QString &text);
