@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs each fuzz target of the fuzz build for a bounded time, from the seeds in
-# fuzz/corpus/<target>; what a run adds stays in build/fuzz/corpus/, and an input that breaks a
-# rule is saved in build/fuzz/artifacts/ and fails the run.
+# fuzz/corpus/<target> (a merged corpus of long runs, and the inputs of past findings, named
+# regression-*); what a run adds stays in build/fuzz/corpus/, and an input that breaks a rule is
+# saved in build/fuzz/artifacts/ and fails the run.
 #   fuzz/run.sh [SECONDS] [TARGET...]    default: 10 seconds for every target
 set -euo pipefail
 cd "$(dirname "$0")/.."
