@@ -1,6 +1,7 @@
 #include "about/frmAbout.h"
 #include "ui_frmAbout.h"
 
+#include "common/buttonclicks.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "common/windowframe.h"
@@ -14,7 +15,7 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
         sizedToText->adjustSize();
     for (ClickLabel *link : {ui->lblHomePage, ui->lblCoBrand})
         link->useHandCursor();
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connectClick(ui->cmdOK, this, &frmAbout::cmdOK_Click);
     connect(ui->lblHomePage, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
     // It stands under the full-branding offer, so it leads there.
     connect(ui->lblCoBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);

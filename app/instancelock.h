@@ -1,7 +1,8 @@
 #pragma once
 
 // One copy of the program per user: the first copy holds a lock file in the user's runtime
-// folder for as long as it runs. A lock left behind by a copy that was killed is taken over.
+// folder for as long as it runs. A lock left behind by a copy that was killed is taken over, and
+// so is a lock file that no copy can be holding (empty, unreadable, or not a file at all).
 
 #include <QLockFile>
 #include <QString>
@@ -11,8 +12,8 @@ public:
     enum class Outcome {
         FirstInstance,
         AlreadyRunning,
-        // No lock could be made (no runtime folder, or one we may not write to); the program
-        // runs rather than refuse to start.
+        // No lock could be made (no runtime folder, one we may not write to, or something in
+        // the lock's place that cannot be removed); the program runs rather than refuse to start.
         Unavailable,
     };
 
@@ -23,5 +24,8 @@ public:
     static QString userLockPath();
 
 private:
+    bool isLeftOver() const;
+
+    QString m_path;
     QLockFile m_lock;
 };

@@ -13,7 +13,7 @@ FocusEvents::FocusEvents(QWidget &control, std::function<void()> gotFocus,
 
 bool FocusEvents::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &m_control)
+    if (watched != &m_control || !m_control.isVisible())
         return false;
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;

@@ -2,16 +2,21 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, QString::fromLatin1(ApplicationTitle), text, buttons,
-                    QApplication::activeWindow());
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // On the heap and watched: should the window under it be discarded while it is up, the box
+    // goes with it, and must not then be deleted a second time.
+    const QPointer<QMessageBox> box = new QMessageBox(icon, QString::fromLatin1(ApplicationTitle),
+                                                      text, buttons, QApplication::activeWindow());
+    box->setDefaultButton(defaultButton);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
+    delete box;
+    return answer;
 }
 } // namespace
 

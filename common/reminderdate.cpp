@@ -13,16 +13,29 @@ bool hasTwoDigitYear(const QString &format)
     return format.contains("yy"_L1) && !format.contains("yyyy"_L1);
 }
 
-// Qt reads a two-digit year into 1900-1999; move it to the century that puts it within fifty
-// years of today, a tie going to the past.
-QDate nearestToToday(QDate date, QDate today)
+// The year of a two-digit year within fifty years of today, a tie going to the past.
+int nearestYear(int twoDigitYear, QDate today)
 {
-    int year = today.year() - today.year() % 100 + date.year() % 100;
+    int year = today.year() - today.year() % 100 + twoDigitYear;
     if (year > today.year() + 49)
         year -= 100;
     else if (year < today.year() - 50)
         year += 100;
-    return QDate(year, date.month(), date.day());
+    return year;
+}
+
+// Qt reads a two-digit year into 1900-1999; move it to the century nearest today.
+QDate nearestToToday(QDate date, QDate today)
+{
+    return QDate(nearestYear(date.year() % 100, today), date.month(), date.day());
+}
+
+// Qt cannot read 29 February of a year "00": 1900 had none. In the centuries whose first year
+// has one (2000, 2400) the text is that day's if writing that day gives the same text.
+QDate leapDayOfCenturyYear(const QString &text, QDate today)
+{
+    const QDate leapDay(nearestYear(0, today), 2, 29);
+    return leapDay.isValid() && reminderdate::DateText(leapDay) == text ? leapDay : QDate();
 }
 } // namespace
 
@@ -37,9 +50,9 @@ QDate ReadDateText(const QString &text, QDate today)
 {
     const QLocale locale;
     const QDate date = locale.toDate(text, QLocale::ShortFormat);
-    if (!date.isValid() || !hasTwoDigitYear(locale.dateFormat(QLocale::ShortFormat)))
+    if (!hasTwoDigitYear(locale.dateFormat(QLocale::ShortFormat)))
         return date;
-    return nearestToToday(date, today);
+    return date.isValid() ? nearestToToday(date, today) : leapDayOfCenturyYear(text, today);
 }
 
 bool ReminderDue(QDate stored, QDate today)

@@ -2,6 +2,7 @@
 #include "ui_frmFarewell.h"
 
 #include "common/appRandom.h"
+#include "common/buttonclicks.h"
 #include "common/focusevents.h"
 #include "common/handcursor.h"
 #include "common/keypress.h"
@@ -107,10 +108,10 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     new KeyPressFilter(*ui->txtFriendEmail,
                        [this](int &KeyAscii) { txtFriendEmail_KeyPress(KeyAscii); });
 
-    connect(ui->cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
+    connectClick(ui->cmdClose, this, &frmFarewell::cmdClose_Click);
     connect(ui->Check1, &QPushButton::toggled, this, &frmFarewell::Check1_Click);
     connect(ui->lblGoToHome, &ClickLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
-    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
+    connectClick(ui->cmdSubmit, this, &frmFarewell::cmdSubmit_Click);
 }
 
 frmFarewell::~frmFarewell() = default;

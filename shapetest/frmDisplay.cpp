@@ -2,6 +2,7 @@
 #include "ui_frmDisplay.h"
 
 #include "about/frmAbout.h"
+#include "common/buttonclicks.h"
 #include "common/modHelp.h"
 #include "common/pagestack.h"
 #include "common/weblinks.h"
@@ -38,11 +39,11 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     ShowFirstQuestionPage();
     ui->cmdBack->setFocus();
 
-    connect(ui->cmdNext1, &QPushButton::clicked, this, &frmDisplay::cmdNext1_Click);
-    connect(ui->cmdNext2, &QPushButton::clicked, this, &frmDisplay::cmdNext2_Click);
-    connect(ui->cmdNext3, &QPushButton::clicked, this, &frmDisplay::cmdNext3_Click);
-    connect(ui->cmdNext4, &QPushButton::clicked, this, &frmDisplay::cmdNext4_Click);
-    connect(ui->cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+    connectClick(ui->cmdNext1, this, &frmDisplay::cmdNext1_Click);
+    connectClick(ui->cmdNext2, this, &frmDisplay::cmdNext2_Click);
+    connectClick(ui->cmdNext3, this, &frmDisplay::cmdNext3_Click);
+    connectClick(ui->cmdNext4, this, &frmDisplay::cmdNext4_Click);
+    connectClick(ui->cmdBack, this, &frmDisplay::cmdBack_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);

@@ -2,6 +2,7 @@
 #include "ui_frmMain.h"
 
 #include "about/frmAbout.h"
+#include "common/buttonclicks.h"
 #include "common/keypress.h"
 #include "common/messages.h"
 #include "common/modHelp.h"
@@ -34,13 +35,14 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
                        [this](int &KeyAscii) { txtFirstName_KeyPress(KeyAscii); });
     auto *validator = new NameValidator(ui->txtFirstName);
     ui->txtFirstName->setValidator(validator);
+    keepNameRule(*ui->txtFirstName);
     // Queued: the refused paste has to finish before a message box may run its own loop.
     connect(
         validator, &NameValidator::refused, this,
         [] { ShowInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
 
-    connect(ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
-    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connectClick(ui->cmdNext, this, &frmMain::cmdNext_Click);
+    connectClick(ui->cmdExit, this, &frmMain::cmdExit_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);

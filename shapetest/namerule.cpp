@@ -1,5 +1,10 @@
 #include "shapetest/namerule.h"
 
+#include <QLineEdit>
+
+#include <algorithm>
+#include <memory>
+
 namespace {
 bool isSmallLetter(int k)
 {
@@ -9,6 +14,13 @@ bool isSmallLetter(int k)
 bool isCapitalLetter(int k)
 {
     return k >= 'A' && k <= 'Z';
+}
+
+// What the box may hold: small letters never stay, they are taken as capitals on the way in.
+bool keepsRule(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return isCapitalLetter(c.unicode()) || c == u' '; });
 }
 } // namespace
 
@@ -30,10 +42,33 @@ QValidator::State NameValidator::validate(QString &input, int &) const
         const int k = c.unicode();
         if (!isSmallLetter(k) && !isCapitalLetter(k) && k != ' ') {
             emit refused();
-            return Invalid;
+            return Intermediate;
         }
         c = QChar(NameKeyCharacter(k));
     }
     input = accepted;
     return Acceptable;
+}
+
+void keepNameRule(QLineEdit &box)
+{
+    struct Kept {
+        QString text;
+        int cursor = 0;
+    };
+    auto kept = std::make_shared<Kept>(Kept{box.text(), box.cursorPosition()});
+    QObject::connect(&box, &QLineEdit::cursorPositionChanged, &box, [&box, kept](int, int now) {
+        if (box.text() == kept->text)
+            kept->cursor = now;
+    });
+    QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, kept](const QString &text) {
+        if (keepsRule(text)) {
+            kept->text = text;
+            kept->cursor = box.cursorPosition();
+            return;
+        }
+        const int cursor = kept->cursor;
+        box.setText(kept->text);
+        box.setCursorPosition(cursor);
+    });
 }

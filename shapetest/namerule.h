@@ -5,12 +5,15 @@
 
 #include <QValidator>
 
+class QLineEdit;
+
 // The character to type for a Windows character code k, or 0 when it is refused. Backspace (8),
 // carriage return (13) and space (32) pass unchanged.
 int NameKeyCharacter(int k);
 
 // Guards the box against text that does not come through the keyboard: small letters become
-// capitals, anything else is refused whole and reported through refused().
+// capitals, anything else is refused whole and reported through refused(). A refused text is
+// left to keepNameRule to take back (see there).
 class NameValidator : public QValidator {
     Q_OBJECT
 
@@ -21,3 +24,9 @@ public:
 signals:
     void refused() const;
 };
+
+// Takes a text that breaks the rule back to the last one that kept it, with the cursor where
+// it was. The box's own way of undoing a refused change is to replay its undo history, which an
+// input method replacing characters can have spoilt, so that it brings back characters never
+// accepted, silently; the validator therefore lets a refused text through, and this takes it back.
+void keepNameRule(QLineEdit &box);

@@ -20,8 +20,8 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDate>("today");
         const QList<QDate> days = {
-            QDate(2026, 12, 7), QDate(2027, 1, 1), QDate(2028, 2, 29),  QDate(1999, 12, 31),
-            QDate(2049, 6, 30), QDate(2050, 7, 1), QDate(2099, 12, 31),
+            QDate(2026, 12, 7),  QDate(2027, 1, 1),  QDate(2028, 2, 29), QDate(2000, 2, 29),
+            QDate(1999, 12, 31), QDate(2049, 6, 30), QDate(2050, 7, 1),  QDate(2099, 12, 31),
         };
         for (const char *locale : {"en_US", "en_GB", "de_DE", "ja_JP", "fr_FR", "ko_KR", "es_ES",
                                    "zh_CN", "hu_HU", "C"}) {
@@ -78,6 +78,12 @@ private slots:
             << u"ko_KR"_s << QDate(2026, 3, 10) << u"26. 2. 1."_s << QDate(2026, 2, 1);
         QTest::newRow("leap day") << u"en_US"_s << QDate(2028, 3, 10) << u"2/29/28"_s
                                   << QDate(2028, 2, 29);
+        QTest::newRow("leap day of a century year")
+            << u"en_US"_s << QDate(2000, 3, 30) << u"2/29/00"_s << QDate(2000, 2, 29);
+        QTest::newRow("leap day of a century year, read a century later")
+            << u"de_DE"_s << QDate(2399, 12, 31) << u"29.02.00"_s << QDate(2400, 2, 29);
+        QTest::newRow("no leap day in a century year like 2100")
+            << u"en_US"_s << QDate(2100, 3, 1) << u"2/29/00"_s << QDate();
         QTest::newRow("a four-digit year is taken as written")
             << u"en_GB"_s << QDate(2026, 3, 10) << u"07/12/1926"_s << QDate(1926, 12, 7);
     }

@@ -20,12 +20,23 @@ fail() {
 }
 
 e2e_cleanup() {
-    local pid
+    local status=$? pid
     for pid in "${E2E_PIDS[@]}"; do
         kill -9 "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
+    check_sanitizer_reports || status=1
     rm -rf "$E2E_TMP"
+    exit $status
+}
+
+# A sanitizer build reports memory errors, undefined behaviour and leaks on the program's error
+# output. Any report fails the scenario, also one from a copy whose end it did not look at.
+check_sanitizer_reports() {
+    grep -q -E '^==[0-9]+==ERROR: |runtime error: ' "$E2E_TMP/app.log" 2>/dev/null || return 0
+    echo "FAIL: the program reported an error of memory or undefined behaviour:" >&2
+    cat "$E2E_TMP/app.log" >&2
+    return 1
 }
 
 e2e_setup() {

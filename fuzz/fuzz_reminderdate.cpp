@@ -1,0 +1,112 @@
+// The stored setting's scrambling and the reading of the reminder's date, for any text, any
+// day and any locale: nothing crashes, scrambling gives back every text whose codes stay within
+// 0 to 255 after the shift, and a date written in the user's short format reads back as the
+// same date while it lies within the reminder's reach of today.
+
+#include "fuzzapp.h"
+#include "fuzzinput.h"
+
+#include "common/modHelp.h"
+#include "common/reminderdate.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The shift the program uses, found from a character it keeps.
+int scrambleOffset()
+{
+    return modHelp::ScrambleSetting(u"\u0001"_s).at(0).unicode() - 1;
+}
+
+bool allCodesWithin(const QString &text, int low, int high)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < low || c.unicode() > high)
+            return false;
+    }
+    return true;
+}
+
+void checkScrambling(const QString &text)
+{
+    const int k = scrambleOffset();
+    const QString scrambled = modHelp::ScrambleSetting(text);
+    const QString unscrambled = modHelp::UnscrambleSetting(text);
+    require(scrambled.size() <= text.size() && unscrambled.size() <= text.size(),
+            "scrambling never lengthens a text");
+    require(allCodesWithin(scrambled, k, 0xFF), "a scrambled text stays within 8-bit codes");
+    require(allCodesWithin(unscrambled, 0, 0xFF - k),
+            "an unscrambled text stays within 8-bit codes");
+    if (allCodesWithin(text, 0, 0xFF - k))
+        require(modHelp::UnscrambleSetting(scrambled) == text, "a text comes back unscrambled",
+                text);
+    if (allCodesWithin(text, k, 0xFF))
+        require(modHelp::ScrambleSetting(unscrambled) == text, "scrambling is undone both ways",
+                text);
+}
+
+QLocale someLocale(FuzzInput &input)
+{
+    const auto language = QLocale::Language(input.word() % (QLocale::LastLanguage + 1));
+    const auto territory =
+        QLocale::Territory(input.byte() % 4 == 0 ? input.word() % (QLocale::LastTerritory + 1)
+                                                 : QLocale::AnyTerritory);
+    return QLocale(language, territory);
+}
+
+// A day a system clock may show: 1 January 1970 and the 200 years after.
+QDate someDay(FuzzInput &input)
+{
+    const int days = (input.word() | (input.byte() % 2) << 16) % 73050;
+    return QDate(1970, 1, 1).addDays(days);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    startFuzzApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzInput input(data, size);
+    const QLocale locale = someLocale(input);
+    QLocale::setDefault(locale);
+    const QDate today = someDay(input);
+    switch (input.below(3)) {
+    case 0:
+        checkScrambling(input.anyText(32));
+        break;
+    case 1: {
+        // Whatever is stored, reading it gives a date or nothing, and never takes long.
+        const QString stored = input.byte() % 2 ? input.typedText(40) : input.anyText(20);
+        const QDate read = reminderdate::ReadDateText(modHelp::UnscrambleSetting(stored), today);
+        require(read.isNull() || read.isValid(), "a date read is valid or none");
+        checkScrambling(stored);
+        break;
+    }
+    default: {
+        // A reminder stored within the reminder's reach of today, written and read in the
+        // same locale, reads back as that day: otherwise the question would come too early,
+        // too late or never.
+        const QDate stored = today.addDays(input.below(61) - 30);
+        const QString text = reminderdate::DateText(stored);
+        const QString kept = modHelp::UnscrambleSetting(modHelp::ScrambleSetting(text));
+        require(kept == text || !allCodesWithin(text, 0, 0xFF - scrambleOffset()),
+                "a date text survives scrambling", text);
+        if (kept == text) {
+            const QDate read = reminderdate::ReadDateText(kept, today);
+            require(read == stored, "a date stored reads back as itself",
+                    u"%1 on %2 in %3: wrote %4, read %5"_s.arg(
+                        stored.toString(Qt::ISODate), today.toString(Qt::ISODate), locale.name(),
+                        text, read.toString(Qt::ISODate)));
+        }
+        break;
+    }
+    }
+    QLocale::setDefault(QLocale::c());
+    return 0;
+}
