@@ -29,8 +29,11 @@ wait_exit "$E2E_LAST_PID"
 (cd "$E2E_TMP" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) ||
     fail "cpack could not make the package"
 package=$(ls "$E2E_TMP"/zv-tamsilo_*.deb)
-dpkg-deb -f "$package" Depends | grep -q 'libqt6widgets6' || fail "package lacks its Qt dependency"
-dpkg-deb -c "$package" | grep -q "usr/share/applications/$ID.desktop" || fail "package lacks the menu entry"
+# Read whole, then searched: grep -q would stop reading early and break the pipe.
+depends=$(dpkg-deb -f "$package" Depends)
+contents=$(dpkg-deb -c "$package")
+grep -q 'libqt6widgets6' <<<"$depends" || fail "package lacks its Qt dependency"
+grep -q "usr/share/applications/$ID.desktop" <<<"$contents" || fail "package lacks the menu entry"
 dpkg-deb -x "$package" "$E2E_TMP/unpacked"
 E2E_APP=$E2E_TMP/unpacked/usr/bin/zv-tamsilo
 start_app
