@@ -1,15 +1,15 @@
 #include "about/frmAbout.h"
 #include "ui_frmAbout.h"
 
-#include "common/buttonclicks.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
-#include "common/windowframe.h"
+#include "widgets/buttonclicks.h"
+#include "widgets/windowframe.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    ui->lblHomePage->setText(ui->lblHomePage->text().arg(weblinks::HomePage()));
+    ui->lblHomePage->setText(ui->lblHomePage->text().arg(WebLinks::homePage()));
     for (QLabel *sizedToText : {ui->Label2, static_cast<QLabel *>(ui->lblCoBrand),
                                 static_cast<QLabel *>(ui->lblHomePage)})
         sizedToText->adjustSize();
@@ -23,7 +23,7 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 
 frmAbout::~frmAbout() = default;
 
-void frmAbout::ShowModal(QWidget &opener)
+void frmAbout::showModal(QWidget &opener)
 {
     frmAbout &about = get();
     // Owned by the opener's window: no task-bar button of its own, and kept above it.

@@ -19,7 +19,7 @@ public:
     ~frmAbout() override;
 
     // Opens the window modally over `opener` and returns once it is closed and unloaded.
-    static void ShowModal(QWidget &opener);
+    static void showModal(QWidget &opener);
 
 private:
     friend class Form<frmAbout, QDialog>;

@@ -1,11 +1,11 @@
 #include "app/application.h"
 
-#include "common/programfont.h"
+#include "widgets/programfont.h"
 
 #include <QApplication>
 #include <QIcon>
 
-void PrepareApplication()
+void prepareApplication()
 {
     // The menus belong to the windows, as they are laid out, never to a desktop-wide menu bar;
     // asking the desktop for one would also cost a session-bus connection at start-up.

@@ -7,9 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    PrepareApplication();
+    prepareApplication();
     modStartup::StartApplication();
-    if (modHelp::ApplicationEnded())
+    if (modHelp::applicationEnded())
         return 0;
     const int status = QApplication::exec();
     // The unloaded windows are still waiting to be deleted.

@@ -1,17 +1,17 @@
 #include "app/modStartup.h"
 #include "app/instancelock.h"
 
-#include "common/appRandom.h"
-#include "common/messages.h"
+#include "common/apprandom.h"
 #include "common/modHelp.h"
 #include "shapetest/frmMain.h"
+#include "widgets/messages.h"
 
 #include <memory>
 
 namespace {
 std::int16_t intCoBrandRandomNumber = 0;
 
-bool AnotherInstanceRunning()
+bool anotherInstanceRunning()
 {
     const QString path = InstanceLock::userLockPath();
     if (path.isEmpty())
@@ -26,12 +26,12 @@ namespace modStartup {
 
 void StartApplication()
 {
-    if (AnotherInstanceRunning()) {
-        ShowInformation(QStringLiteral("Application is already running"));
+    if (anotherInstanceRunning()) {
+        showInformation(QStringLiteral("Application is already running"));
         modHelp::EndApplication();
         return;
     }
-    appRandom::Randomize();
+    AppRandom::seedFromClock();
     modHelp::CheckUpdateReminder();
     frmMain::get().show();
     CoBrand_Randomize();
@@ -39,14 +39,14 @@ void StartApplication()
 
 void CoBrand_Randomize()
 {
-    intCoBrandRandomNumber = static_cast<std::int16_t>(6 * appRandom::Rnd()) + 1;
+    intCoBrandRandomNumber = static_cast<std::int16_t>(6 * AppRandom::nextUniform()) + 1;
     if (intCoBrandRandomNumber % 2 == 1)
         frmMain::get().bringCobrandToFront();
     else
         frmMain::get().bringFullBrandToFront();
 }
 
-std::int16_t CoBrandRandomNumber()
+std::int16_t coBrandRandomNumber()
 {
     return intCoBrandRandomNumber;
 }

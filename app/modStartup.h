@@ -13,6 +13,6 @@ void StartApplication();
 void CoBrand_Randomize();
 
 // The number CoBrand_Randomize drew last, 1 to 6.
-std::int16_t CoBrandRandomNumber();
+std::int16_t coBrandRandomNumber();
 
 } // namespace modStartup

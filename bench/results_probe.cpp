@@ -46,7 +46,7 @@ QPushButton *button(QWidget &window, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    PrepareApplication();
+    prepareApplication();
     modStartup::StartApplication();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 30;
     frmMain &welcome = frmMain::get();

@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QuitAtFirstPaint quit;
-    PrepareApplication();
+    prepareApplication();
     modStartup::StartApplication();
     return QApplication::exec();
 }

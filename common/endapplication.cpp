@@ -27,12 +27,12 @@ void EndApplication()
     QCoreApplication::exit(0);
 }
 
-bool ShutdownUnderway()
+bool shutdownUnderway()
 {
     return underway;
 }
 
-bool ApplicationEnded()
+bool applicationEnded()
 {
     return ended;
 }

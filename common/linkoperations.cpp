@@ -16,37 +16,37 @@ namespace modHelp {
 
 void OpenHelpPage()
 {
-    openInBrowser(weblinks::HelpPage());
+    openInBrowser(WebLinks::helpPage());
 }
 
 void OpenDownloadPage()
 {
-    openInBrowser(weblinks::DownloadPage());
+    openInBrowser(WebLinks::downloadPage());
 }
 
 void OpenHomePage()
 {
-    openInBrowser(weblinks::HomePage());
+    openInBrowser(WebLinks::homePage());
 }
 
 void OpenSoftwareCataloguePage()
 {
-    openInBrowser(weblinks::SoftwareCataloguePage());
+    openInBrowser(WebLinks::softwareCataloguePage());
 }
 
 void OpenDonatePage()
 {
-    openInBrowser(weblinks::DonatePage());
+    openInBrowser(WebLinks::donatePage());
 }
 
 void OpenFullBrandPage()
 {
-    openInBrowser(weblinks::FullBrandPage());
+    openInBrowser(WebLinks::fullBrandPage());
 }
 
 void OpenCoBrandPage()
 {
-    openInBrowser(weblinks::CoBrandPage());
+    openInBrowser(WebLinks::coBrandPage());
 }
 
 } // namespace modHelp

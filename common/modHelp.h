@@ -20,10 +20,10 @@ void EndApplication();
 
 // True while EndApplication is unloading the windows; unload handlers look at it so that they
 // do not bring up windows that would only be discarded again.
-bool ShutdownUnderway();
+bool shutdownUnderway();
 
 // True once EndApplication has run to its end: nothing more of the program may run.
-bool ApplicationEnded();
+bool applicationEnded();
 
 void OpenHelpPage();
 void OpenDownloadPage();

@@ -35,18 +35,18 @@ QDate nearestToToday(QDate date, QDate today)
 QDate leapDayOfCenturyYear(const QString &text, QDate today)
 {
     const QDate leapDay(nearestYear(0, today), 2, 29);
-    return leapDay.isValid() && reminderdate::DateText(leapDay) == text ? leapDay : QDate();
+    return leapDay.isValid() && ReminderDate::dateText(leapDay) == text ? leapDay : QDate();
 }
 } // namespace
 
-namespace reminderdate {
+namespace ReminderDate {
 
-QString DateText(QDate date)
+QString dateText(QDate date)
 {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-QDate ReadDateText(const QString &text, QDate today)
+QDate readDateText(const QString &text, QDate today)
 {
     const QLocale locale;
     const QDate date = locale.toDate(text, QLocale::ShortFormat);
@@ -55,10 +55,10 @@ QDate ReadDateText(const QString &text, QDate today)
     return date.isValid() ? nearestToToday(date, today) : leapDayOfCenturyYear(text, today);
 }
 
-bool ReminderDue(QDate stored, QDate today)
+bool reminderDue(QDate stored, QDate today)
 {
     const qint64 days = today.daysTo(stored);
     return days < -QuietDays || days > QuietDays;
 }
 
-} // namespace reminderdate
+} // namespace ReminderDate

@@ -7,17 +7,17 @@
 #include <QDate>
 #include <QString>
 
-namespace reminderdate {
+namespace ReminderDate {
 
 // The date as the user's short date format writes it.
-QString DateText(QDate date);
+QString dateText(QDate date);
 
-// Reads text written by DateText; a null date when the text is not a date in that format. A
+// Reads text written by dateText; a null date when the text is not a date in that format. A
 // two-digit year is taken as the year nearest today's, so a date written today reads back as
 // today in every format.
-QDate ReadDateText(const QString &text, QDate today);
+QDate readDateText(const QString &text, QDate today);
 
 // True when the stored date lies 15 or more days before or after today.
-bool ReminderDue(QDate stored, QDate today);
+bool reminderDue(QDate stored, QDate today);
 
-} // namespace reminderdate
+} // namespace ReminderDate

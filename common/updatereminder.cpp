@@ -1,7 +1,7 @@
 #include "common/updatereminder.h"
-#include "common/messages.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
+#include "widgets/messages.h"
 
 #include <QSettings>
 
@@ -23,15 +23,15 @@ QString durationEntry()
 // True when the date reached the store.
 bool storeDate(QSettings &settings, QDate date)
 {
-    settings.setValue(durationEntry(), modHelp::ScrambleSetting(reminderdate::DateText(date)));
+    settings.setValue(durationEntry(), modHelp::ScrambleSetting(ReminderDate::dateText(date)));
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
 } // namespace
 
-namespace updatereminder {
+namespace UpdateReminder {
 
-void CheckUpdateReminderOn(QDate today)
+void checkUpdateReminderOn(QDate today)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, SettingsKey);
     if (settings.status() != QSettings::NoError)
@@ -45,21 +45,21 @@ void CheckUpdateReminderOn(QDate today)
         storeDate(settings, today);
         return;
     }
-    const QDate storedDate = reminderdate::ReadDateText(storedText, today);
-    if (!storedDate.isValid() || !reminderdate::ReminderDue(storedDate, today))
+    const QDate storedDate = ReminderDate::readDateText(storedText, today);
+    if (!storedDate.isValid() || !ReminderDate::reminderDue(storedDate, today))
         return;
-    const bool wantsUpdate = AskYesNo(UpdateQuestion);
+    const bool wantsUpdate = askYesNo(UpdateQuestion);
     if (storeDate(settings, today) && wantsUpdate)
         modHelp::OpenDownloadPage();
 }
 
-} // namespace updatereminder
+} // namespace UpdateReminder
 
 namespace modHelp {
 
 void CheckUpdateReminder()
 {
-    updatereminder::CheckUpdateReminderOn(QDate::currentDate());
+    UpdateReminder::checkUpdateReminderOn(QDate::currentDate());
 }
 
 } // namespace modHelp

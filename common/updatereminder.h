@@ -4,11 +4,11 @@
 
 #include <QDate>
 
-namespace updatereminder {
+namespace UpdateReminder {
 
 // Reads the date of the last reminder from the per-user settings. None yet: stores `today`.
 // Readable and 15 or more days away from `today`: asks whether to look for an update, stores
 // `today` whatever the answer, and after a Yes opens the download page once the date is stored.
-void CheckUpdateReminderOn(QDate today);
+void checkUpdateReminderOn(QDate today);
 
-} // namespace updatereminder
+} // namespace UpdateReminder

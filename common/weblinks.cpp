@@ -11,56 +11,56 @@ constexpr auto MakerHelpSite = "http://help.zelvara.example"_L1;
 constexpr auto ProductSite = "http://tamsilo.zelvara.example"_L1;
 } // namespace
 
-namespace weblinks {
+namespace WebLinks {
 
-QString HelpPage()
+QString helpPage()
 {
     return ProductSite + "/zv-free-tamsilo-help.html"_L1;
 }
 
-QString DownloadPage()
+QString downloadPage()
 {
     return ProductSite + "/download-zv-free-tamsilo.html"_L1;
 }
 
-QString HomePage()
+QString homePage()
 {
     return MakerMainSite;
 }
 
-QString SoftwareCataloguePage()
+QString softwareCataloguePage()
 {
     return MakerMainSite + "/zelvarasoftwares"_L1;
 }
 
-QString DonatePage()
+QString donatePage()
 {
     return MakerHelpSite + "/donate.html"_L1;
 }
 
-QString FullBrandPage()
+QString fullBrandPage()
 {
     return MakerHelpSite + "/fully-branded.html"_L1;
 }
 
-QString CoBrandPage()
+QString coBrandPage()
 {
     return MakerHelpSite + "/co-brand.html"_L1;
 }
 
-QString ReferAFriendPage()
+QString referAFriendPage()
 {
     return MakerMainSite + "/zvkt-refer-a-friend.php"_L1;
 }
 
-QString ProductSiteRoot()
+QString productSiteRoot()
 {
     return ProductSite + "/"_L1;
 }
 
-QString HomeSiteName()
+QString homeSiteName()
 {
-    return QUrl(HomePage()).host();
+    return QUrl(homePage()).host();
 }
 
-} // namespace weblinks
+} // namespace WebLinks

@@ -5,21 +5,21 @@
 
 #include <QString>
 
-namespace weblinks {
+namespace WebLinks {
 
-QString HelpPage();
-QString DownloadPage();
-QString HomePage();
-QString SoftwareCataloguePage();
-QString DonatePage();
-QString FullBrandPage();
-QString CoBrandPage();
+QString helpPage();
+QString downloadPage();
+QString homePage();
+QString softwareCataloguePage();
+QString donatePage();
+QString fullBrandPage();
+QString coBrandPage();
 
 // The referral form's page and the product's site root, which a referral names.
-QString ReferAFriendPage();
-QString ProductSiteRoot();
+QString referAFriendPage();
+QString productSiteRoot();
 
-// The maker's site as banners write it: the host of HomePage, without the scheme.
-QString HomeSiteName();
+// The maker's site as banners write it: the host of homePage, without the scheme.
+QString homeSiteName();
 
-} // namespace weblinks
+} // namespace WebLinks

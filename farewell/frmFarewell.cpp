@@ -1,20 +1,20 @@
 #include "farewell/frmFarewell.h"
 #include "ui_frmFarewell.h"
 
-#include "common/appRandom.h"
-#include "common/buttonclicks.h"
-#include "common/focusevents.h"
-#include "common/handcursor.h"
-#include "common/keypress.h"
-#include "common/messages.h"
+#include "common/apprandom.h"
 #include "common/modHelp.h"
-#include "common/programfont.h"
 #include "common/weblinks.h"
-#include "common/windowframe.h"
 #include "farewell/modTellAFriend.h"
 #include "farewell/placeholders.h"
 #include "farewell/referralchecks.h"
 #include "farewell/supportmessages.h"
+#include "widgets/buttonclicks.h"
+#include "widgets/focusevents.h"
+#include "widgets/handcursor.h"
+#include "widgets/keypress.h"
+#include "widgets/messages.h"
+#include "widgets/programfont.h"
+#include "widgets/windowframe.h"
 
 #include <QTextDocument>
 
@@ -81,7 +81,7 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 {
     if (KeyAscii != u' ')
         return;
-    ShowStop(u"Email Address Cannot Contain Space"_s);
+    showStop(u"Email Address Cannot Contain Space"_s);
     KeyAscii = 0;
     box.setFocus();
 }
@@ -92,8 +92,8 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     useMsSansSerifFont(*this);
     ui->setupUi(this);
     useFixedSingleBorder(*this, {741, 315});
-    ui->Check1->setText(ui->Check1->text().arg(weblinks::HomeSiteName()));
-    ui->Check1->setCursor(HandCursor());
+    ui->Check1->setText(ui->Check1->text().arg(WebLinks::homeSiteName()));
+    ui->Check1->setCursor(handCursor());
     ui->lblGoToHome->useHandCursor();
     sizeToTextWithin(*ui->Label1, ui->Label1->width());
     sizeToTextWithin(*ui->lblGoToHome, ui->lblGoToHome->width());
@@ -118,13 +118,13 @@ frmFarewell::~frmFarewell() = default;
 
 void frmFarewell::Form_Load()
 {
-    appRandom::Randomize();
-    const int number = static_cast<int>(appRandom::Rnd() * SupportMessageCount);
-    ui->Label2->setText(SupportMessage(number));
-    MakeTopmost();
+    AppRandom::seedFromClock();
+    const int number = static_cast<int>(AppRandom::nextUniform() * SupportMessageCount);
+    ui->Label2->setText(supportMessage(number));
+    makeTopmost();
 }
 
-void frmFarewell::MakeTopmost()
+void frmFarewell::makeTopmost()
 {
     // The hint must be in place before the window first maps: set on a shown window, it makes
     // a new native window. Coming up must not take the focus from the window the user is in.
@@ -177,8 +177,8 @@ void frmFarewell::cmdSubmit_Click()
     modTellAFriend::strTafFriendName = trimSpaces(ui->txtFriendName->text());
     modTellAFriend::strTafFriendEmail = trimSpaces(ui->txtFriendEmail->text());
     if (const std::optional<QString> problem =
-            AddressesProblem(modTellAFriend::strTafEmail, modTellAFriend::strTafFriendEmail)) {
-        ShowStop(*problem);
+            addressesProblem(modTellAFriend::strTafEmail, modTellAFriend::strTafFriendEmail)) {
+        showStop(*problem);
         return;
     }
     modTellAFriend::SendTellAFriend();

@@ -7,7 +7,7 @@
 //
 // A referral: cmdSubmit_Click stores the five texts, trimmed, in modTellAFriend and checks the
 // two addresses; modTellAFriend::SendTellAFriend checks the rest and opens the refer-a-friend
-// address that ReferAFriendAddress builds from them.
+// address that referAFriendAddress builds from them.
 
 #include "common/windowmodel.h"
 
@@ -37,7 +37,7 @@ private:
     void txtFriendEmail_KeyPress(int &KeyAscii);
     void cmdSubmit_Click();
 
-    void MakeTopmost();
+    void makeTopmost();
 
     std::unique_ptr<Ui::frmFarewell> ui;
 };

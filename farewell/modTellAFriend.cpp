@@ -1,8 +1,8 @@
 #include "farewell/modTellAFriend.h"
 
-#include "common/messages.h"
 #include "farewell/referafriendaddress.h"
 #include "farewell/referralchecks.h"
+#include "widgets/messages.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -20,11 +20,11 @@ void SendTellAFriend()
 {
     const ReferralValues values{strTafName, strTafEmail, strTafMessage, strTafFriendName,
                                 strTafFriendEmail};
-    if (const std::optional<QString> problem = MissingValueProblem(values)) {
-        ShowStop(*problem);
+    if (const std::optional<QString> problem = missingValueProblem(values)) {
+        showStop(*problem);
         return;
     }
-    strTafUrl = ReferAFriendAddress(values);
+    strTafUrl = referAFriendAddress(values);
     OpenTellAFriendUrl();
 }
 

@@ -14,10 +14,10 @@ QString encoded(const QString &value)
 }
 } // namespace
 
-QString ReferAFriendAddress(const ReferralValues &values)
+QString referAFriendAddress(const ReferralValues &values)
 {
-    return weblinks::ReferAFriendPage() + u"?taf1="_s + encoded(values.name) + u"&taf2="_s +
+    return WebLinks::referAFriendPage() + u"?taf1="_s + encoded(values.name) + u"&taf2="_s +
            encoded(values.email) + u"&taf3="_s + encoded(values.message) + u"&taf4="_s +
            encoded(values.friendName) + u"&taf5="_s + encoded(values.friendEmail) + u"&taf6="_s +
-           encoded(weblinks::ProductSiteRoot());
+           encoded(WebLinks::productSiteRoot());
 }

@@ -11,4 +11,4 @@
 
 #include <QString>
 
-QString ReferAFriendAddress(const ReferralValues &values);
+QString referAFriendAddress(const ReferralValues &values);

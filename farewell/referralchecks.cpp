@@ -3,7 +3,7 @@
 
 using namespace Qt::StringLiterals;
 
-std::optional<QString> AddressesProblem(const QString &email, const QString &friendEmail)
+std::optional<QString> addressesProblem(const QString &email, const QString &friendEmail)
 {
     // Letter case counts: two addresses that differ only in it are distinct.
     if (email == friendEmail)
@@ -16,7 +16,7 @@ std::optional<QString> AddressesProblem(const QString &email, const QString &fri
     return std::nullopt;
 }
 
-std::optional<QString> MissingValueProblem(const ReferralValues &values)
+std::optional<QString> missingValueProblem(const ReferralValues &values)
 {
     if (isBlankOrPlaceholder(values.name, Placeholder::Name))
         return u"Please Enter Your Name"_s;

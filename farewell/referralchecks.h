@@ -10,8 +10,8 @@
 
 // The two addresses must differ and each hold an at sign and a full stop somewhere; that is
 // all an address is asked for.
-std::optional<QString> AddressesProblem(const QString &email, const QString &friendEmail);
+std::optional<QString> addressesProblem(const QString &email, const QString &friendEmail);
 
 // Every value must hold something of the user's own, not blank and not its placeholder;
 // the first one that does not is named.
-std::optional<QString> MissingValueProblem(const ReferralValues &values);
+std::optional<QString> missingValueProblem(const ReferralValues &values);

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString SupportMessage(int number)
+QString supportMessage(int number)
 {
     static const std::array<QString, SupportMessageCount> messages{
         u"Zelvara Softwares, such as this can be created and maintained only with your "

@@ -8,4 +8,4 @@
 inline constexpr int SupportMessageCount = 4;
 
 // Message 0 to 3; an empty text outside that range.
-QString SupportMessage(int number);
+QString supportMessage(int number);

@@ -83,7 +83,7 @@ std::optional<QString> expectedMissingValue(const std::array<QString, 5> &values
 
 void checkAddress(const QString &address, const std::array<QString, 5> &values)
 {
-    const QString start = weblinks::ReferAFriendPage() + u'?';
+    const QString start = WebLinks::referAFriendPage() + u'?';
     require(address.startsWith(start), "the address is the refer-a-friend page's", address);
     for (const QChar c : address)
         require(c > u' ' && c < QChar(0x7f) && c != u'#', "the address is plain printable ASCII",
@@ -97,7 +97,7 @@ void checkAddress(const QString &address, const std::array<QString, 5> &values)
         // UTF-8 cannot carry a lone surrogate, which no keyboard or clipboard gives anyway;
         // every other text comes back exactly.
         const QString expected = key < 5 ? QString::fromUtf8(values[std::size_t(key)].toUtf8())
-                                         : weblinks::ProductSiteRoot();
+                                         : WebLinks::productSiteRoot();
         require(decoded == expected, "each value decodes back to exactly what was entered",
                 u"%1: got %2, entered %3"_s.arg(prefix, decoded, expected));
     }
@@ -148,15 +148,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 "a box gets its placeholder back only when blank", entered[field]);
     }
 
-    const std::optional<QString> addressesProblem = AddressesProblem(values[1], values[4]);
+    const std::optional<QString> addressesProblem = addressesProblem(values[1], values[4]);
     require(addressesProblem == expectedAddressesProblem(values[1], values[4]),
             "the address checks follow their rule", values[1] + u" / "_s + values[4]);
     const ReferralValues referral{values[0], values[1], values[2], values[3], values[4]};
-    const std::optional<QString> missing = MissingValueProblem(referral);
+    const std::optional<QString> missing = missingValueProblem(referral);
     require(missing == expectedMissingValue(values), "the value checks follow their rule",
             missing.value_or(u"(none)"_s));
 
-    const QString address = ReferAFriendAddress(referral);
+    const QString address = referAFriendAddress(referral);
     checkAddress(address, values);
 
     if (!missing) {

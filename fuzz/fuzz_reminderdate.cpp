@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 1: {
         // Whatever is stored, reading it gives a date or nothing, and never takes long.
         const QString stored = input.byte() % 2 ? input.typedText(40) : input.anyText(20);
-        const QDate read = reminderdate::ReadDateText(modHelp::UnscrambleSetting(stored), today);
+        const QDate read = ReminderDate::readDateText(modHelp::UnscrambleSetting(stored), today);
         require(read.isNull() || read.isValid(), "a date read is valid or none");
         checkScrambling(stored);
         break;
@@ -93,12 +93,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // same locale, reads back as that day: otherwise the question would come too early,
         // too late or never.
         const QDate stored = today.addDays(input.below(61) - 30);
-        const QString text = reminderdate::DateText(stored);
+        const QString text = ReminderDate::dateText(stored);
         const QString kept = modHelp::UnscrambleSetting(modHelp::ScrambleSetting(text));
         require(kept == text || !allCodesWithin(text, 0, 0xFF - scrambleOffset()),
                 "a date text survives scrambling", text);
         if (kept == text) {
-            const QDate read = reminderdate::ReadDateText(kept, today);
+            const QDate read = ReminderDate::readDateText(kept, today);
             require(read == stored, "a date stored reads back as itself",
                     u"%1 on %2 in %3: wrote %4, read %5"_s.arg(
                         stored.toString(Qt::ISODate), today.toString(Qt::ISODate), locale.name(),

@@ -53,12 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             Tally_Reset();
             expected = {};
         }
-        require(countersOf(Tally_Current()) == expected, "each answer counts toward its shape");
+        require(countersOf(currentTally()) == expected, "each answer counts toward its shape");
     }
     const int best = *std::max_element(expected.begin(), expected.end());
     const auto winner = std::find(expected.begin(), expected.end(), best) - expected.begin();
     require(Tally_ChooseShape() == winner, "the highest count wins, ties to the first shape");
-    require(countersOf(Tally_Current()) == expected, "choosing leaves the counters as they are");
+    require(countersOf(currentTally()) == expected, "choosing leaves the counters as they are");
     const ShapeResult &result = Shape_Result(Tally_ChooseShape());
     static constexpr std::array<const char *, 4> Names{"Ruler", "Hourglass", "Spoon", "Cone"};
     require(result.strShapeName == QLatin1StringView(Names[std::size_t(winner)]),

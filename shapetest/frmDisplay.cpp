@@ -2,15 +2,15 @@
 #include "ui_frmDisplay.h"
 
 #include "about/frmAbout.h"
-#include "common/buttonclicks.h"
 #include "common/modHelp.h"
-#include "common/pagestack.h"
 #include "common/weblinks.h"
-#include "common/windowframe.h"
 #include "farewell/frmFarewell.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
+#include "widgets/buttonclicks.h"
+#include "widgets/pagestack.h"
+#include "widgets/windowframe.h"
 
 namespace {
 // The first selected button in index order; none when no button is selected.
@@ -32,11 +32,11 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
                   {ui->optQc_0, ui->optQc_1, ui->optQc_2, ui->optQc_3},
                   {ui->optQd_0, ui->optQd_1, ui->optQd_2, ui->optQd_3}}};
     useFixedSingleBorder(*this, {553, 400});
-    ui->Label61->setText(ui->Label61->text().arg(weblinks::HomeSiteName()));
+    ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     ui->lblCelebrities->setText(modShapeTest::Shape_Result(modShapeTest::Cone).strCelebrities);
     for (ClickLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
         link->useHandCursor();
-    ShowFirstQuestionPage();
+    showFirstQuestionPage();
     ui->cmdBack->setFocus();
 
     connectClick(ui->cmdNext1, this, &frmDisplay::cmdNext1_Click);
@@ -52,7 +52,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
 
 frmDisplay::~frmDisplay() = default;
 
-void frmDisplay::ShowFirstQuestionPage()
+void frmDisplay::showFirstQuestionPage()
 {
     bringQuestionPageToFront(*ui->fra1);
     bringAreaToFront(*ui->fraQuestion);
@@ -151,12 +151,12 @@ void frmDisplay::mnuExit_Click()
 
 void frmDisplay::mnuAbout_Click()
 {
-    frmAbout::ShowModal(*this);
+    frmAbout::showModal(*this);
 }
 
 void frmDisplay::Form_Unload()
 {
-    if (modHelp::ShutdownUnderway() || m_goingBack)
+    if (modHelp::shutdownUnderway() || m_goingBack)
         return;
     frmFarewell::get().show();
 }

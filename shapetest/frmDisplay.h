@@ -24,7 +24,7 @@ public:
     ~frmDisplay() override;
 
     // Puts the first question page in front of the other pages and of the results page.
-    void ShowFirstQuestionPage();
+    void showFirstQuestionPage();
 
 private:
     friend class Form<frmDisplay, QMainWindow>;

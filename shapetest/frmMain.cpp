@@ -2,17 +2,17 @@
 #include "ui_frmMain.h"
 
 #include "about/frmAbout.h"
-#include "common/buttonclicks.h"
-#include "common/keypress.h"
-#include "common/messages.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
-#include "common/windowframe.h"
 #include "farewell/frmFarewell.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/namerule.h"
 #include "shapetest/sharedlinks.h"
+#include "widgets/buttonclicks.h"
+#include "widgets/keypress.h"
+#include "widgets/messages.h"
+#include "widgets/windowframe.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +20,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
     useFixedSingleBorder(*this, {497, 345});
-    ui->Label61->setText(ui->Label61->text().arg(weblinks::HomeSiteName()));
+    ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     ui->Label1->adjustSize();
     for (ClickLabel *link : {ui->Label61, ui->lblFullBrand, ui->lblCobrand})
         link->useHandCursor();
@@ -39,7 +39,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     // Queued: the refused paste has to finish before a message box may run its own loop.
     connect(
         validator, &NameValidator::refused, this,
-        [] { ShowInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
+        [] { showInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
 
     connectClick(ui->cmdNext, this, &frmMain::cmdNext_Click);
     connectClick(ui->cmdExit, this, &frmMain::cmdExit_Click);
@@ -64,16 +64,16 @@ void frmMain::bringFullBrandToFront()
 
 void frmMain::txtFirstName_KeyPress(int &KeyAscii)
 {
-    KeyAscii = NameKeyCharacter(KeyAscii);
+    KeyAscii = nameKeyCharacter(KeyAscii);
     if (KeyAscii == 0)
-        ShowInformation(u"Please Enter Only Alphabet"_s);
+        showInformation(u"Please Enter Only Alphabet"_s);
 }
 
 bool frmMain::CheckFirstName()
 {
     // Not trimmed: a name of spaces only is a name.
     if (ui->txtFirstName->text().isEmpty()) {
-        ShowInformation(u"Please Enter Your Name"_s);
+        showInformation(u"Please Enter Your Name"_s);
         ui->txtFirstName->setFocus();
         return false;
     }
@@ -84,7 +84,7 @@ void frmMain::cmdNext_Click()
 {
     if (!CheckFirstName())
         return;
-    frmDisplay::get().ShowFirstQuestionPage();
+    frmDisplay::get().showFirstQuestionPage();
     modShapeTest::Tally_Reset();
     hide();
     // Only a farewell window already up needs hiding; loading one just to hide it would flash
@@ -111,13 +111,13 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout::ShowModal(*this);
+    frmAbout::showModal(*this);
 }
 
 void frmMain::Form_Unload()
 {
     // During the shutdown the farewell window is on its way out too.
-    if (modHelp::ShutdownUnderway())
+    if (modHelp::shutdownUnderway())
         return;
     frmFarewell::get().show();
 }

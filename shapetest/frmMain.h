@@ -4,8 +4,8 @@
 // image list IMG with the four shape pictures that the results page shows, which is why it
 // stays loaded, hidden, while a test runs.
 
-#include "common/imagelist.h"
 #include "common/windowmodel.h"
+#include "widgets/imagelist.h"
 
 #include <QMainWindow>
 #include <memory>

@@ -121,7 +121,7 @@ ShapeIndex Tally_ChooseShape()
     return winner;
 }
 
-const Tally &Tally_Current()
+const Tally &currentTally()
 {
     return tally;
 }

@@ -49,7 +49,7 @@ void Tally_Reset();
 // table, counts nothing. A counter never passes 32767.
 void Tally_CountAnswer(int question, std::optional<int> answer);
 ShapeIndex Tally_ChooseShape();
-const Tally &Tally_Current();
+const Tally &currentTally();
 
 const ShapeResult &Shape_Result(ShapeIndex shape);
 

@@ -24,7 +24,7 @@ bool keepsRule(const QString &text)
 }
 } // namespace
 
-int NameKeyCharacter(int k)
+int nameKeyCharacter(int k)
 {
     if (isSmallLetter(k))
         return k - 32;
@@ -44,7 +44,7 @@ QValidator::State NameValidator::validate(QString &input, int &) const
             emit refused();
             return Intermediate;
         }
-        c = QChar(NameKeyCharacter(k));
+        c = QChar(nameKeyCharacter(k));
     }
     input = accepted;
     return Acceptable;

@@ -9,7 +9,7 @@ class QLineEdit;
 
 // The character to type for a Windows character code k, or 0 when it is refused. Backspace (8),
 // carriage return (13) and space (32) pass unchanged.
-int NameKeyCharacter(int k);
+int nameKeyCharacter(int k);
 
 // Guards the box against text that does not come through the keyboard: small letters become
 // capitals, anything else is refused whole and reported through refused(). A refused text is

@@ -3,8 +3,8 @@
 // The welcome and questionnaire windows carry the same link menus, the same banner and the
 // same two promotional labels, each leading to the same page on both.
 
-#include "common/clicklabel.h"
 #include "common/modHelp.h"
+#include "widgets/clicklabel.h"
 
 #include <QAction>
 

@@ -1,13 +1,13 @@
 // The about window: modal over the window that opened it, four ways to close, two links.
 
 #include "about/frmAbout.h"
-#include "common/clicklabel.h"
 #include "controls.h"
 #include "openedurls.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 #include "welcome.h"
 #include "whenshown.h"
+#include "widgets/clicklabel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,6 @@
 // and what the keyboard can reach.
 
 #include "about/frmAbout.h"
-#include "common/clicklabel.h"
 #include "common/modHelp.h"
 #include "controls.h"
 #include "farewell/frmFarewell.h"
@@ -13,6 +12,7 @@
 #include "testapp.h"
 #include "welcome.h"
 #include "whenshown.h"
+#include "widgets/clicklabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,7 +76,7 @@ QString pageInFront()
 
 int tallyTotal()
 {
-    const modShapeTest::Tally &tally = modShapeTest::Tally_Current();
+    const modShapeTest::Tally &tally = modShapeTest::currentTally();
     return tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount + tally.intConeCount;
 }
 
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(option(2, 1)->isChecked());
         QVERIFY(option(1, 0)->isChecked());
         pressNext(2);
-        QCOMPARE(modShapeTest::Tally_Current().intSpoonCount, std::int16_t(1));
+        QCOMPARE(modShapeTest::currentTally().intSpoonCount, std::int16_t(1));
     }
 
     void backReturnsToTheWelcomeWindowAndDiscardsTheTest_data()
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(frmMain::get().isVisible());
         QCOMPARE(control<QLineEdit>(frmMain::get(), u"txtFirstName"_s)->text(), u"ANN"_s);
         QVERIFY(!frmFarewell::isLoaded() || !frmFarewell::get().isVisible());
-        QVERIFY(!modHelp::ApplicationEnded());
+        QVERIFY(!modHelp::applicationEnded());
 
         control<QPushButton>(frmMain::get(), u"cmdNext"_s)->click();
         QCOMPARE(pageInFront(), u"fra1"_s);
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(frmFarewell::get().isVisible());
         QVERIFY(frmMain::isLoaded());
         QVERIFY(!frmMain::get().isVisible());
-        QVERIFY(!modHelp::ApplicationEnded());
+        QVERIFY(!modHelp::applicationEnded());
     }
 
     void linksOpenTheirPagesAndLeaveThePageAsItWas_data()
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(wasModal);
         QVERIFY(!frmAbout::isLoaded());
         QCOMPARE(pageInFront(), u"fra3"_s);
-        QCOMPARE(modShapeTest::Tally_Current().intSpoonCount, std::int16_t(1));
+        QCOMPARE(modShapeTest::currentTally().intSpoonCount, std::int16_t(1));
         QCOMPARE(tallyTotal(), 2);
     }
 };

@@ -1,7 +1,6 @@
 // The farewell window: what it shows, its links, the placeholders and the space filter of the
 // referral form, the order of the submit checks, and the ways out.
 
-#include "common/clicklabel.h"
 #include "common/modHelp.h"
 #include "farewell/frmFarewell.h"
 #include "farewell/modTellAFriend.h"
@@ -12,6 +11,7 @@
 #include "openedurls.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
+#include "widgets/clicklabel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -134,7 +134,7 @@ private slots:
     {
         QStringList messages;
         for (int n = 0; n < SupportMessageCount; ++n)
-            messages << SupportMessage(n);
+            messages << supportMessage(n);
         QList<int> seen(SupportMessageCount);
         const int loads = 400;
         for (int i = 0; i < loads; ++i) {
@@ -206,7 +206,7 @@ private slots:
         }
         auto *support = control<QLabel>(u"Label2"_s);
         for (int n = 0; n < SupportMessageCount; ++n) {
-            support->setText(SupportMessage(n));
+            support->setText(supportMessage(n));
             QVERIFY2(fitsWhole(*support), qPrintable(QString::number(n)));
         }
         for (const char *name : {"Check1", "cmdClose", "cmdSubmit"}) {
@@ -507,7 +507,7 @@ private slots:
         QVERIFY(boxes.seen().isEmpty());
         QCOMPARE(opened.addresses().size(), 1);
         const QString address = opened.addresses().first();
-        QCOMPARE(address, ReferAFriendAddress({name, u"a+b@c.d"_s, u"line 1\r\nline 2 & 100%"_s,
+        QCOMPARE(address, referAFriendAddress({name, u"a+b@c.d"_s, u"line 1\r\nline 2 & 100%"_s,
                                                u"Zoë"_s, u"x@y.z?taf6=evil"_s}));
         QVERIFY(address.startsWith(u"http://www.zelvara.example/zvkt-refer-a-friend.php?taf1="_s));
         const QUrlQuery query(QUrl::fromEncoded(address.toLatin1(), QUrl::StrictMode));
@@ -564,7 +564,7 @@ private slots:
             QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
         else
             window.close();
-        QTRY_VERIFY(modHelp::ApplicationEnded());
+        QTRY_VERIFY(modHelp::applicationEnded());
         QVERIFY(loadedWindows().isEmpty());
         QVERIFY(!frmMain::isLoaded());
         QVERIFY(!frmFarewell::isLoaded());

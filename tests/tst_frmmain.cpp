@@ -1,7 +1,6 @@
 // The welcome window: the first-name filter and check, starting the test, the ways out, and
 // its links.
 
-#include "common/clicklabel.h"
 #include "common/modHelp.h"
 #include "controls.h"
 #include "farewell/frmFarewell.h"
@@ -12,6 +11,7 @@
 #include "shapetest/modShapeTest.h"
 #include "testapp.h"
 #include "welcome.h"
+#include "widgets/clicklabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(frmMain::isLoaded());
         QVERIFY(!window.isVisible());
         QVERIFY(frmDisplay::get().isVisible());
-        QCOMPARE(modShapeTest::Tally_Current().intConeCount, std::int16_t(0));
+        QCOMPARE(modShapeTest::currentTally().intConeCount, std::int16_t(0));
         // Not loaded just to be hidden.
         QVERIFY(!frmFarewell::isLoaded());
         // The hidden welcome window keeps the name for the way back.
@@ -245,7 +245,7 @@ private slots:
             window.close();
         QVERIFY(!frmMain::isLoaded());
         QVERIFY(frmFarewell::get().isVisible());
-        QVERIFY(!modHelp::ApplicationEnded());
+        QVERIFY(!modHelp::applicationEnded());
     }
 
     void closingTheFarewellWindowEndsEvenWithTheWelcomeWindowHidden()
@@ -258,7 +258,7 @@ private slots:
         QVERIFY(frmMain::isLoaded());
         QVERIFY(!frmMain::get().isVisible());
         frmFarewell::get().close();
-        QVERIFY(modHelp::ApplicationEnded());
+        QVERIFY(modHelp::applicationEnded());
         QVERIFY(loadedWindows().isEmpty());
     }
 

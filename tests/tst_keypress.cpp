@@ -1,7 +1,7 @@
 // Typed keys as Windows character codes, and the first-name rule applied to them.
 
-#include "common/keypress.h"
 #include "shapetest/namerule.h"
+#include "widgets/keypress.h"
 
 #include <QTest>
 
@@ -58,7 +58,7 @@ private slots:
     void nameRuleOnEveryCode()
     {
         for (int k = 0; k <= 0xFFFF; ++k) {
-            const int typed = NameKeyCharacter(k);
+            const int typed = nameKeyCharacter(k);
             if (k >= 'a' && k <= 'z')
                 QCOMPARE(typed, k - 32);
             else if ((k >= 'A' && k <= 'Z') || k == 8 || k == 13 || k == 32)

@@ -32,7 +32,7 @@ void pressAccessKey(QWidget &window, Qt::Key letter)
 
 int answersCounted()
 {
-    const modShapeTest::Tally &tally = modShapeTest::Tally_Current();
+    const modShapeTest::Tally &tally = modShapeTest::currentTally();
     return tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount + tally.intConeCount;
 }
 } // namespace

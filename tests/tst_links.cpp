@@ -18,20 +18,20 @@ private slots:
     {
         QTest::addColumn<LinkOperation>("operation");
         QTest::addColumn<QString>("address");
-        QTest::newRow("HelpPage") << &modHelp::OpenHelpPage
+        QTest::newRow("helpPage") << &modHelp::OpenHelpPage
                                   << u"http://tamsilo.zelvara.example/zv-free-tamsilo-help.html"_s;
-        QTest::newRow("DownloadPage")
+        QTest::newRow("downloadPage")
             << &modHelp::OpenDownloadPage
             << u"http://tamsilo.zelvara.example/download-zv-free-tamsilo.html"_s;
-        QTest::newRow("HomePage, no trailing slash")
+        QTest::newRow("homePage, no trailing slash")
             << &modHelp::OpenHomePage << u"http://www.zelvara.example"_s;
-        QTest::newRow("SoftwareCataloguePage") << &modHelp::OpenSoftwareCataloguePage
+        QTest::newRow("softwareCataloguePage") << &modHelp::OpenSoftwareCataloguePage
                                                << u"http://www.zelvara.example/zelvarasoftwares"_s;
-        QTest::newRow("DonatePage")
+        QTest::newRow("donatePage")
             << &modHelp::OpenDonatePage << u"http://help.zelvara.example/donate.html"_s;
-        QTest::newRow("FullBrandPage")
+        QTest::newRow("fullBrandPage")
             << &modHelp::OpenFullBrandPage << u"http://help.zelvara.example/fully-branded.html"_s;
-        QTest::newRow("CoBrandPage")
+        QTest::newRow("coBrandPage")
             << &modHelp::OpenCoBrandPage << u"http://help.zelvara.example/co-brand.html"_s;
     }
 
@@ -47,12 +47,12 @@ private slots:
 
     void shownAddressesAgreeWithOpenedOnes()
     {
-        QCOMPARE(weblinks::HomeSiteName(), u"www.zelvara.example"_s);
-        QVERIFY(weblinks::HomePage().endsWith(weblinks::HomeSiteName()));
-        QCOMPARE(weblinks::ReferAFriendPage(),
+        QCOMPARE(WebLinks::homeSiteName(), u"www.zelvara.example"_s);
+        QVERIFY(WebLinks::homePage().endsWith(WebLinks::homeSiteName()));
+        QCOMPARE(WebLinks::referAFriendPage(),
                  u"http://www.zelvara.example/zvkt-refer-a-friend.php"_s);
-        QVERIFY(weblinks::HelpPage().startsWith(weblinks::ProductSiteRoot()));
-        QVERIFY(weblinks::DownloadPage().startsWith(weblinks::ProductSiteRoot()));
+        QVERIFY(WebLinks::helpPage().startsWith(WebLinks::productSiteRoot()));
+        QVERIFY(WebLinks::downloadPage().startsWith(WebLinks::productSiteRoot()));
     }
 
     void aLaunchWithoutABrowserReportsNothing()

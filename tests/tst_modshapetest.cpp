@@ -62,7 +62,7 @@ private slots:
             const Answers answers{combination & 3, (combination >> 2) & 3, (combination >> 4) & 3,
                                   (combination >> 6) & 3};
             runTest(answers);
-            const Tally &tally = Tally_Current();
+            const Tally &tally = currentTally();
             QCOMPARE(tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount +
                          tally.intConeCount,
                      4);
@@ -77,7 +77,7 @@ private slots:
         Tally_CountAnswer(5, 1);
         Tally_CountAnswer(2, -1);
         Tally_CountAnswer(2, 4);
-        const Tally &tally = Tally_Current();
+        const Tally &tally = currentTally();
         QCOMPARE(tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount +
                      tally.intConeCount,
                  0);
@@ -89,9 +89,9 @@ private slots:
         runTest({0, 0, 3, 3});
         QCOMPARE(Tally_ChooseShape(), Cone);
         QCOMPARE(Tally_ChooseShape(), Cone);
-        QCOMPARE(Tally_Current().intConeCount, std::int16_t(4));
+        QCOMPARE(currentTally().intConeCount, std::int16_t(4));
         Tally_Reset();
-        QCOMPARE(Tally_Current().intConeCount, std::int16_t(0));
+        QCOMPARE(currentTally().intConeCount, std::int16_t(0));
         QCOMPARE(Tally_ChooseShape(), Ruler);
     }
 
@@ -99,7 +99,7 @@ private slots:
     {
         for (int i = 0; i < 40000; ++i)
             Tally_CountAnswer(1, 0);
-        QCOMPARE(Tally_Current().intConeCount, std::int16_t(32767));
+        QCOMPARE(currentTally().intConeCount, std::int16_t(32767));
         QCOMPARE(Tally_ChooseShape(), Cone);
     }
 

@@ -80,7 +80,7 @@ private slots:
         modTellAFriend::SendTellAFriend();
         modTellAFriend::SendTellAFriend();
         QVERIFY(boxes.seen().isEmpty());
-        const QString expected = ReferAFriendAddress(
+        const QString expected = referAFriendAddress(
             {u"Ann"_s, u"ann@a.example"_s, u"Your Message\r\n"_s, u"Bob"_s, u"bob@b.example"_s});
         QCOMPARE(modTellAFriend::strTafUrl, expected);
         QVERIFY(expected.contains(u"&taf3=Your%20Message%0D%0A&"_s));

@@ -45,10 +45,10 @@ private slots:
     {
         const ReferralValues values{u"Ann"_s, u"ann@a.example"_s, u"Hello"_s, u"Bob"_s,
                                     u"bob@b.example"_s};
-        QCOMPARE(ReferAFriendAddress(values),
+        QCOMPARE(referAFriendAddress(values),
                  Page + u"?taf1=Ann&taf2=ann%40a.example&taf3=Hello&taf4=Bob"
                         "&taf5=bob%40b.example&taf6=http%3A%2F%2Ftamsilo.zelvara.example%2F"_s);
-        QCOMPARE(weblinks::ProductSiteRoot(), Site);
+        QCOMPARE(WebLinks::productSiteRoot(), Site);
     }
 
     void valuesReachThePageExactly_data()
@@ -79,7 +79,7 @@ private slots:
     void valuesReachThePageExactly()
     {
         QFETCH(ReferralValues, values);
-        const QString address = ReferAFriendAddress(values);
+        const QString address = referAFriendAddress(values);
         QVERIFY(address.startsWith(Page + u"?taf1="_s));
 
         // Nothing in the query but unreserved characters, escapes and its own delimiters, so
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(QUrlQuery(u"a=x+y"_s).queryItemValue(u"a"_s, QUrl::FullyDecoded), u"x+y"_s);
         QCOMPARE(formDecoded(u"x+y"_s), u"x y"_s);
         const ReferralValues values{u"x+y z"_s, {}, {}, {}, {}};
-        QVERIFY(ReferAFriendAddress(values).contains(u"taf1=x%2By%20z&"_s));
+        QVERIFY(referAFriendAddress(values).contains(u"taf1=x%2By%20z&"_s));
     }
 };
 

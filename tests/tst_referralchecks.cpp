@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, email);
         QFETCH(QString, friendEmail);
         QFETCH(QString, message);
-        QCOMPARE(AddressesProblem(email, friendEmail).value_or(QString()), message);
+        QCOMPARE(addressesProblem(email, friendEmail).value_or(QString()), message);
     }
 
     void missingValues_data()
@@ -97,7 +97,7 @@ private slots:
     {
         QFETCH(ReferralValues, values);
         QFETCH(QString, message);
-        QCOMPARE(MissingValueProblem(values).value_or(QString()), message);
+        QCOMPARE(missingValueProblem(values).value_or(QString()), message);
     }
 };
 

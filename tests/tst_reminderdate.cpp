@@ -36,7 +36,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QDate, today);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(reminderdate::ReadDateText(reminderdate::DateText(today), today), today);
+        QCOMPARE(ReminderDate::readDateText(ReminderDate::dateText(today), today), today);
     }
 
     // Every locale whose short dates are 8-bit text can keep the reminder's date, scrambled.
@@ -47,12 +47,12 @@ private slots:
         for (const QLocale &locale : QLocale::matchingLocales(
                  QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
             QLocale::setDefault(locale);
-            const QString text = reminderdate::DateText(today);
+            const QString text = ReminderDate::dateText(today);
             if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch > u'\u00FE'; }))
                 continue;
             ++tried;
             const QString kept = modHelp::UnscrambleSetting(modHelp::ScrambleSetting(text));
-            QVERIFY2(reminderdate::ReadDateText(kept, today) == today,
+            QVERIFY2(ReminderDate::readDateText(kept, today) == today,
                      qPrintable(locale.name() + u' ' + text));
         }
         QVERIFY(tried > 500);
@@ -95,7 +95,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(reminderdate::ReadDateText(text, today), date);
+        QCOMPARE(ReminderDate::readDateText(text, today), date);
     }
 
     void notADate_data()
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale(locale));
-        QVERIFY(!reminderdate::ReadDateText(text, QDate(2026, 3, 10)).isValid());
+        QVERIFY(!ReminderDate::readDateText(text, QDate(2026, 3, 10)).isValid());
     }
 
     void reminderDue_data()
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QDate, stored);
         QFETCH(QDate, today);
         QFETCH(bool, due);
-        QCOMPARE(reminderdate::ReminderDue(stored, today), due);
+        QCOMPARE(ReminderDate::reminderDue(stored, today), due);
     }
 };
 

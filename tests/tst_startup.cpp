@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList{u"Application is already running"_s});
         QCOMPARE(boxes.seen().first().title, u"ZV Tamsilo"_s);
         QCOMPARE(boxes.seen().first().icon, QMessageBox::Information);
-        QVERIFY(modHelp::ApplicationEnded());
+        QVERIFY(modHelp::applicationEnded());
         QVERIFY(!frmMain::isLoaded());
     }
 
@@ -84,10 +84,10 @@ private slots:
         modStartup::StartApplication();
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(frmMain::get().isVisible());
-        QVERIFY(!modHelp::ApplicationEnded());
+        QVERIFY(!modHelp::applicationEnded());
         InstanceLock other(InstanceLock::userLockPath());
         QCOMPARE(other.acquire(), InstanceLock::Outcome::AlreadyRunning);
-        const int drawn = modStartup::CoBrandRandomNumber();
+        const int drawn = modStartup::coBrandRandomNumber();
         QVERIFY(drawn >= 1 && drawn <= 6);
     }
 
@@ -104,7 +104,7 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(int, pagesOpened);
         const QDate lastReminder = QDate::currentDate().addDays(-20);
-        storeReminderValue(modHelp::ScrambleSetting(reminderdate::DateText(lastReminder)));
+        storeReminderValue(modHelp::ScrambleSetting(ReminderDate::dateText(lastReminder)));
         MessageBoxAnswerer boxes(answer);
         bool welcomeLoadedDuringQuestion = true;
         boxes.setBeforeAnswer(
@@ -149,7 +149,7 @@ private slots:
         QList<int> seen(7);
         for (int i = 0; i < draws; ++i) {
             modStartup::CoBrand_Randomize();
-            const int n = modStartup::CoBrandRandomNumber();
+            const int n = modStartup::coBrandRandomNumber();
             ++seen[n];
             const bool odd = n % 2 == 1;
             QCOMPARE(strip->childAt(middle) == coBrand, odd);

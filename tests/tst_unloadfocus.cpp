@@ -3,8 +3,8 @@
 // make the hidden window active and give its text box the focus back; the box is then told it
 // lost the focus from its own destructor, when it is no longer whole. No handler may run then.
 
-#include "common/focusevents.h"
 #include "testapp.h"
+#include "widgets/focusevents.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -24,7 +24,7 @@ const QString Question =
 
 QString scrambledDate(QDate date)
 {
-    return modHelp::ScrambleSetting(reminderdate::DateText(date));
+    return modHelp::ScrambleSetting(ReminderDate::dateText(date));
 }
 
 QByteArray contents(const QString &path)
@@ -49,7 +49,7 @@ private slots:
     {
         MessageBoxAnswerer boxes;
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
         // "3/10/26", scrambled, under the scrambled "Duration".
@@ -76,7 +76,7 @@ private slots:
         storeValue(stored);
         MessageBoxAnswerer boxes(QMessageBox::No);
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(opened.addresses().isEmpty());
         if (!asks) {
             QVERIFY(boxes.seen().isEmpty());
@@ -100,9 +100,9 @@ private slots:
         OpenedUrls opened;
         QString storedWhenOpened;
         opened.setOnOpen([&](const QUrl &) { storedWhenOpened = storedValue(); });
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QCOMPARE(boxes.seen().size(), 1);
-        QCOMPARE(opened.addresses(), QStringList{weblinks::DownloadPage()});
+        QCOMPARE(opened.addresses(), QStringList{WebLinks::downloadPage()});
         QCOMPARE(storedWhenOpened, scrambledDate(Today));
     }
 
@@ -110,14 +110,14 @@ private slots:
     {
         storeValue(scrambledDate(Today.addDays(-20)));
         MessageBoxAnswerer boxes(QMessageBox::No);
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QCOMPARE(boxes.seen().size(), 1);
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QCOMPARE(boxes.seen().size(), 1);
         // And the next question comes 15 days later.
-        updatereminder::CheckUpdateReminderOn(Today.addDays(14));
+        UpdateReminder::checkUpdateReminderOn(Today.addDays(14));
         QCOMPARE(boxes.seen().size(), 1);
-        updatereminder::CheckUpdateReminderOn(Today.addDays(15));
+        UpdateReminder::checkUpdateReminderOn(Today.addDays(15));
         QCOMPARE(boxes.seen().size(), 2);
     }
 
@@ -138,7 +138,7 @@ private slots:
         const QByteArray before = contents(settingsFile());
         MessageBoxAnswerer boxes(QMessageBox::Yes);
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
         QCOMPARE(contents(settingsFile()), before);
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(QDir().mkpath(settingsFile()));
         MessageBoxAnswerer boxes(QMessageBox::Yes);
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
         QVERIFY(QFileInfo(settingsFile()).isDir());
@@ -165,7 +165,7 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
         MessageBoxAnswerer boxes(QMessageBox::Yes);
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
         QVERIFY(QFileInfo(blocker).isFile());
@@ -181,7 +181,7 @@ private slots:
             QDir().mkpath(settingsFile());
         });
         OpenedUrls opened;
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         QCOMPARE(boxes.seen().size(), 1);
         QVERIFY(opened.addresses().isEmpty());
     }
@@ -204,9 +204,9 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, dateText);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(reminderdate::DateText(Today), dateText);
+        QCOMPARE(ReminderDate::dateText(Today), dateText);
         MessageBoxAnswerer boxes(QMessageBox::No);
-        updatereminder::CheckUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today);
         // Stored as it is, with no quotes or escapes of the settings file.
         const QByteArray file = contents(settingsFile());
         QCOMPARE(file,
@@ -217,10 +217,10 @@ private slots:
         const QSettings reread(copy, QSettings::IniFormat);
         QCOMPARE(modHelp::UnscrambleSetting(reread.value(u"Settings/Evsbujpo"_s).toString()),
                  dateText);
-        updatereminder::CheckUpdateReminderOn(Today);
-        updatereminder::CheckUpdateReminderOn(Today.addDays(14));
+        UpdateReminder::checkUpdateReminderOn(Today);
+        UpdateReminder::checkUpdateReminderOn(Today.addDays(14));
         QVERIFY(boxes.seen().isEmpty());
-        updatereminder::CheckUpdateReminderOn(Today.addDays(15));
+        UpdateReminder::checkUpdateReminderOn(Today.addDays(15));
         QCOMPARE(boxes.seen().size(), 1);
     }
 

@@ -126,8 +126,8 @@ private slots:
                               QStringLiteral("B load"), QStringLiteral("A unload"),
                               QStringLiteral("Ending unload"), QStringLiteral("B unload")}));
         QVERIFY(loadedWindows().isEmpty());
-        QVERIFY(modHelp::ApplicationEnded());
-        QVERIFY(!modHelp::ShutdownUnderway());
+        QVERIFY(modHelp::applicationEnded());
+        QVERIFY(!modHelp::shutdownUnderway());
     }
 
     void closingAWindowThatEndsTheProgramEndsIt()
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(journal.count(QStringLiteral("Ending unload")), 1);
         QCOMPARE(journal.count(QStringLiteral("A unload")), 1);
         QVERIFY(loadedWindows().isEmpty());
-        QVERIFY(modHelp::ApplicationEnded());
+        QVERIFY(modHelp::applicationEnded());
     }
 
     void aWindowLoadedDuringTheShutdownIsUnloadedToo()

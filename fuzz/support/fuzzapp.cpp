@@ -1,6 +1,6 @@
 #include "fuzzapp.h"
 
-#include "common/programfont.h"
+#include "widgets/programfont.h"
 
 #include <QApplication>
 #include <QMessageBox>

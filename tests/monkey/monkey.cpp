@@ -68,7 +68,7 @@ void Monkey::run()
         m_loop = nullptr;
         m_running = false;
         ++m_generation;
-        if (modHelp::ApplicationEnded() && m_failure.isEmpty()) {
+        if (modHelp::applicationEnded() && m_failure.isEmpty()) {
             note(u"the program ended"_s);
             checkRules();
         }
@@ -89,7 +89,7 @@ void Monkey::startProgram()
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, u"ZVFreeTamsilo"_s);
         settings.setValue(
             u"Settings/"_s + modHelp::ScrambleSetting(u"Duration"_s),
-            modHelp::ScrambleSetting(reminderdate::DateText(QDate::currentDate().addDays(-20))));
+            modHelp::ScrambleSetting(ReminderDate::dateText(QDate::currentDate().addDays(-20))));
     }
     note(u"start"_s);
     m_running = true;
@@ -107,7 +107,7 @@ void Monkey::scheduleStep()
 
 void Monkey::step(int generation)
 {
-    if (generation != m_generation || !m_running || modHelp::ApplicationEnded())
+    if (generation != m_generation || !m_running || modHelp::applicationEnded())
         return;
     // Scheduled first, so that the next step also runs inside any modal loop this one opens.
     scheduleStep();
@@ -166,7 +166,7 @@ ProgramState Monkey::currentState(const QList<QWidget *> &visible)
                                                                     describe(programWindows[1])));
         return m_state;
     }
-    if (modHelp::ApplicationEnded())
+    if (modHelp::applicationEnded())
         return ProgramState::Ended;
     if (programWindows.isEmpty())
         return ProgramState::Starting;
@@ -225,7 +225,7 @@ void Monkey::checkRules()
         break;
     }
 
-    const modShapeTest::Tally &tally = modShapeTest::Tally_Current();
+    const modShapeTest::Tally &tally = modShapeTest::currentTally();
     const int counted =
         tally.intRulerCount + tally.intHourglassCount + tally.intSpoonCount + tally.intConeCount;
     if (counted > 4 || tally.intRulerCount < 0 || tally.intHourglassCount < 0 ||
@@ -244,18 +244,18 @@ void Monkey::checkOpened(const QUrl &url)
     const QString address = url.toString(QUrl::FullyEncoded);
     note(u"opened "_s + address);
     for (const QString &page :
-         {weblinks::HelpPage(), weblinks::DownloadPage(), weblinks::HomePage(),
-          weblinks::SoftwareCataloguePage(), weblinks::DonatePage(), weblinks::FullBrandPage(),
-          weblinks::CoBrandPage()}) {
+         {WebLinks::helpPage(), WebLinks::downloadPage(), WebLinks::homePage(),
+          WebLinks::softwareCataloguePage(), WebLinks::donatePage(), WebLinks::fullBrandPage(),
+          WebLinks::coBrandPage()}) {
         if (address == QUrl(page).toString(QUrl::FullyEncoded))
             return;
     }
-    const QString start = weblinks::ReferAFriendPage() + u'?';
+    const QString start = WebLinks::referAFriendPage() + u'?';
     const QStringList pairs =
         address.startsWith(start) ? address.mid(start.size()).split(u'&') : QStringList();
     const QStringList values{modTellAFriend::strTafName,        modTellAFriend::strTafEmail,
                              modTellAFriend::strTafMessage,     modTellAFriend::strTafFriendName,
-                             modTellAFriend::strTafFriendEmail, weblinks::ProductSiteRoot()};
+                             modTellAFriend::strTafFriendEmail, WebLinks::productSiteRoot()};
     bool wellFormed = pairs.size() == 6;
     for (int key = 0; wellFormed && key < 6; ++key) {
         const QString prefix = u"taf%1="_s.arg(key + 1);
@@ -276,7 +276,7 @@ void Monkey::checkSettings()
     if (settings.allKeys() != QStringList{entry})
         return fail(u"the settings hold "_s + settings.allKeys().join(u", "_s));
     const QString stored = modHelp::UnscrambleSetting(settings.value(entry).toString());
-    if (!reminderdate::ReadDateText(stored, QDate::currentDate()).isValid())
+    if (!ReminderDate::readDateText(stored, QDate::currentDate()).isValid())
         fail(u"the stored date does not read back: "_s + stored);
     const QStringList files = QDir(QFileInfo(settingsFile()).path()).entryList(QDir::Files);
     if (files != QStringList{QFileInfo(settingsFile()).fileName()})

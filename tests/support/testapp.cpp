@@ -1,9 +1,9 @@
 #include "testapp.h"
 
 #include "common/modHelp.h"
-#include "common/programfont.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"
+#include "widgets/programfont.h"
 
 #include <QApplication>
 #include <QSettings>

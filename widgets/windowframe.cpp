@@ -1,4 +1,4 @@
-#include "common/windowframe.h"
+#include "widgets/windowframe.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

@@ -1,4 +1,4 @@
-#include "common/appRandom.h"
+#include "common/apprandom.h"
 
 #include <QRandomGenerator>
 #include <chrono>
@@ -11,18 +11,18 @@ QRandomGenerator &generator()
 }
 } // namespace
 
-namespace appRandom {
+namespace AppRandom {
 
-void Randomize()
+void seedFromClock()
 {
     // Nanoseconds, so that two seedings in quick succession still differ.
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     generator().seed(static_cast<quint32>(std::chrono::nanoseconds(now).count()));
 }
 
-double Rnd()
+double nextUniform()
 {
     return generator().generateDouble();
 }
 
-} // namespace appRandom
+} // namespace AppRandom

@@ -1,4 +1,4 @@
-#include "common/handcursor.h"
+#include "widgets/handcursor.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -21,7 +21,7 @@ QPixmap handPicture()
 }
 } // namespace
 
-const QCursor &HandCursor()
+const QCursor &handCursor()
 {
     static const QCursor cursor(handPicture(), HandHotSpotX, HandHotSpotY);
     return cursor;

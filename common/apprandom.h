@@ -2,12 +2,12 @@
 
 // The one pseudo-random generator of the program, shared by every window.
 
-namespace appRandom {
+namespace AppRandom {
 
 // Seeds the generator from the system clock.
-void Randomize();
+void seedFromClock();
 
 // The next value, uniform in [0, 1).
-double Rnd();
+double nextUniform();
 
-} // namespace appRandom
+} // namespace AppRandom

@@ -1,4 +1,4 @@
-#include "common/focusevents.h"
+#include "widgets/focusevents.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -8,11 +8,11 @@
 inline constexpr const char *ApplicationTitle = "ZV Tamsilo";
 
 // Information icon, a single OK button.
-void ShowInformation(const QString &text);
+void showInformation(const QString &text);
 
 // Stop icon, a single OK button.
-void ShowStop(const QString &text);
+void showStop(const QString &text);
 
 // Information icon, Yes and No with Yes the default. True when the answer is Yes; closing the
 // box or pressing Escape answers No.
-bool AskYesNo(const QString &text);
+bool askYesNo(const QString &text);

@@ -1,4 +1,4 @@
-#include "common/messages.h"
+#include "widgets/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,17 +20,17 @@ QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &t
 }
 } // namespace
 
-void ShowInformation(const QString &text)
+void showInformation(const QString &text)
 {
     showMessage(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void ShowStop(const QString &text)
+void showStop(const QString &text)
 {
     showMessage(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool AskYesNo(const QString &text)
+bool askYesNo(const QString &text)
 {
     return showMessage(QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No,
                        QMessageBox::Yes) == QMessageBox::Yes;

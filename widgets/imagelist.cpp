@@ -1,4 +1,4 @@
-#include "common/imagelist.h"
+#include "widgets/imagelist.h"
 
 #include <QGuiApplication>
 

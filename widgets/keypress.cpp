@@ -1,4 +1,4 @@
-#include "common/keypress.h"
+#include "widgets/keypress.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "common/pagestack.h"
+#include "widgets/pagestack.h"
 
 void bringPageToFront(QWidget &page, std::initializer_list<QWidget *> pages)
 {

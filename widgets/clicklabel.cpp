@@ -1,5 +1,5 @@
-#include "common/clicklabel.h"
-#include "common/handcursor.h"
+#include "widgets/clicklabel.h"
+#include "widgets/handcursor.h"
 
 #include <QMouseEvent>
 
@@ -7,7 +7,7 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
 void ClickLabel::useHandCursor()
 {
-    setCursor(HandCursor());
+    setCursor(handCursor());
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)

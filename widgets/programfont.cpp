@@ -1,4 +1,4 @@
-#include "common/programfont.h"
+#include "widgets/programfont.h"
 
 #include <QApplication>
 #include <QFont>

@@ -3,4 +3,4 @@
 #include <QCursor>
 
 // The pointing hand shown over every clickable text of the program.
-const QCursor &HandCursor();
+const QCursor &handCursor();
