@@ -148,8 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 "a box gets its placeholder back only when blank", entered[field]);
     }
 
-    const std::optional<QString> addressesProblem = addressesProblem(values[1], values[4]);
-    require(addressesProblem == expectedAddressesProblem(values[1], values[4]),
+    const std::optional<QString> addresses = addressesProblem(values[1], values[4]);
+    require(addresses == expectedAddressesProblem(values[1], values[4]),
             "the address checks follow their rule", values[1] + u" / "_s + values[4]);
     const ReferralValues referral{values[0], values[1], values[2], values[3], values[4]};
     const std::optional<QString> missing = missingValueProblem(referral);
