@@ -68,6 +68,8 @@ QFont cardFont(const QPainter &painter, qreal points, bool bold = false)
     QFont font = QGuiApplication::font();
     font.setPointSizeF(points * 72.0 / painter.device()->logicalDpiY());
     font.setBold(bold);
+    // No ligatures: text copied or searched in the PDF reads "fi", not one joined letter.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -110,11 +112,18 @@ private:
 
 void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
 {
-    painter.setFont(cardFont(painter, 11));
-    painter.setPen(Quiet);
-    painter.drawText(QRectF(Margin, Margin, ContentWidth, 32), Qt::AlignRight | Qt::AlignBottom,
-                     QLocale().toString(data.date, QLocale::LongFormat));
     writer.writeLine(u"ZV Tamsilo"_s, 24, Olive, true);
+    // The date stands on the same line as the title, at the right.
+    const QFont dateFont = cardFont(painter, 11);
+    const QString date = QLocale().toString(data.date, QLocale::LongFormat);
+    const qreal baseline =
+        Margin + QFontMetricsF(cardFont(painter, 24, true), painter.device()).ascent();
+    painter.setFont(dateFont);
+    painter.setPen(Quiet);
+    painter.drawText(QPointF(Margin + ContentWidth -
+                                 QFontMetricsF(dateFont, painter.device()).horizontalAdvance(date),
+                             baseline),
+                     date);
     writer.skip(6);
     painter.setPen(QPen(Accent, 2));
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
@@ -154,7 +163,7 @@ void paintResult(const ResultCardData &data, Writer &writer)
     writer.skip(14);
     writer.write(u"About this shape"_s, 11, Ink, true);
     writer.skip(3);
-    writer.write(result.strDescription, 10, Ink);
+    writer.write(result.strDescription, 11, Ink);
 }
 
 void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
