@@ -1,5 +1,6 @@
 #include "resultcard/resultcardactions.h"
 
+#include "resultcard/qtdialogtraces.h"
 #include "resultcard/resultcard.h"
 #include "resultcard/resultcardfile.h"
 #include "shapetest/frmMain.h"
@@ -21,6 +22,7 @@ namespace {
 
 QString askForFile(QWidget &parent, const QString &suggested)
 {
+    const QtDialogTraces traces;
     return QFileDialog::getSaveFileName(&parent, u"Save Result As"_s, suggested,
                                         u"PDF document (*.pdf);;PNG picture (*.png)"_s);
 }
@@ -64,10 +66,13 @@ void printResult(QWidget &parent)
     const ResultCardData data = currentResult();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(u"ZV Tamsilo"_s);
-    QPrintDialog dialog(&printer, &parent);
-    dialog.setWindowTitle(u"Print Result"_s);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    {
+        const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
+        QPrintDialog dialog(&printer, &parent);
+        dialog.setWindowTitle(u"Print Result"_s);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         showStop(u"The result could not be printed."_s);

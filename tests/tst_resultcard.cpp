@@ -138,6 +138,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(bool, saved);
+        const QString settings = useFreshSettings();
         finishTest();
         QString suggested;
         QTimer poll;
@@ -161,6 +162,7 @@ private slots:
             QCOMPARE(answerer.seen()[0].icon, QMessageBox::Critical);
             QVERIFY(answerer.seen()[0].text.contains(path));
         }
+        QCOMPARE(QDir(settings).entryList(QDir::Files), QStringList()); // nothing kept
         QVERIFY(frmDisplay::get().isVisible());
         QCOMPARE(control<QLabel>(frmDisplay::get(), u"lblBodyShape"_s)->text(), u"Ruler"_s);
     }
