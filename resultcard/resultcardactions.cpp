@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -20,10 +21,10 @@ namespace ResultCard {
 
 namespace {
 
-QString askForFile(QWidget &parent, const QString &suggested)
+QString askForFile(QWidget *parent, const QString &suggested)
 {
     const QtDialogTraces traces;
-    return QFileDialog::getSaveFileName(&parent, u"Save Result As"_s, suggested,
+    return QFileDialog::getSaveFileName(parent, u"Save Result As"_s, suggested,
                                         u"PDF document (*.pdf);;PNG picture (*.png)"_s);
 }
 
@@ -46,12 +47,14 @@ ResultCardData currentResult()
 void saveResultAs(QWidget &parent)
 {
     const ResultCardData data = currentResult();
-    QString chosen = askForFile(parent, QDir(documentsFolder()).filePath(suggestedFileName(data)));
+    // Watched: should the window be discarded while a dialog is up, the next goes without it.
+    const QPointer<QWidget> window(&parent);
+    QString chosen = askForFile(window, QDir(documentsFolder()).filePath(suggestedFileName(data)));
     // The dialog asked before replacing the file it was given, but not one whose name gets
     // .pdf added here: ask again with that name, so nothing is replaced unasked.
     while (!chosen.isEmpty() && cardFilePath(chosen) != chosen &&
            QFileInfo::exists(cardFilePath(chosen)))
-        chosen = askForFile(parent, cardFilePath(chosen));
+        chosen = askForFile(window, cardFilePath(chosen));
     if (chosen.isEmpty())
         return;
     QString error;
@@ -68,9 +71,12 @@ void printResult(QWidget &parent)
     printer.setDocName(u"ZV Tamsilo"_s);
     {
         const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
-        QPrintDialog dialog(&printer, &parent);
-        dialog.setWindowTitle(u"Print Result"_s);
-        if (dialog.exec() != QDialog::Accepted)
+        // On the heap and watched, as it goes with the window should that be discarded.
+        const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, &parent);
+        dialog->setWindowTitle(u"Print Result"_s);
+        const bool accepted = dialog->exec() == QDialog::Accepted;
+        delete dialog;
+        if (!accepted)
             return;
     }
     QPainter painter;
