@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,6 +24,14 @@ namespace {
 ResultCardData card(const QString &name, modShapeTest::ShapeIndex shape, Tally tally)
 {
     return {name, QDate(2026, 12, 7), shape, tally, QImage(u":/assets/cone@2x.png"_s)};
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
 
 void finishTest()
@@ -75,10 +84,7 @@ private slots:
         QFETCH(QString, unexpected);
         const QString path = m_folder.filePath(u"card.pdf"_s);
         QVERIFY(saveResultCard(data, path, nullptr));
-        QProcess pdftotext;
-        pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        const QString text = pdfText(path);
         for (const QString &each : expected)
             QVERIFY2(text.contains(each), qPrintable(each + u" not in: "_s + text));
         QVERIFY(!text.contains(unexpected));
@@ -151,7 +157,12 @@ private slots:
         MessageBoxAnswerer answerer;
         control<QAction>(frmDisplay::get(), u"mnuSaveResult"_s)->trigger();
         QCOMPARE(suggested, u"MARY - Ruler.pdf"_s);
-        QVERIFY(!saved || QFile::exists(written));
+        // The name from the welcome window, today, and the shape and tally of the test.
+        const QString text = saved ? pdfText(written) : QString();
+        QVERIFY(!saved ||
+                text.contains(u"%1 Body shape result for MARY Your body shape is Ruler"_s.arg(
+                    QLocale().toString(QDate::currentDate(), QLocale::LongFormat))));
+        QVERIFY(!saved || text.contains(u"Ruler and Cone tied with 2 answers each."_s));
         QCOMPARE(answerer.seen().size(), saved ? 0 : 1);
         if (!saved) {
             QCOMPARE(answerer.seen()[0].title, u"ZV Tamsilo"_s);
