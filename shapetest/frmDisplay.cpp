@@ -5,6 +5,7 @@
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
+#include "resultcard/resultcardactions.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
@@ -47,6 +48,10 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(ui->mnuSaveResult, &QAction::triggered, this,
+            [this] { ResultCard::saveResultAs(*this); });
+    connect(ui->mnuPrintResult, &QAction::triggered, this,
+            [this] { ResultCard::printResult(*this); });
     connectSharedLinks(this, *ui);
 }
 
@@ -78,6 +83,15 @@ void frmDisplay::focusAnswersOf(int question)
 void frmDisplay::bringAreaToFront(QWidget &area)
 {
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
+    updateResultsMenuItems();
+}
+
+void frmDisplay::updateResultsMenuItems()
+{
+    // Only the page in front is enabled.
+    const bool onResults = ui->fraAnswer->isEnabled();
+    for (QAction *item : {ui->mnuSaveResult, ui->mnuPrintResult})
+        item->setEnabled(onResults);
 }
 
 void frmDisplay::countQuestion(int question)

@@ -47,6 +47,7 @@ private:
     void bringAreaToFront(QWidget &area);
     void focusAnswersOf(int question);
     void showPicture(const QPixmap &picture);
+    void updateResultsMenuItems();
 
     std::unique_ptr<Ui::frmDisplay> ui;
     std::array<AnswerButtons, 4> m_answers{};

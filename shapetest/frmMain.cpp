@@ -52,6 +52,11 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 
 frmMain::~frmMain() = default;
 
+QString frmMain::firstName() const
+{
+    return ui->txtFirstName->text();
+}
+
 void frmMain::bringCobrandToFront()
 {
     ui->lblCobrand->raise();

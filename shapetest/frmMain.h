@@ -21,6 +21,8 @@ public:
     ~frmMain() override;
 
     const ImageList &IMG() const { return m_IMG; }
+    // The name as typed. The result card is the one reader; the program never stores it.
+    QString firstName() const;
 
     // The two promotional labels share one place; the one in front is the one seen.
     void bringCobrandToFront();

@@ -34,3 +34,12 @@ QString ImageList::key(int position) const
     const Image *image = at(position);
     return image ? image->key : QString();
 }
+
+QImage ImageList::largestImage(int position) const
+{
+    const Image *image = at(position);
+    if (!image)
+        return {};
+    const QImage large(image->doubleSizePath);
+    return large.isNull() ? QImage(image->resourcePath) : large;
+}

@@ -4,6 +4,7 @@
 // key. A picture is decoded the first time it is asked for, then kept. On a high-density
 // screen a picture drawn at twice the size stands in for it, where there is one.
 
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -17,6 +18,8 @@ public:
     // Position 1 to count(); a null pixmap outside that range.
     QPixmap picture(int position) const;
     QString key(int position) const;
+    // The largest drawing there is of a picture, for paper rather than a screen; not kept.
+    QImage largestImage(int position) const;
 
 private:
     struct Image {

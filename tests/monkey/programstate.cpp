@@ -53,7 +53,13 @@ bool isProgramWindow(const QWidget *widget)
 
 bool isModal(const QWidget *widget)
 {
-    return qobject_cast<const frmAbout *>(widget) || qobject_cast<const QMessageBox *>(widget);
+    return qobject_cast<const frmAbout *>(widget) || qobject_cast<const QMessageBox *>(widget) ||
+           isQtDialog(widget);
+}
+
+bool isQtDialog(const QWidget *widget)
+{
+    return widget->inherits("QFileDialog") || widget->inherits("QPrintDialog");
 }
 
 QString describe(const QWidget *widget)

@@ -165,6 +165,12 @@ void RandomUser::actOnModal(QWidget &modal)
         }
         return;
     }
+    // Cancelled, so that a run never writes or prints anything.
+    if (isQtDialog(&modal)) {
+        m_note(u"cancel "_s + describe(&modal));
+        modal.close();
+        return;
+    }
     // The about window: its controls and keys, like any other window.
     actOnWindow(modal);
 }

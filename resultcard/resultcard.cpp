@@ -1,0 +1,229 @@
+#include "resultcard/resultcard.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace ResultCard {
+
+namespace {
+
+using modShapeTest::ShapeIndex;
+
+// In points, on the A4 page.
+constexpr qreal Margin = 50.0;
+constexpr qreal ContentWidth = PageSize.width() - 2 * Margin;
+constexpr qreal PictureWidth = 150.0;
+constexpr qreal PictureHeight = 400.0;
+constexpr qreal ColumnWidth = ContentWidth - PictureWidth - 24.0;
+constexpr qreal BarLength = 220.0;
+
+const QColor Ink(0x20, 0x20, 0x20);
+const QColor Quiet(0x5A, 0x5A, 0x5A);
+const QColor Olive(0x4F, 0x4E, 0x1A);
+const QColor Accent(0xC0, 0xC0, 0x00);
+
+int countOf(const modShapeTest::Tally &tally, ShapeIndex shape)
+{
+    switch (shape) {
+    case modShapeTest::Ruler:
+        return tally.intRulerCount;
+    case modShapeTest::Hourglass:
+        return tally.intHourglassCount;
+    case modShapeTest::Spoon:
+        return tally.intSpoonCount;
+    case modShapeTest::Cone:
+        break;
+    }
+    return tally.intConeCount;
+}
+
+QString shapeName(int shape)
+{
+    return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
+}
+
+QString answers(int count)
+{
+    return count == 1 ? u"1 answer"_s : u"%1 answers"_s.arg(count);
+}
+
+// "Ruler and Cone", "Ruler, Hourglass and Spoon".
+QString listed(const QStringList &names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(u", "_s) + u" and "_s + names.constLast();
+}
+
+// Fonts are sized in points of the card, whatever the resolution of the device and the
+// scale the card is painted at.
+QFont cardFont(const QPainter &painter, qreal points, bool bold = false)
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(points * 72.0 / painter.device()->logicalDpiY());
+    font.setBold(bold);
+    // No ligatures: text copied or searched in the PDF reads "fi", not one joined letter.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// Walks down the card, one block of text under the other.
+class Writer {
+public:
+    Writer(QPainter &painter, qreal left, qreal top, qreal width)
+        : m_painter(painter), m_left(left), m_top(top), m_width(width)
+    {}
+
+    qreal top() const { return m_top; }
+    void skip(qreal points) { m_top += points; }
+
+    void write(const QString &text, qreal points, const QColor &colour, bool bold = false)
+    {
+        m_painter.setFont(cardFont(m_painter, points, bold));
+        m_painter.setPen(colour);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF bounds =
+            m_painter.boundingRect(QRectF(m_left, m_top, m_width, PageSize.height()), flags, text);
+        m_painter.drawText(bounds, flags, text);
+        m_top = bounds.bottom();
+    }
+
+    // One line only: a name as long as the box allows is cut short with an ellipsis.
+    void writeLine(const QString &text, qreal points, const QColor &colour, bool bold = false)
+    {
+        const QFont font = cardFont(m_painter, points, bold);
+        m_painter.setFont(font);
+        write(QFontMetricsF(font, m_painter.device()).elidedText(text, Qt::ElideRight, m_width),
+              points, colour, bold);
+    }
+
+private:
+    QPainter &m_painter;
+    qreal m_left;
+    qreal m_top;
+    qreal m_width;
+};
+
+void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
+{
+    writer.writeLine(u"ZV Tamsilo"_s, 24, Olive, true);
+    // The date stands on the same line as the title, at the right.
+    const QFont dateFont = cardFont(painter, 11);
+    const QString date = QLocale().toString(data.date, QLocale::LongFormat);
+    const qreal baseline =
+        Margin + QFontMetricsF(cardFont(painter, 24, true), painter.device()).ascent();
+    painter.setFont(dateFont);
+    painter.setPen(Quiet);
+    painter.drawText(QPointF(Margin + ContentWidth -
+                                 QFontMetricsF(dateFont, painter.device()).horizontalAdvance(date),
+                             baseline),
+                     date);
+    writer.skip(6);
+    painter.setPen(QPen(Accent, 2));
+    painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
+    writer.skip(14);
+    const QString name = data.firstName.simplified();
+    writer.writeLine(name.isEmpty() ? u"Body shape result"_s : u"Body shape result for "_s + name,
+                     14, Ink);
+    writer.skip(20);
+}
+
+void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
+{
+    const QRectF box(Margin + ContentWidth - PictureWidth, top, PictureWidth, PictureHeight);
+    if (!data.silhouette.isNull()) {
+        QSizeF size = data.silhouette.size();
+        size.scale(box.size(), Qt::KeepAspectRatio);
+        QRectF picture(QPointF(), size);
+        picture.moveCenter(box.center());
+        picture.moveTop(box.top());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(picture, data.silhouette);
+        painter.setPen(QPen(Quiet, 0.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(picture);
+    }
+}
+
+void paintResult(const ResultCardData &data, Writer &writer)
+{
+    const modShapeTest::ShapeResult &result = modShapeTest::Shape_Result(data.shape);
+    writer.write(u"Your body shape is"_s, 12, Quiet);
+    writer.write(result.strShapeName, 30, Olive, true);
+    writer.skip(14);
+    writer.write(u"Well-known people of this shape"_s, 11, Ink, true);
+    writer.skip(3);
+    writer.write(result.strCelebrities, 11, Ink);
+    writer.skip(14);
+    writer.write(u"About this shape"_s, 11, Ink, true);
+    writer.skip(3);
+    writer.write(result.strDescription, 11, Ink);
+}
+
+void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
+{
+    writer.write(u"How your answers counted"_s, 11, Ink, true);
+    writer.skip(3);
+    writer.write(u"Each of the four answers counted toward one shape."_s, 10, Quiet);
+    writer.skip(8);
+    const int best = countOf(data.tally, data.shape);
+    QStringList tied;
+    for (int shape = 0; shape < modShapeTest::ShapeCount; ++shape) {
+        const int count = countOf(data.tally, ShapeIndex(shape));
+        if (count == best)
+            tied.append(shapeName(shape));
+        const bool winner = shape == data.shape;
+        const qreal top = writer.top();
+        painter.setFont(cardFont(painter, 11, winner));
+        painter.setPen(winner ? Olive : Ink);
+        painter.drawText(QRectF(Margin, top, 90, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         shapeName(shape));
+        const qreal length =
+            BarLength * qBound(0, count, modShapeTest::QuestionCount) / modShapeTest::QuestionCount;
+        painter.fillRect(QRectF(Margin + 90, top + 4, BarLength, 12), QColor(0xEE, 0xEE, 0xE0));
+        painter.fillRect(QRectF(Margin + 90, top + 4, length, 12), winner ? Olive : Accent);
+        painter.drawText(QRectF(Margin + 100 + BarLength, top, 100, 20),
+                         Qt::AlignLeft | Qt::AlignVCenter, answers(count));
+        writer.skip(22);
+    }
+    writer.skip(6);
+    const QString winner = shapeName(data.shape);
+    if (tied.size() == 1) {
+        writer.write(u"%1 had the most answers."_s.arg(winner), 10, Ink);
+        return;
+    }
+    writer.write(u"%1 tied with %2 each."_s.arg(listed(tied), answers(best)), 10, Ink);
+    writer.write(u"On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."_s,
+                 10, Ink);
+}
+
+} // namespace
+
+void paint(QPainter &painter, const QRectF &page, const ResultCardData &data)
+{
+    painter.save();
+    painter.fillRect(page, Qt::white);
+    QSizeF card = PageSize;
+    card.scale(page.size(), Qt::KeepAspectRatio);
+    painter.translate(page.center() - QPointF(card.width(), card.height()) / 2);
+    painter.scale(card.width() / PageSize.width(), card.height() / PageSize.height());
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    Writer writer(painter, Margin, Margin, ContentWidth);
+    paintHeader(painter, data, writer);
+    const qreal bodyTop = writer.top();
+    paintSilhouette(painter, data, bodyTop);
+    Writer column(painter, Margin, bodyTop, ColumnWidth);
+    paintResult(data, column);
+    writer.skip(qMax(column.top() - bodyTop, PictureHeight) + 28);
+    paintTally(painter, data, writer);
+    painter.restore();
+}
+
+} // namespace ResultCard

@@ -1,0 +1,179 @@
+// The result card: what it says, the files it is written to, and the File menu items that
+// make it from the results page.
+
+#include "controls.h"
+#include "messageboxes.h"
+#include "resultcard/resultcardfile.h"
+#include "shapetest/frmDisplay.h"
+#include "testapp.h"
+#include "welcome.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using modShapeTest::Tally;
+
+namespace {
+ResultCardData card(const QString &name, modShapeTest::ShapeIndex shape, Tally tally)
+{
+    return {name, QDate(2026, 12, 7), shape, tally, QImage(u":/assets/cone@2x.png"_s)};
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+void finishTest()
+{
+    startTest(u"mary"_s);
+    for (int page = 1; page <= 4; ++page)
+        control<QPushButton>(frmDisplay::get(), u"cmdNext"_s + QString::number(page))->click();
+}
+} // namespace
+
+class TestResultCard : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_folder;
+
+private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { resetApplication(); }
+
+    void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted_data()
+    {
+        QTest::addColumn<ResultCardData>("data");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("unexpected");
+        const QString tieRule =
+            u"On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."_s;
+        QTest::newRow("one winner")
+            << card(u"MARY"_s, modShapeTest::Spoon, {0, 1, 2, 1})
+            << QStringList{u"ZV Tamsilo Monday, 7 December 2026 Body shape result for MARY "
+                           "Your body shape is Spoon"_s,
+                           u"Jennifer Lopez, Shakira, Kim Kardashian, Alicia Keys About this "
+                           "shape In this type of body shape the circumference of the waist is"_s,
+                           u"Ruler 0 answers Hourglass 1 answer Spoon 2 answers Cone 1 answer "
+                           "Spoon had the most answers."_s}
+            << tieRule;
+        QTest::newRow("two tied") << card(u"ANN LEE"_s, modShapeTest::Ruler, {2, 0, 0, 2})
+                                  << QStringList{u"Ruler and Cone tied with 2 answers each."_s,
+                                                 tieRule, u"Cameron Diaz"_s}
+                                  << u"had the most"_s;
+        QTest::newRow("all tied, blank name")
+            << card(u"  "_s, modShapeTest::Ruler, {1, 1, 1, 1})
+            << QStringList{u"Ruler, Hourglass, Spoon and Cone tied with 1 answer each."_s,
+                           u"Body shape result Your"_s, tieRule}
+            << u"result for"_s;
+    }
+
+    void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted()
+    {
+        QFETCH(ResultCardData, data);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, unexpected);
+        const QString path = m_folder.filePath(u"card.pdf"_s);
+        QVERIFY(saveResultCard(data, path, nullptr));
+        const QString text = pdfText(path);
+        for (const QString &each : expected)
+            QVERIFY2(text.contains(each), qPrintable(each + u" not in: "_s + text));
+        QVERIFY(!text.contains(unexpected));
+    }
+
+    void theFileKindFollowsTheExtension_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::newRow("png") << u"a.png"_s << u"a.png"_s << QSize(1240, 1754);
+        QTest::newRow("PNG") << u"b.PNG"_s << u"b.PNG"_s << QSize(1240, 1754);
+        QTest::newRow("none: pdf") << u"c"_s << u"c.pdf"_s << QSize(0, 0);
+        QTest::newRow("other: pdf added") << u"d.txt"_s << u"d.txt.pdf"_s << QSize(0, 0);
+    }
+
+    void theFileKindFollowsTheExtension()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QSize, pictureSize);
+        QVERIFY(saveResultCard(card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4}),
+                               m_folder.filePath(chosen), nullptr));
+        QFile file(m_folder.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.peek(4), pictureSize.isEmpty() ? "%PDF" : QByteArray("\x89PNG"));
+        QCOMPARE(QImage(file.fileName()).size(), pictureSize);
+    }
+
+    void theMenuItemsWorkOnTheResultsPageOnly()
+    {
+        startTest(u"mary"_s);
+        auto *save = control<QAction>(frmDisplay::get(), u"mnuSaveResult"_s);
+        auto *print = control<QAction>(frmDisplay::get(), u"mnuPrintResult"_s);
+        for (int page = 1; page <= 4; ++page) {
+            QVERIFY(!save->isEnabled() && !print->isEnabled());
+            control<QPushButton>(frmDisplay::get(), u"cmdNext"_s + QString::number(page))->click();
+        }
+        QVERIFY(save->isEnabled() && print->isEnabled());
+    }
+
+    void aFailedSaveIsReportedAndTheResultsPageStays_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("written") << m_folder.filePath(u"menu"_s)
+                                 << m_folder.filePath(u"menu.pdf"_s);
+        QTest::newRow("no such folder") << m_folder.filePath(u"none/card.pdf"_s) << QString();
+    }
+
+    void aFailedSaveIsReportedAndTheResultsPageStays()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, written);
+        const bool saved = !written.isEmpty();
+        const QString settings = useFreshSettings();
+        finishTest();
+        QString suggested;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll.stop();
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept(); // public there
+        });
+        poll.start(10);
+        MessageBoxAnswerer answerer;
+        control<QAction>(frmDisplay::get(), u"mnuSaveResult"_s)->trigger();
+        QCOMPARE(suggested, u"MARY - Ruler.pdf"_s);
+        // The name from the welcome window, today, and the shape and tally of the test.
+        const QString text = saved ? pdfText(written) : QString();
+        QVERIFY(!saved ||
+                text.contains(u"%1 Body shape result for MARY Your body shape is Ruler"_s.arg(
+                    QLocale().toString(QDate::currentDate(), QLocale::LongFormat))));
+        QVERIFY(!saved || text.contains(u"Ruler and Cone tied with 2 answers each."_s));
+        QCOMPARE(answerer.seen().size(), saved ? 0 : 1);
+        if (!saved) {
+            QCOMPARE(answerer.seen()[0].title, u"ZV Tamsilo"_s);
+            QCOMPARE(answerer.seen()[0].icon, QMessageBox::Critical);
+            QVERIFY(answerer.seen()[0].text.contains(path));
+        }
+        QCOMPARE(QDir(settings).entryList(QDir::Files), QStringList()); // nothing kept
+        QVERIFY(frmDisplay::get().isVisible());
+        QCOMPARE(control<QLabel>(frmDisplay::get(), u"lblBodyShape"_s)->text(), u"Ruler"_s);
+    }
+};
+
+QTEST_MAIN(TestResultCard)
+#include "tst_resultcard.moc"
