@@ -1,5 +1,5 @@
-// Scrambling of the stored setting: the fixed shift, the characters it leaves out, and the
-// texts that come back unchanged.
+// Scrambling of the stored setting: the fixed shift, the code page of the locale, the characters
+// it leaves out, and the texts that come back unchanged.
 
 #include "common/modHelp.h"
 

@@ -245,6 +245,20 @@ private slots:
         QVERIFY(boxes.seen().isEmpty());
         UpdateReminder::checkUpdateReminderOn(Today.addDays(15));
         QCOMPARE(boxes.seen().size(), 1);
+        // Every month's date is kept as it is, with no quotes or escapes of the settings file.
+        const QString months = m_settingsFolder + u"/months.conf"_s;
+        QString expected = u"[Settings]\n"_s;
+        {
+            QSettings settings(months, QSettings::IniFormat);
+            for (int month = 1; month <= 12; ++month) {
+                const QString key = u"m%1"_s.arg(month, 2, 10, QChar(u'0'));
+                const QString value =
+                    modHelp::ScrambleSetting(ReminderDate::dateText(QDate(2026, month, 10)));
+                settings.setValue(u"Settings/"_s + key, value);
+                expected += key + u'=' + value + u'\n';
+            }
+        }
+        QCOMPARE(QString::fromUtf8(contents(months)), expected);
     }
 
 private:
