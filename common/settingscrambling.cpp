@@ -78,7 +78,8 @@ int codeOf(char32_t ch, const UpperHalf *upperHalf)
     return -1;
 }
 
-// Codes the code page has no character for are Latin-1, as codeOf gives them.
+// The character with the code: the code page's in its upper half, else the Latin-1 one, as codeOf
+// gives them.
 QChar characterOf(int code, const UpperHalf *upperHalf)
 {
     if (code >= 0x80 && upperHalf && (*upperHalf)[std::size_t(code - 0x80)] != 0)
