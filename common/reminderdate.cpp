@@ -1,4 +1,5 @@
 #include "common/reminderdate.h"
+#include "common/modHelp.h"
 
 #include <QLocale>
 
@@ -30,12 +31,19 @@ QDate nearestToToday(QDate date, QDate today)
     return QDate(nearestYear(date.year() % 100, today), date.month(), date.day());
 }
 
+// The text as the settings keep it: the locale's digits may have become ASCII digits.
+QString asKept(const QString &text)
+{
+    return modHelp::UnscrambleSetting(modHelp::ScrambleSetting(text));
+}
+
 // Qt cannot read 29 February of a year "00": 1900 had none. In the centuries whose first year
-// has one (2000, 2400) the text is that day's if writing that day gives the same text.
+// has one (2000, 2400) the text is that day's if writing and keeping that day gives the same.
 QDate leapDayOfCenturyYear(const QString &text, QDate today)
 {
     const QDate leapDay(nearestYear(0, today), 2, 29);
-    return leapDay.isValid() && ReminderDate::dateText(leapDay) == text ? leapDay : QDate();
+    return leapDay.isValid() && asKept(ReminderDate::dateText(leapDay)) == asKept(text) ? leapDay
+                                                                                        : QDate();
 }
 } // namespace
 

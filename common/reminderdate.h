@@ -12,9 +12,10 @@ namespace ReminderDate {
 // The date as the user's short date format writes it.
 QString dateText(QDate date);
 
-// Reads text written by dateText; a null date when the text is not a date in that format. A
-// two-digit year is taken as the year nearest today's, so a date written today reads back as
-// today in every format.
+// Reads text written by dateText, also as the settings keep it (with ASCII digits for the
+// locale's own); a null date when the text is not a date in that format. A two-digit year is
+// taken as the year nearest today's, so a date written today reads back as today in every
+// format.
 QDate readDateText(const QString &text, QDate today);
 
 // True when the stored date lies 15 or more days before or after today.

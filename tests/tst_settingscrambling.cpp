@@ -1,8 +1,9 @@
-// Scrambling of the stored setting: the fixed shift, the characters it leaves out, and the
-// texts that come back unchanged.
+// Scrambling of the stored setting: the fixed shift, the code page of the locale, the characters
+// it leaves out, and the texts that come back unchanged.
 
 #include "common/modHelp.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +22,8 @@ class TestSettingScrambling : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
     void scramble_data()
     {
         QTest::addColumn<QString>("text");
@@ -34,7 +37,7 @@ private slots:
         QTest::newRow("last 8-bit code is left out") << u"a\u00FFb"_s << u"bc"_s;
         QTest::newRow("next to last 8-bit code is kept") << u"\u00FE"_s << u"\u00FF"_s;
         QTest::newRow("no 8-bit code: euro sign") << u"a\u20ACb"_s << u"bc"_s;
-        QTest::newRow("no 8-bit code: Arabic digit") << u"\u0667/1"_s << u"02"_s;
+        QTest::newRow("a digit without a code is its ASCII digit") << u"\u0667/1"_s << u"802"_s;
         QTest::newRow("no 8-bit code: both halves of a surrogate pair")
             << u"a\U0001F600b"_s << u"bc"_s;
         QTest::newRow("nothing left") << u"\u00FF\u20AC"_s << u""_s;
@@ -63,6 +66,34 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, unscrambled);
         QCOMPARE(modHelp::UnscrambleSetting(text), unscrambled);
+    }
+
+    // Beyond Latin-1, the code page of the locale's script; reading takes its upper half so too.
+    void codePage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scrambled");
+        QTest::addColumn<QString>("unscrambled");
+        QTest::newRow("Windows-1251") << u"bg_BG"_s << u" г."_s << u"!\u00E4/"_s << u" г."_s;
+        QTest::newRow("Latin-1 keeps its codes under 1251")
+            << u"bg_BG"_s << u"\u00E3"_s << u"\u00E4"_s << u"г"_s;
+        QTest::newRow("a code 1251 lacks reads as Latin-1")
+            << u"ru_RU"_s << u"\u0098"_s << u"\u0099"_s << u"\u0098"_s;
+        QTest::newRow("Windows-1256")
+            << u"ar_EG"_s << u"\u200F/\u06BE"_s << u"\u00FF0\u00AB"_s << u"\u200F/\u06BE"_s;
+        QTest::newRow("no code page for the script") << u"el_GR"_s << u"\u03B3"_s << u""_s << u""_s;
+    }
+
+    void codePage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, scrambled);
+        QFETCH(QString, unscrambled);
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(modHelp::ScrambleSetting(text), scrambled);
+        QCOMPARE(modHelp::UnscrambleSetting(scrambled), unscrambled);
     }
 
     void roundTrip_data()
