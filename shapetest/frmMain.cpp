@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
-    useFixedSingleBorder(*this, {497, 345});
+    useFixedSingleBorder(*this, ui->centralwidget->minimumSize());
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     ui->Label1->adjustSize();
     for (ClickLabel *link : {ui->Label61, ui->lblFullBrand, ui->lblCobrand})

@@ -82,7 +82,16 @@ int tallyTotal()
 
 QImage shownPicture()
 {
-    return displayControl<QLabel>(u"picBodyShape"_s)->pixmap().toImage();
+    return displayControl<QLabel>(u"picBodyShape"_s)
+        ->pixmap()
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+// A shape's picture as its file holds it, decoded here rather than through the image list.
+QImage pictureFile(const QString &shape)
+{
+    return QImage(u":/assets/%1.gif"_s.arg(shape)).convertToFormat(QImage::Format_ARGB32);
 }
 } // namespace
 
@@ -103,27 +112,62 @@ private slots:
         QCOMPARE(display().focusWidget(), displayControl<QWidget>(u"cmdBack"_s));
         QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), u"lblBodyShape"_s);
         QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), u"Desc"_s);
-        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(1).toImage());
+        QCOMPARE(shownPicture(), pictureFile(u"cone"_s));
         QCOMPARE(tallyTotal(), 0);
+    }
+
+    void eachPageShowsItsQuestionAndAnswers_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("1") << 1
+                           << QStringList{u"Which part of your body would you like to change?"_s,
+                                          u"Upper Body"_s, u"Lower Body"_s,
+                                          u"Upper And Lower Body"_s, u"Stomach"_s};
+        QTest::newRow("2") << 2
+                           << QStringList{u"Which part of your body do you find most difficult "
+                                          "to lose weight?"_s,
+                                          u"Upper Body"_s, u"Lower Body"_s,
+                                          u"Upper And Lower Body"_s, u"I can lose weight easily"_s};
+        QTest::newRow("3") << 3
+                           << QStringList{u"Which part of your body are you thinnest at?"_s,
+                                          u"Upper Body"_s, u"Lower Body"_s, u"Middle Body"_s,
+                                          u"Entire Body"_s};
+        QTest::newRow("4") << 4
+                           << QStringList{u"Which part of your body do you put on weight?"_s,
+                                          u"Stomach and buttocks"_s, u"Both upper and lower body"_s,
+                                          u"Hips, thighs and buttocks"_s,
+                                          u"Back, chest, arms and stomach"_s};
+    }
+
+    void eachPageShowsItsQuestionAndAnswers()
+    {
+        QFETCH(int, question);
+        QFETCH(QStringList, texts);
+        QStringList shown{displayControl<QLabel>(u"lblQuestion%1"_s.arg(question))->text()};
+        for (int answer = 0; answer < 4; ++answer)
+            shown << option(question, answer)->text();
+        QCOMPARE(shown, texts);
     }
 
     void theResultsPageShowsTheWinningShape_data()
     {
         QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("shape");
-        QTest::addColumn<int>("picturePosition");
+        QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("people");
-        QTest::newRow("untouched: Ruler") << Answers{0, 0, 0, 0} << 0 << 3 << 4;
-        QTest::newRow("Hourglass") << Answers{2, 2, 1, 1} << 1 << 2 << 3;
-        QTest::newRow("Lower, Lower, Middle, Hips: Spoon") << Answers{1, 1, 2, 2} << 2 << 4 << 4;
-        QTest::newRow("Cone") << Answers{0, 0, 3, 3} << 3 << 1 << 4;
+        QTest::newRow("untouched: Ruler") << Answers{0, 0, 0, 0} << 0 << u"ruler"_s << 4;
+        QTest::newRow("Hourglass") << Answers{2, 2, 1, 1} << 1 << u"hourglass"_s << 3;
+        QTest::newRow("Lower, Lower, Middle, Hips: Spoon")
+            << Answers{1, 1, 2, 2} << 2 << u"spoon"_s << 4;
+        QTest::newRow("Cone") << Answers{0, 0, 3, 3} << 3 << u"cone"_s << 4;
     }
 
     void theResultsPageShowsTheWinningShape()
     {
         QFETCH(Answers, answers);
         QFETCH(int, shape);
-        QFETCH(int, picturePosition);
+        QFETCH(QString, picture);
         QFETCH(int, people);
         answerAll(answers);
         const auto &result = modShapeTest::Shape_Result(modShapeTest::ShapeIndex(shape));
@@ -132,9 +176,9 @@ private slots:
         QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), QString(result.strDescription));
         const QString celebrities = displayControl<QLabel>(u"lblCelebrities"_s)->text();
         QCOMPARE(celebrities.split(u", "_s).size(), people);
-        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(picturePosition).toImage());
+        QCOMPARE(shownPicture(), pictureFile(picture));
         QCOMPARE(displayControl<QLabel>(u"picBodyShape"_s)->size(),
-                 frmMain::get().IMG().picture(picturePosition).size() + QSize(2, 2));
+                 pictureFile(picture).size() + QSize(2, 2));
         QCOMPARE(tallyTotal(), 4);
     }
 
@@ -277,10 +321,8 @@ private slots:
         pressNext(1);
         pressNext(2);
         bool wasModal = false;
-        whenShown<frmAbout>(this, [&](frmAbout &about) {
-            wasModal = QApplication::activeModalWidget() == &about;
-            about.close();
-        });
+        whenShown<frmAbout>(
+            this, [&](frmAbout &about) { wasModal = QApplication::activeModalWidget() == &about; });
         displayControl<QAction>(u"mnuAbout"_s)->trigger();
         QVERIFY(wasModal);
         QVERIFY(!frmAbout::isLoaded());
