@@ -1,3 +1,6 @@
+// Part of modHelp: ScrambleSetting and UnscrambleSetting, for the entry the update reminder
+// keeps in the per-user settings.
+
 #include "common/modHelp.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include "common/modHelp.h"
 #include "farewell/frmFarewell.h"
 #include "farewell/modTellAFriend.h"
-#include "farewell/placeholders.h"
 #include "farewell/supportmessages.h"
 #include "messageboxes.h"
 #include "openedurls.h"
@@ -465,10 +464,10 @@ private slots:
         }
         QCOMPARE(opened.addresses().size(), messages.isEmpty() ? 1 : 0);
         // Stored on every click, before any check.
-        QCOMPARE(modTellAFriend::strTafName, trimSpaces(fields[0]));
-        QCOMPARE(modTellAFriend::strTafEmail, trimSpaces(fields[1]));
-        QCOMPARE(modTellAFriend::strTafFriendName, trimSpaces(fields[2]));
-        QCOMPARE(modTellAFriend::strTafFriendEmail, trimSpaces(fields[3]));
+        QCOMPARE(modTellAFriend::strTafName, fields[0].trimmed());
+        QCOMPARE(modTellAFriend::strTafEmail, fields[1].trimmed());
+        QCOMPARE(modTellAFriend::strTafFriendName, fields[2].trimmed());
+        QCOMPARE(modTellAFriend::strTafFriendEmail, fields[3].trimmed());
         QCOMPARE(modTellAFriend::strTafMessage, u"Your Message\r\n"_s);
         // Nothing on the window changes, and the focus stays on the button.
         QCOMPARE(box(u"txtName"_s)->text(), fields[0]);
