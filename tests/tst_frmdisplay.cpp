@@ -106,6 +106,7 @@ private slots:
     void opensOnPageOneWithFirstAnswersChosenAndFocusOnBack()
     {
         QVERIFY(display().isVisible());
+        QCOMPARE(display().centralWidget()->size(), QSize(553, 400));
         QCOMPARE(pageInFront(), u"fra1"_s);
         for (int question = 1; question <= 4; ++question)
             QVERIFY(option(question, 0)->isChecked());
