@@ -147,9 +147,10 @@ void frmDisplay::cmdNext4_Click()
 
 void frmDisplay::showPicture(const QPixmap &picture)
 {
-    // The box takes the size of its picture, inside its one-pixel border.
-    ui->picBodyShape->setPixmap(picture);
-    ui->picBodyShape->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
+    // The box takes the size of its picture, inside the border its style sheet gives it.
+    QLabel &box = *ui->picBodyShape;
+    box.setPixmap(picture);
+    box.resize(picture.deviceIndependentSize().toSize() + box.size() - box.contentsRect().size());
 }
 
 void frmDisplay::cmdBack_Click()
