@@ -16,6 +16,14 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// Said for a refused key and for a refused paste alike.
+void refuseNonLetter()
+{
+    showInformation(u"Please Enter Only Alphabet"_s);
+}
+} // namespace
+
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
@@ -37,9 +45,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     ui->txtFirstName->setValidator(validator);
     keepNameRule(*ui->txtFirstName);
     // Queued: the refused paste has to finish before a message box may run its own loop.
-    connect(
-        validator, &NameValidator::refused, this,
-        [] { showInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
+    connect(validator, &NameValidator::refused, this, &refuseNonLetter, Qt::QueuedConnection);
 
     connectClick(ui->cmdNext, this, &frmMain::cmdNext_Click);
     connectClick(ui->cmdExit, this, &frmMain::cmdExit_Click);
@@ -66,7 +72,7 @@ void frmMain::txtFirstName_KeyPress(int &KeyAscii)
 {
     KeyAscii = nameKeyCharacter(KeyAscii);
     if (KeyAscii == 0)
-        showInformation(u"Please Enter Only Alphabet"_s);
+        refuseNonLetter();
 }
 
 bool frmMain::CheckFirstName()
