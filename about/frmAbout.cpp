@@ -28,7 +28,7 @@ void frmAbout::showModal(QWidget &opener)
     frmAbout &about = get();
     // Owned by the opener's window: no task-bar button of its own, and kept above it.
     about.setParent(opener.window(), about.windowFlags());
-    useFixedSingleBorder(about, {455, 258});
+    useFixedSingleBorder(about, about.size());
     about.exec();
     // Esc closes a dialog without a close event; the window is discarded all the same.
     unload();

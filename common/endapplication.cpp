@@ -1,3 +1,6 @@
+// Part of modHelp: EndApplication, the one way the program ends, and the shutdown state that
+// unload handlers look at.
+
 #include "common/modHelp.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"

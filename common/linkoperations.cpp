@@ -1,3 +1,5 @@
+// Part of modHelp: the seven link operations, each opening its fixed page in the browser.
+
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 

@@ -1,4 +1,5 @@
-// The scrambling of the stored setting: every character's code in the user's 8-bit code page,
+// Part of modHelp: ScrambleSetting and UnscrambleSetting, for the entry the update reminder
+// keeps in the per-user settings. Every character's code in the user's 8-bit code page is
 // shifted by one fixed offset.
 
 #include "common/modHelp.h"

@@ -47,8 +47,10 @@ void setBoxText(QPlainTextEdit &box, const QString &text)
     box.setPlainText(text);
 }
 
+// The box starts out showing its placeholder.
 template <class Box> void usePlaceholder(Box &box, const QString &placeholder)
 {
+    setBoxText(box, placeholder);
     new FocusEvents(
         box,
         [&box, placeholder] {
@@ -91,7 +93,7 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
 {
     useMsSansSerifFont(*this);
     ui->setupUi(this);
-    useFixedSingleBorder(*this, {741, 315});
+    useFixedSingleBorder(*this, size());
     ui->Check1->setText(ui->Check1->text().arg(WebLinks::homeSiteName()));
     ui->Check1->setCursor(handCursor());
     ui->lblGoToHome->useHandCursor();
@@ -104,6 +106,9 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     usePlaceholder(*ui->txtFriendName, Placeholder::FriendName);
     usePlaceholder(*ui->txtFriendEmail, Placeholder::FriendEmail);
     usePlaceholder(*ui->txtMessage, Placeholder::Message);
+    // The message starts with a line break after it, so the box first holds more than the
+    // placeholder and entering it keeps the text.
+    ui->txtMessage->setPlainText(Placeholder::Message + u"\r\n"_s);
     new KeyPressFilter(*ui->txtEmail, [this](int &KeyAscii) { txtEmail_KeyPress(KeyAscii); });
     new KeyPressFilter(*ui->txtFriendEmail,
                        [this](int &KeyAscii) { txtFriendEmail_KeyPress(KeyAscii); });

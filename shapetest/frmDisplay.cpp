@@ -13,15 +13,25 @@
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
 
+#include <span>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 // The first selected button in index order; none when no button is selected.
-std::optional<int> chosenAnswer(const std::array<QRadioButton *, 4> &buttons)
+std::optional<int> chosenAnswer(std::span<QRadioButton *const> buttons)
 {
     for (int index = 0; index < int(buttons.size()); ++index) {
         if (buttons[index]->isChecked())
             return index;
     }
     return std::nullopt;
+}
+
+// What a screen reader says for the results page's picture.
+QString pictureName(QLatin1StringView shapeName)
+{
+    return u"Silhouette of the %1 body shape"_s.arg(shapeName);
 }
 } // namespace
 
@@ -32,9 +42,22 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
                   {ui->optQb_0, ui->optQb_1, ui->optQb_2, ui->optQb_3},
                   {ui->optQc_0, ui->optQc_1, ui->optQc_2, ui->optQc_3},
                   {ui->optQd_0, ui->optQd_1, ui->optQd_2, ui->optQd_3}}};
-    useFixedSingleBorder(*this, {553, 400});
+    useFixedSingleBorder(*this, ui->centralwidget->minimumSize());
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
-    ui->lblCelebrities->setText(modShapeTest::Shape_Result(modShapeTest::Cone).strCelebrities);
+    // The texts come from the scoring table, where each caption stands beside the shape it
+    // counts toward.
+    const std::array<QLabel *, modShapeTest::QuestionCount> questions{
+        ui->lblQuestion1, ui->lblQuestion2, ui->lblQuestion3, ui->lblQuestion4};
+    for (int question = 1; question <= modShapeTest::QuestionCount; ++question) {
+        const modShapeTest::Question &entry = modShapeTest::QuestionAt(question);
+        questions[question - 1]->setText(entry.text);
+        for (int answer = 0; answer < modShapeTest::AnswerCount; ++answer)
+            m_answers[question - 1][answer]->setText(entry.answers[answer]);
+    }
+    // Until a result is shown, the results page speaks of the Cone, whose picture the form holds.
+    const modShapeTest::ShapeResult &cone = modShapeTest::Shape_Result(modShapeTest::Cone);
+    ui->lblCelebrities->setText(cone.strCelebrities);
+    ui->picBodyShape->setAccessibleName(pictureName(cone.strShapeName));
     for (ClickLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
         link->useHandCursor();
     showFirstQuestionPage();
@@ -131,17 +154,17 @@ void frmDisplay::cmdNext4_Click()
     ui->lblBodyShape->setText(result.strShapeName);
     ui->lblBodyShape->adjustSize();
     showPicture(frmMain::get().IMG().picture(result.intPictureIndex));
-    ui->picBodyShape->setAccessibleName(
-        QStringLiteral("Silhouette of the %1 body shape").arg(result.strShapeName));
+    ui->picBodyShape->setAccessibleName(pictureName(result.strShapeName));
     ui->lblDesc->setText(result.strDescription);
     ui->lblCelebrities->setText(result.strCelebrities);
 }
 
 void frmDisplay::showPicture(const QPixmap &picture)
 {
-    // The box takes the size of its picture, inside its one-pixel border.
-    ui->picBodyShape->setPixmap(picture);
-    ui->picBodyShape->resize(picture.deviceIndependentSize().toSize() + QSize(2, 2));
+    // The box takes the size of its picture, inside the border its style sheet gives it.
+    QLabel &box = *ui->picBodyShape;
+    box.setPixmap(picture);
+    box.resize(picture.deviceIndependentSize().toSize() + box.size() - box.contentsRect().size());
 }
 
 void frmDisplay::cmdBack_Click()

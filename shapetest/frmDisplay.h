@@ -5,6 +5,7 @@
 // the winning shape's record, taking the picture from the welcome window's image list.
 
 #include "common/windowmodel.h"
+#include "shapetest/modShapeTest.h"
 
 #include <QMainWindow>
 #include <array>
@@ -30,7 +31,7 @@ private:
     friend class Form<frmDisplay, QMainWindow>;
     frmDisplay();
 
-    using AnswerButtons = std::array<QRadioButton *, 4>;
+    using AnswerButtons = std::array<QRadioButton *, modShapeTest::AnswerCount>;
 
     void cmdNext1_Click();
     void cmdNext2_Click();
@@ -50,7 +51,7 @@ private:
     void updateResultsMenuItems();
 
     std::unique_ptr<Ui::frmDisplay> ui;
-    std::array<AnswerButtons, 4> m_answers{};
+    std::array<AnswerButtons, modShapeTest::QuestionCount> m_answers{};
     // Going back leads to the welcome window, not to the farewell window.
     bool m_goingBack = false;
 };

@@ -16,10 +16,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// Said for a refused key and for a refused paste alike.
+void refuseNonLetter()
+{
+    showInformation(u"Please Enter Only Alphabet"_s);
+}
+} // namespace
+
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
-    useFixedSingleBorder(*this, {497, 345});
+    useFixedSingleBorder(*this, ui->centralwidget->minimumSize());
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     ui->Label1->adjustSize();
     for (ClickLabel *link : {ui->Label61, ui->lblFullBrand, ui->lblCobrand})
@@ -37,9 +45,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     ui->txtFirstName->setValidator(validator);
     keepNameRule(*ui->txtFirstName);
     // Queued: the refused paste has to finish before a message box may run its own loop.
-    connect(
-        validator, &NameValidator::refused, this,
-        [] { showInformation(u"Please Enter Only Alphabet"_s); }, Qt::QueuedConnection);
+    connect(validator, &NameValidator::refused, this, &refuseNonLetter, Qt::QueuedConnection);
 
     connectClick(ui->cmdNext, this, &frmMain::cmdNext_Click);
     connectClick(ui->cmdExit, this, &frmMain::cmdExit_Click);
@@ -71,7 +77,7 @@ void frmMain::txtFirstName_KeyPress(int &KeyAscii)
 {
     KeyAscii = nameKeyCharacter(KeyAscii);
     if (KeyAscii == 0)
-        showInformation(u"Please Enter Only Alphabet"_s);
+        refuseNonLetter();
 }
 
 bool frmMain::CheckFirstName()

@@ -58,39 +58,54 @@ private slots:
     void isAFixedDialogOwnedByItsOpener()
     {
         frmMain &opener = showWelcome();
+        QWidget *parent = nullptr;
+        Qt::WindowType type = Qt::Widget;
+        Qt::WindowFlags flags;
+        QSize size;
+        bool fixedSize = false;
+        QString title;
+        bool okIsDefault = false;
+        bool okHasFocus = false;
         whenShown<frmAbout>(this, [&](frmAbout &about) {
-            QCOMPARE(about.parentWidget(), &opener);
-            QCOMPARE(about.windowType(), Qt::Dialog);
-            QCOMPARE(about.size(), QSize(455, 258));
-            QCOMPARE(about.minimumSize(), about.maximumSize());
-            QVERIFY(!(about.windowFlags() &
-                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-            QCOMPARE(about.windowTitle(), u"ZV Tamsilo v1.0"_s);
+            parent = about.parentWidget();
+            type = about.windowType();
+            flags = about.windowFlags();
+            size = about.size();
+            fixedSize = about.minimumSize() == about.maximumSize();
+            title = about.windowTitle();
             auto *ok = control<QPushButton>(about, u"cmdOK"_s);
-            QVERIFY(ok->isDefault());
-            QCOMPARE(about.focusWidget(), ok);
-            about.close();
+            okIsDefault = ok->isDefault();
+            okHasFocus = about.focusWidget() == ok;
         });
         control<QAction>(opener, u"mnuAbout"_s)->trigger();
         QVERIFY(!frmAbout::isLoaded());
+        QCOMPARE(parent, &opener);
+        QCOMPARE(type, Qt::Dialog);
+        QCOMPARE(size, QSize(455, 258));
+        QVERIFY(fixedSize);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(title, u"ZV Tamsilo v1.0"_s);
+        QVERIFY(okIsDefault);
+        QVERIFY(okHasFocus);
     }
 
     void textsAreAsWrittenAndNameTheHomePage()
     {
         frmMain &opener = showWelcome();
+        QStringList texts;
         whenShown<frmAbout>(this, [&](frmAbout &about) {
-            const QString description = control<QLabel>(about, u"Label1"_s)->text();
-            QVERIFY(description.startsWith(
-                u"ZV Tamsilo helps you analyze your body shape. Everybody has a natural body "
-                "shape. To understand your body better you need to know your body shape so "
-                "that  you can work on that part of the body accordingly. Achieve that perfect "
-                "figure with the help of this software. "_s));
-            QCOMPARE(control<QLabel>(about, u"lblHomePage"_s)->text(),
-                     u"Click here to visit http://www.zelvara.example"_s);
-            QCOMPARE(control<QLabel>(about, u"Label2"_s)->text(), u"ZV Tamsilo v1.0"_s);
-            about.close();
+            for (const QString &name : {u"Label1"_s, u"lblHomePage"_s, u"Label2"_s})
+                texts << control<QLabel>(about, name)->text();
         });
         control<QAction>(opener, u"mnuAbout"_s)->trigger();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(texts[0].startsWith(
+            u"ZV Tamsilo helps you analyze your body shape. Everybody has a natural body "
+            "shape. To understand your body better you need to know your body shape so "
+            "that  you can work on that part of the body accordingly. Achieve that perfect "
+            "figure with the help of this software. "_s));
+        QCOMPARE(texts[1], u"Click here to visit http://www.zelvara.example"_s);
+        QCOMPARE(texts[2], u"ZV Tamsilo v1.0"_s);
     }
 
     void linksOpenTheirPagesAndLeaveTheWindowOpen_data()
@@ -114,7 +129,6 @@ private slots:
             QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
             stillOpen = about.isVisible() && QApplication::activeModalWidget() == &about;
-            about.close();
         });
         control<QAction>(opener, u"mnuAbout"_s)->trigger();
         QVERIFY(stillOpen);

@@ -82,7 +82,16 @@ int tallyTotal()
 
 QImage shownPicture()
 {
-    return displayControl<QLabel>(u"picBodyShape"_s)->pixmap().toImage();
+    return displayControl<QLabel>(u"picBodyShape"_s)
+        ->pixmap()
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+// A shape's picture as its file holds it, decoded here rather than through the image list.
+QImage pictureFile(const QString &shape)
+{
+    return QImage(u":/assets/%1.gif"_s.arg(shape)).convertToFormat(QImage::Format_ARGB32);
 }
 } // namespace
 
@@ -97,33 +106,65 @@ private slots:
     void opensOnPageOneWithFirstAnswersChosenAndFocusOnBack()
     {
         QVERIFY(display().isVisible());
+        QCOMPARE(display().centralWidget()->size(), QSize(553, 400));
         QCOMPARE(pageInFront(), u"fra1"_s);
         for (int question = 1; question <= 4; ++question)
             QVERIFY(option(question, 0)->isChecked());
         QCOMPARE(display().focusWidget(), displayControl<QWidget>(u"cmdBack"_s));
         QCOMPARE(displayControl<QLabel>(u"lblBodyShape"_s)->text(), u"lblBodyShape"_s);
         QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), u"Desc"_s);
-        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(1).toImage());
+        QCOMPARE(shownPicture(), pictureFile(u"cone"_s));
         QCOMPARE(tallyTotal(), 0);
+    }
+
+    void eachPageShowsItsQuestionAndAnswers_data()
+    {
+        // The question, then its answers top to bottom, between bars.
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("1") << 1
+                           << u"Which part of your body would you like to change?|Upper Body|"
+                              "Lower Body|Upper And Lower Body|Stomach"_s;
+        QTest::newRow("2") << 2
+                           << u"Which part of your body do you find most difficult to lose "
+                              "weight?|Upper Body|Lower Body|Upper And Lower Body|I can lose "
+                              "weight easily"_s;
+        QTest::newRow("3") << 3
+                           << u"Which part of your body are you thinnest at?|Upper Body|Lower "
+                              "Body|Middle Body|Entire Body"_s;
+        QTest::newRow("4") << 4
+                           << u"Which part of your body do you put on weight?|Stomach and "
+                              "buttocks|Both upper and lower body|Hips, thighs and buttocks|"
+                              "Back, chest, arms and stomach"_s;
+    }
+
+    void eachPageShowsItsQuestionAndAnswers()
+    {
+        QFETCH(int, question);
+        QStringList shown{displayControl<QLabel>(u"lblQuestion%1"_s.arg(question))->text()};
+        for (int answer = 0; answer < 4; ++answer)
+            shown << option(question, answer)->text();
+        QTEST(shown.join(u'|'), "texts");
     }
 
     void theResultsPageShowsTheWinningShape_data()
     {
         QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("shape");
-        QTest::addColumn<int>("picturePosition");
+        QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("people");
-        QTest::newRow("untouched: Ruler") << Answers{0, 0, 0, 0} << 0 << 3 << 4;
-        QTest::newRow("Hourglass") << Answers{2, 2, 1, 1} << 1 << 2 << 3;
-        QTest::newRow("Lower, Lower, Middle, Hips: Spoon") << Answers{1, 1, 2, 2} << 2 << 4 << 4;
-        QTest::newRow("Cone") << Answers{0, 0, 3, 3} << 3 << 1 << 4;
+        QTest::newRow("untouched: Ruler") << Answers{0, 0, 0, 0} << 0 << u"ruler"_s << 4;
+        QTest::newRow("Hourglass") << Answers{2, 2, 1, 1} << 1 << u"hourglass"_s << 3;
+        QTest::newRow("Lower, Lower, Middle, Hips: Spoon")
+            << Answers{1, 1, 2, 2} << 2 << u"spoon"_s << 4;
+        QTest::newRow("Cone") << Answers{0, 0, 3, 3} << 3 << u"cone"_s << 4;
     }
 
     void theResultsPageShowsTheWinningShape()
     {
         QFETCH(Answers, answers);
         QFETCH(int, shape);
-        QFETCH(int, picturePosition);
+        QFETCH(QString, picture);
         QFETCH(int, people);
         answerAll(answers);
         const auto &result = modShapeTest::Shape_Result(modShapeTest::ShapeIndex(shape));
@@ -132,9 +173,9 @@ private slots:
         QCOMPARE(displayControl<QLabel>(u"lblDesc"_s)->text(), QString(result.strDescription));
         const QString celebrities = displayControl<QLabel>(u"lblCelebrities"_s)->text();
         QCOMPARE(celebrities.split(u", "_s).size(), people);
-        QCOMPARE(shownPicture(), frmMain::get().IMG().picture(picturePosition).toImage());
+        QCOMPARE(shownPicture(), pictureFile(picture));
         QCOMPARE(displayControl<QLabel>(u"picBodyShape"_s)->size(),
-                 frmMain::get().IMG().picture(picturePosition).size() + QSize(2, 2));
+                 pictureFile(picture).size() + QSize(2, 2));
         QCOMPARE(tallyTotal(), 4);
     }
 
@@ -277,10 +318,8 @@ private slots:
         pressNext(1);
         pressNext(2);
         bool wasModal = false;
-        whenShown<frmAbout>(this, [&](frmAbout &about) {
-            wasModal = QApplication::activeModalWidget() == &about;
-            about.close();
-        });
+        whenShown<frmAbout>(
+            this, [&](frmAbout &about) { wasModal = QApplication::activeModalWidget() == &about; });
         displayControl<QAction>(u"mnuAbout"_s)->trigger();
         QVERIFY(wasModal);
         QVERIFY(!frmAbout::isLoaded());

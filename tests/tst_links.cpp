@@ -2,8 +2,15 @@
 
 #include "common/modHelp.h"
 #include "common/weblinks.h"
+#include "controls.h"
+#include "messageboxes.h"
 #include "openedurls.h"
+#include "shapetest/frmMain.h"
+#include "testapp.h"
+#include "welcome.h"
 
+#include <QAction>
+#include <QDesktopServices>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,6 +21,9 @@ class TestLinks : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { resetApplication(); }
+
     void eachOperationOpensItsPage_data()
     {
         QTest::addColumn<LinkOperation>("operation");
@@ -57,11 +67,18 @@ private slots:
 
     void aLaunchWithoutABrowserReportsNothing()
     {
-        // No handler and no browser on PATH: the call returns and nothing is shown.
+        // No handler and no browser on PATH: the launch fails, and the user sees no message
+        // and stays in the window.
         qputenv("PATH", "/nonexistent");
         qputenv("BROWSER", "");
-        modHelp::OpenHomePage();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QVERIFY(!QDesktopServices::openUrl(QUrl(WebLinks::homePage())));
+        frmMain &window = showWelcome();
+        MessageBoxAnswerer boxes;
+        control<QAction>(window, u"mnuVisit"_s)->trigger();
+        QTest::qWait(50);
+        QVERIFY(boxes.seen().isEmpty());
+        QVERIFY(window.isVisible());
+        QCOMPARE(QApplication::activeWindow(), &window);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/instancelock.h"
 #include "app/modStartup.h"
+#include "common/apprandom.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
 #include "messageboxes.h"
@@ -144,6 +145,7 @@ private slots:
         auto *coBrand = window.findChild<QLabel *>(u"lblCobrand"_s);
         const QPoint middle = coBrand->geometry().center();
         QWidget *strip = coBrand->parentWidget();
+        AppRandom::seedRepeatably(2026);
         const int draws = 2000;
         int coBrandInFront = 0;
         QList<int> seen(7);

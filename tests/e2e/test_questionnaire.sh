@@ -6,6 +6,24 @@ e2e_setup
 
 readonly CAPTION='^ZV Tamsilo v1\.0$'
 readonly WELCOME_WIDTH=497 DISPLAY_WIDTH=553 ABOUT_WIDTH=455 FAREWELL_WIDTH=741
+ASSETS=$(cd "$(dirname "$0")/../../assets" && pwd)
+readonly ASSETS
+
+# shows_shape WINDOW SHOT SHAPE: waits (ten looks, half a second apart) for the picture box at
+# the right of the results page to hold the shape's own picture, pixel for pixel (the four
+# pictures differ in shape and size), and keeps the screenshot that shows it.
+shows_shape() {
+    local tries=0 found
+    while :; do
+        screenshot "$1" "$2"
+        convert "$E2E_SHOTS/$2.png" -crop 100x320+453+50 +repage "$E2E_TMP/band.png"
+        found=$(compare -metric AE -subimage-search "$E2E_TMP/band.png" "$ASSETS/$3.gif" null: 2>&1) || true
+        [ "${found%% *}" != 0 ] || return 0
+        tries=$((tries + 1))
+        [ $tries -lt 10 ] || fail "$2 does not show the $3 picture: $found"
+        sleep 0.5
+    done
+}
 
 start_app
 app=$E2E_LAST_PID
@@ -28,7 +46,7 @@ xdotool key Down Down alt+n
 sleep 0.3
 xdotool key Down Down alt+n
 sleep 0.3
-screenshot "$display" results-spoon
+shows_shape "$display" results-spoon spoon
 
 # The about window opens over the results page and Esc closes it.
 xdotool key alt+h
@@ -60,5 +78,6 @@ for _ in 1 2 3 4 5 6 7 8; do
     xdotool key alt+n
     sleep 0.3
 done
-screenshot "$display" results-after-eight-nexts
+# Every answer left at the first: a Ruler.
+shows_shape "$display" results-after-eight-nexts ruler
 echo PASS

@@ -1,6 +1,7 @@
 #include "monkey.h"
 
 #include "app/modStartup.h"
+#include "common/apprandom.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
 #include "common/weblinks.h"
@@ -35,6 +36,8 @@ Monkey::Monkey(quint32 seed, int steps, OpenedUrls &urls)
     : m_random(seed), m_user(m_random, [this](const QString &action) { note(action); }),
       m_target(steps), m_urls(urls)
 {
+    // The program's own draws follow the seed too, so that a seed repeats its run.
+    AppRandom::seedRepeatably(seed);
     m_urls.setOnOpen([this](const QUrl &url) { checkOpened(url); });
 }
 
