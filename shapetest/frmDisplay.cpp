@@ -5,6 +5,7 @@
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
+#include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
@@ -47,6 +48,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(ui->mnuMeasureShape, &QAction::triggered, this, &frmDisplay::measureShape);
     connectSharedLinks(this, *ui);
 }
 
@@ -78,6 +80,14 @@ void frmDisplay::focusAnswersOf(int question)
 void frmDisplay::bringAreaToFront(QWidget &area)
 {
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
+    updateResultsMenuItems();
+}
+
+// What works on a result is offered only while the results page is in front.
+void frmDisplay::updateResultsMenuItems()
+{
+    const bool results = ui->fraAnswer->isEnabled();
+    ui->mnuMeasureShape->setEnabled(results);
 }
 
 void frmDisplay::countQuestion(int question)
@@ -152,6 +162,11 @@ void frmDisplay::mnuExit_Click()
 void frmDisplay::mnuAbout_Click()
 {
     frmAbout::showModal(*this);
+}
+
+void frmDisplay::measureShape()
+{
+    MeasureShapeWindow::showModal(*this);
 }
 
 void frmDisplay::Form_Unload()

@@ -41,12 +41,14 @@ private:
     void mnuExit_Click();
     void mnuAbout_Click();
     void Form_Unload() override;
+    void measureShape();
 
     void countQuestion(int question);
     void bringQuestionPageToFront(QWidget &page);
     void bringAreaToFront(QWidget &area);
     void focusAnswersOf(int question);
     void showPicture(const QPixmap &picture);
+    void updateResultsMenuItems();
 
     std::unique_ptr<Ui::frmDisplay> ui;
     std::array<AnswerButtons, 4> m_answers{};

@@ -1,0 +1,34 @@
+#pragma once
+
+// Measure My Shape: the user types four tape measurements and sees, as they type, the shape
+// the figure rules give and whether it agrees with the shape the answers gave. Nothing typed
+// here is kept. It opens modally over the questionnaire window's results page.
+
+#include "common/windowmodel.h"
+#include "measure/figurerules.h"
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class MeasureShapeWindow;
+}
+
+class MeasureShapeWindow : public Form<MeasureShapeWindow, QDialog> {
+    Q_OBJECT
+
+public:
+    ~MeasureShapeWindow() override;
+
+    // Opens the window modally over `opener` and returns once it is closed and unloaded.
+    static void showModal(QWidget &opener);
+
+private:
+    friend class Form<MeasureShapeWindow, QDialog>;
+    MeasureShapeWindow();
+
+    FigureRules::Unit unit() const;
+    void showReport();
+
+    std::unique_ptr<Ui::MeasureShapeWindow> ui;
+};
