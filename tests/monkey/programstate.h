@@ -16,7 +16,7 @@ bool mayFollow(ProgramState from, ProgramState to);
 
 // The welcome, questionnaire and farewell windows.
 bool isProgramWindow(const QWidget *widget);
-// The about window and message boxes, which open modal over a program window.
+// The about window, Measure My Shape and message boxes, which open modal over a program window.
 bool isModal(const QWidget *widget);
 // The object name, and a message box's text, for the record of a run.
 QString describe(const QWidget *widget);
