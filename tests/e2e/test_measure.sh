@@ -30,9 +30,7 @@ sleep 0.5
     fail "Measure My Shape opened on a question page"
 xdotool key Escape Escape
 # "Lower Body", "Lower Body", "Middle Body", "Hips, thighs and buttocks": a Spoon.
-xdotool key Tab Down alt+n
-sleep 0.3
-for downs in "Down" "Down Down" "Down Down"; do
+for downs in "Tab Down" "Down" "Down Down" "Down Down"; do
     xdotool key $downs alt+n
     sleep 0.3
 done
@@ -46,7 +44,6 @@ import -window root -crop "$area" "$E2E_SHOTS/measure-menu-item.png"
 xdotool key s
 measure=$(wait_window "$app" "$MEASURE")
 sleep 0.3
-screenshot "$measure" measure-empty
 xdotool type --delay 30 $'34\t30\t36\t37'
 sleep 0.3
 screenshot "$measure" measure-inches
@@ -59,8 +56,7 @@ for field in "b 90" "w 70" "g 80" "h 99.144"; do
 done
 sleep 0.3
 screenshot "$measure" measure-cm-boundary
-xdotool key alt+w ctrl+a
-xdotool type 0
+xdotool key alt+w ctrl+a 0
 sleep 0.3
 screenshot "$measure" measure-out-of-range
 
