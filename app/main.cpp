@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/commandline.h"
 #include "app/modStartup.h"
 #include "common/modHelp.h"
 
@@ -6,6 +7,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = CommandLine::answerInformationOption(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     prepareApplication();
     modStartup::StartApplication();

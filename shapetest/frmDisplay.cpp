@@ -5,6 +5,7 @@
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
+#include "measure/MeasureShapeWindow.h"
 #include "resultcard/resultcardactions.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
@@ -71,6 +72,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(ui->mnuMeasureShape, &QAction::triggered, this, &frmDisplay::measureShape);
     connect(ui->mnuSaveResult, &QAction::triggered, this,
             [this] { ResultCard::saveResultAs(*this); });
     connect(ui->mnuPrintResult, &QAction::triggered, this,
@@ -109,11 +111,12 @@ void frmDisplay::bringAreaToFront(QWidget &area)
     updateResultsMenuItems();
 }
 
+// What works on a result is offered only while the results page is in front (the only page
+// that is enabled then).
 void frmDisplay::updateResultsMenuItems()
 {
-    // Only the page in front is enabled.
     const bool onResults = ui->fraAnswer->isEnabled();
-    for (QAction *item : {ui->mnuSaveResult, ui->mnuPrintResult})
+    for (QAction *item : {ui->mnuMeasureShape, ui->mnuSaveResult, ui->mnuPrintResult})
         item->setEnabled(onResults);
 }
 
@@ -189,6 +192,11 @@ void frmDisplay::mnuExit_Click()
 void frmDisplay::mnuAbout_Click()
 {
     frmAbout::showModal(*this);
+}
+
+void frmDisplay::measureShape()
+{
+    MeasureShapeWindow::showModal(*this);
 }
 
 void frmDisplay::Form_Unload()

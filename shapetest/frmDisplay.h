@@ -42,6 +42,7 @@ private:
     void mnuExit_Click();
     void mnuAbout_Click();
     void Form_Unload() override;
+    void measureShape();
 
     void countQuestion(int question);
     void bringQuestionPageToFront(QWidget &page);

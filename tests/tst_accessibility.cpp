@@ -3,6 +3,7 @@
 
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
+#include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
@@ -55,6 +56,7 @@ private slots:
         QCOMPARE(namelessControls(frmDisplay::get()), QStringList());
         QCOMPARE(namelessControls(frmFarewell::get()), QStringList());
         QCOMPARE(namelessControls(frmAbout::get()), QStringList());
+        QCOMPARE(namelessControls(MeasureShapeWindow::get()), QStringList());
     }
 
     void theResultsPictureSaysWhichShapeItShows()

@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
+#include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
 
@@ -54,7 +55,7 @@ bool isProgramWindow(const QWidget *widget)
 bool isModal(const QWidget *widget)
 {
     return qobject_cast<const frmAbout *>(widget) || qobject_cast<const QMessageBox *>(widget) ||
-           isQtDialog(widget);
+           qobject_cast<const MeasureShapeWindow *>(widget) || isQtDialog(widget);
 }
 
 bool isQtDialog(const QWidget *widget)

@@ -16,7 +16,8 @@ bool mayFollow(ProgramState from, ProgramState to);
 
 // The welcome, questionnaire and farewell windows.
 bool isProgramWindow(const QWidget *widget);
-// The about window, message boxes and Qt's dialogs, which open modal over a program window.
+// The about window, Measure My Shape, message boxes and Qt's dialogs, which open modal over a
+// program window.
 bool isModal(const QWidget *widget);
 // The file and print dialogs that the result card asks with.
 bool isQtDialog(const QWidget *widget);
