@@ -138,6 +138,25 @@ wait_exit() {
     wait "$pid" || E2E_STATUS=$?
 }
 
+# check_centred WINDOW WHAT: the window stands in the middle of the screen with its title bar
+# and border, give or take the half pixel of an odd size; it may take a moment to get there.
+check_centred() {
+    local tries=0 client left right top bottom dx dy
+    local screen=($(xwininfo -root | sed -n 's/^ *\(Width\|Height\): *//p'))
+    while :; do
+        client=$(xwininfo -id "$1")
+        read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 \n')
+        dx=$((2 * ($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$client") - left) + \
+            $(sed -n 's/^ *Width: *//p' <<<"$client") + left + right - screen[0]))
+        dy=$((2 * ($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$client") - top) + \
+            $(sed -n 's/^ *Height: *//p' <<<"$client") + top + bottom - screen[1]))
+        [ "${dx#-}" -gt 1 ] || [ "${dy#-}" -gt 1 ] || return 0
+        tries=$((tries + 1))
+        [ $tries -lt 20 ] || fail "$2 is off the centre by $dx/2, $dy/2 px with its frame"
+        sleep 0.1
+    done
+}
+
 # Gives a window the keyboard, as a click on it would.
 activate() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowactivate "$1"

@@ -26,6 +26,7 @@ activate "$welcome"
 xdotool key alt+F4
 farewell=$(wait_window "$app" "$CAPTION" $FAREWELL_WIDTH)
 wait_no_window "$app" "$CAPTION" $WELCOME_WIDTH
+check_centred "$farewell" "the farewell window"
 # With the welcome window gone it is the one the keyboard goes to.
 tries=0
 until [ "$(xdotool getactivewindow 2>/dev/null)" = "$farewell" ]; do
