@@ -9,6 +9,7 @@
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
+#include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
 
@@ -32,6 +33,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
                   {ui->optQc_0, ui->optQc_1, ui->optQc_2, ui->optQc_3},
                   {ui->optQd_0, ui->optQd_1, ui->optQd_2, ui->optQd_3}}};
     useFixedSingleBorder(*this, {553, 400});
+    useClassicOptionButtons(*this);
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     ui->lblCelebrities->setText(modShapeTest::Shape_Result(modShapeTest::Cone).strCelebrities);
     for (ClickLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})

@@ -1,5 +1,6 @@
 // What a screen reader meets: every control that can take the focus, and every picture, on
-// every window has a name.
+// every window has a name. And what the eye meets: controls that stand out from their
+// background, and pictures as sharp as the screen.
 
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
@@ -12,7 +13,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +44,19 @@ QStringList namelessControls(QWidget &window)
             nameless << widget->objectName();
     }
     return nameless;
+}
+// Contrast ratio of two colours, as the usual accessibility rules measure it.
+double contrast(const QColor &one, const QColor &other)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const auto [dark, light] = std::minmax(luminance(one), luminance(other));
+    return (light + 0.05) / (dark + 0.05);
 }
 } // namespace
 
@@ -68,6 +86,36 @@ private slots:
         }
         QCOMPARE(accessibleName(display.findChild<QLabel *>(u"picBodyShape"_s)),
                  u"Silhouette of the Spoon body shape"_s);
+    }
+
+    void theAnswerCirclesStandOutFromTheirBackground()
+    {
+        startTest();
+        const QColor background(0x404040);
+        QColor face[2];
+        for (const bool chosen : {false, true}) {
+            auto *button =
+                frmDisplay::get().findChild<QRadioButton *>(chosen ? u"optQa_0"_s : u"optQa_1"_s);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QImage shot = button->grab().toImage();
+            const qreal scale = shot.devicePixelRatio();
+            const QRect circle =
+                button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+            QCOMPARE(shot.pixelColor(shot.width() - 1, 0), background);
+            QCOMPARE(button->palette().color(button->foregroundRole()), QColor(0xC0C000));
+            // Inward from the left along the middle: the outermost two pixels of the circle.
+            const int y = int(circle.center().y() * scale);
+            int x = int(circle.left() * scale);
+            while (x < shot.width() - 2 && contrast(shot.pixelColor(x, y), background) < 1.2)
+                ++x;
+            const double ring = std::min(contrast(shot.pixelColor(x, y), background),
+                                         contrast(shot.pixelColor(x + 1, y), background));
+            QVERIFY2(ring >= 3.0, qPrintable(u"ring %1:1"_s.arg(ring, 0, 'f', 2)));
+            face[chosen] = shot.pixelColor(int(circle.center().x() * scale), y);
+        }
+        QVERIFY2(contrast(face[false], background) >= 3.0, "the circle is dark");
+        QVERIFY2(contrast(face[true], face[false]) >= 3.0, "the dot cannot be seen");
     }
 
     void aHighDensityScreenGetsTheDoubleSizePictures()
