@@ -126,6 +126,12 @@ private slots:
         const QPixmap spoon = frmMain::get().IMG().picture(4);
         QCOMPARE(spoon.devicePixelRatio(), 2.0);
         QCOMPARE(spoon.deviceIndependentSize().toSize(), QSize(84, 271));
+        for (QWidget *window :
+             std::initializer_list<QWidget *>{&frmAbout::get(), &frmFarewell::get()}) {
+            const QPixmap icon = window->findChild<QLabel *>(u"Picture1"_s)->pixmap();
+            QCOMPARE(icon.size(), QSize(64, 64));
+            QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
+        }
     }
 };
 
