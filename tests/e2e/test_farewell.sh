@@ -59,6 +59,20 @@ activate "$other"
     fail "the farewell window went below a window activated later"
 import -window root "$E2E_SHOTS/farewell-above-another.png"
 
+# A second copy's box comes up above it all the same, and the second copy ends after OK.
+start_app
+second=$E2E_LAST_PID
+box=$(wait_window "$second" "$BOX")
+sleep 0.3
+xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the box is not kept above"
+[ "$(stacking_position "$box")" -gt "$(stacking_position "$farewell")" ] ||
+    fail "the second copy's box is hidden behind the farewell window"
+import -window root "$E2E_SHOTS/already-running-above-farewell.png"
+activate "$box"
+xdotool key Return
+wait_exit "$second"
+[ "$E2E_STATUS" = 0 ] || fail "the second copy ended with status $E2E_STATUS"
+
 # A referral typed as a user would. The focus starts on Exit; Tab goes to Check1, then txtName.
 activate "$farewell"
 xdotool key Tab Tab
