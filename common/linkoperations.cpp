@@ -1,14 +1,14 @@
+#include "common/browser.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace {
 // A launch never reports failure: with no browser the user simply sees nothing happen.
 void openInBrowser(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    openInBrowser(QUrl(address, QUrl::StrictMode));
 }
 } // namespace
 

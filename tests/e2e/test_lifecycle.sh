@@ -28,17 +28,27 @@ wait_exit "$second"
 kill -0 "$first" || fail "the first copy ended"
 wait_window "$first" "$CAPTION" $WELCOME_WIDTH >/dev/null
 
-# A copy killed outright leaves its lock behind; the next start takes it over.
+# A copy killed outright leaves its lock behind; the next start takes it over. This one finds
+# no browser at all.
 kill -9 "$first"
 wait_exit "$first"
-start_app
+mkdir "$E2E_TMP/nothing"
+unset BROWSER DEFAULT_BROWSER
+PATH=$E2E_TMP/nothing start_app
 third=$E2E_LAST_PID
 welcome=$(wait_window "$third" "$CAPTION" $WELCOME_WIDTH)
 [ -z "$(xdotool search --all --onlyvisible --pid "$third" --name "$BOX" 2>/dev/null)" ] ||
     fail "the start after a killed copy was refused"
 
-# Typing a name in small letters, then File > Exit: the farewell window comes up.
+# A link then opens nothing, and the program says nothing about it.
 activate "$welcome"
+xdotool key alt+h
+sleep 0.3
+xdotool key o
+sleep 0.5
+[ ! -s "$E2E_TMP/app.log" ] || fail "the program printed something"
+
+# Typing a name in small letters, then File > Exit: the farewell window comes up.
 xdotool type --delay 30 anna
 sleep 0.2
 screenshot "$welcome" welcome-named
