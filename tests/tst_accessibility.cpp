@@ -8,6 +8,7 @@
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 #include "welcome.h"
+#include "widgets/handcursor.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -132,6 +133,10 @@ private slots:
             QCOMPARE(icon.size(), QSize(64, 64));
             QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
         }
+        // The hand clicks with the tip of its finger, the dark outline at the top of it.
+        const QImage hand = handCursor().pixmap().toImage();
+        QCOMPARE(hand.size(), QSize(64, 64));
+        QCOMPARE(hand.pixelColor(handCursor().hotSpot()), QColor(Qt::black));
     }
 };
 

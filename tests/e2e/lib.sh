@@ -139,9 +139,11 @@ wait_exit() {
 }
 
 # check_centred WINDOW WHAT: the window stands in the middle of the screen with its title bar
-# and border, give or take the half pixel of an odd size; it may take a moment to get there.
+# and border, give or take the half pixel of an odd size (two pixels when scaled, where a
+# position and the frame's size are whole scaled pixels); it may take a moment to get there.
 check_centred() {
-    local tries=0 client left right top bottom dx dy
+    local tries=0 client left right top bottom dx dy slack=1
+    [ "${QT_SCALE_FACTOR:-1}" = 1 ] || slack=4
     local screen=($(xwininfo -root | sed -n 's/^ *\(Width\|Height\): *//p'))
     while :; do
         client=$(xwininfo -id "$1")
@@ -150,7 +152,7 @@ check_centred() {
             $(sed -n 's/^ *Width: *//p' <<<"$client") + left + right - screen[0]))
         dy=$((2 * ($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$client") - top) + \
             $(sed -n 's/^ *Height: *//p' <<<"$client") + top + bottom - screen[1]))
-        [ "${dx#-}" -gt 1 ] || [ "${dy#-}" -gt 1 ] || return 0
+        [ "${dx#-}" -gt $slack ] || [ "${dy#-}" -gt $slack ] || return 0
         tries=$((tries + 1))
         [ $tries -lt 20 ] || fail "$2 is off the centre by $dx/2, $dy/2 px with its frame"
         sleep 0.1
