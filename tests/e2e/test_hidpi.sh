@@ -1,6 +1,6 @@
 #!/bin/bash
-# At one and a half and at twice the pixel density: every window, with its frame, saved for
-# looking at, each centred with its frame; the pictures are the double-size ones.
+# At the usual, one and a half and twice the pixel density: every window with its frame, saved
+# for looking at, each centred on the screen with its frame.
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=2400x1600x24
 e2e_setup
@@ -16,7 +16,7 @@ shot() {
     import -frame -window "$1" "$E2E_SHOTS/$2-${QT_SCALE_FACTOR}x.png"
 }
 
-for QT_SCALE_FACTOR in 1.5 2; do
+for QT_SCALE_FACTOR in 1 1.5 2; do
     export QT_SCALE_FACTOR
     start_app
     app=$E2E_LAST_PID
