@@ -3,12 +3,14 @@
 
 #include "common/modHelp.h"
 #include "common/weblinks.h"
+#include "widgets/applicationicon.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/windowframe.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    sharpenIconPicture(*ui->Picture1);
     ui->lblHomePage->setText(ui->lblHomePage->text().arg(WebLinks::homePage()));
     for (QLabel *sizedToText : {ui->Label2, static_cast<QLabel *>(ui->lblCoBrand),
                                 static_cast<QLabel *>(ui->lblHomePage)})

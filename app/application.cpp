@@ -1,9 +1,9 @@
 #include "app/application.h"
 
+#include "widgets/applicationicon.h"
 #include "widgets/programfont.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void prepareApplication()
 {
@@ -15,5 +15,5 @@ void prepareApplication()
     useProgramFont();
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/app-icon.png")));
+    QApplication::setWindowIcon(applicationIcon());
 }

@@ -27,7 +27,8 @@ namespace modStartup {
 void StartApplication()
 {
     if (anotherInstanceRunning()) {
-        showInformation(QStringLiteral("Application is already running"));
+        // Above the running copy's farewell window, which is kept above all others.
+        showInformationAboveAll(QStringLiteral("Application is already running"));
         modHelp::EndApplication();
         return;
     }

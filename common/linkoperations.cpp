@@ -1,16 +1,16 @@
 // Part of modHelp: the seven link operations, each opening its fixed page in the browser.
 
+#include "common/browser.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace {
 // A launch never reports failure: with no browser the user simply sees nothing happen.
 void openInBrowser(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    openInBrowser(QUrl(address, QUrl::StrictMode));
 }
 } // namespace
 

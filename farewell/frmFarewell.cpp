@@ -8,6 +8,7 @@
 #include "farewell/placeholders.h"
 #include "farewell/referralchecks.h"
 #include "farewell/supportmessages.h"
+#include "widgets/applicationicon.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/focusevents.h"
 #include "widgets/handcursor.h"
@@ -94,6 +95,7 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     useMsSansSerifFont(*this);
     ui->setupUi(this);
     useFixedSingleBorder(*this, size());
+    sharpenIconPicture(*ui->Picture1);
     ui->Check1->setText(ui->Check1->text().arg(WebLinks::homeSiteName()));
     ui->Check1->setCursor(handCursor());
     ui->lblGoToHome->useHandCursor();

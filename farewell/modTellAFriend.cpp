@@ -1,10 +1,10 @@
 #include "farewell/modTellAFriend.h"
 
+#include "common/browser.h"
 #include "farewell/referafriendaddress.h"
 #include "farewell/referralchecks.h"
 #include "widgets/messages.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -31,7 +31,7 @@ void SendTellAFriend()
 void OpenTellAFriendUrl()
 {
     // The address is encoded already; taken as it is, it reaches the browser byte for byte.
-    QDesktopServices::openUrl(QUrl::fromEncoded(strTafUrl.toLatin1(), QUrl::StrictMode));
+    openInBrowser(QUrl::fromEncoded(strTafUrl.toLatin1(), QUrl::StrictMode));
 }
 
 } // namespace modTellAFriend

@@ -2,11 +2,13 @@
 #include "ui_MeasureShapeWindow.h"
 
 #include "measure/measurereport.h"
+#include "widgets/optionbuttons.h"
 #include "widgets/windowframe.h"
 
 MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeWindow>())
 {
     ui->setupUi(this);
+    useClassicOptionButtons(*this);
     const std::array<QLineEdit *, 4> fields{ui->bustEdit, ui->waistEdit, ui->highHipEdit,
                                             ui->hipsEdit};
     const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};

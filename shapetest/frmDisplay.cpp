@@ -11,6 +11,7 @@
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
+#include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
 
@@ -44,6 +45,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
                   {ui->optQc_0, ui->optQc_1, ui->optQc_2, ui->optQc_3},
                   {ui->optQd_0, ui->optQd_1, ui->optQd_2, ui->optQd_3}}};
     useFixedSingleBorder(*this, ui->centralwidget->minimumSize());
+    useClassicOptionButtons(*this);
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));
     // The texts come from the scoring table, where each caption stands beside the shape it
     // counts toward.

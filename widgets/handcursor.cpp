@@ -23,6 +23,10 @@ QPixmap handPicture()
 
 const QCursor &handCursor()
 {
-    static const QCursor cursor(handPicture(), HandHotSpotX, HandHotSpotY);
+    // The window system takes the picture pixel for pixel, the double-size one too, and the
+    // hot spot with it: it is counted in the picture's own pixels.
+    static const QPixmap picture = handPicture();
+    static const QCursor cursor(picture, qRound(HandHotSpotX * picture.devicePixelRatio()),
+                                qRound(HandHotSpotY * picture.devicePixelRatio()));
     return cursor;
 }

@@ -7,13 +7,17 @@
 namespace {
 QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton)
+                                        QMessageBox::StandardButton defaultButton,
+                                        bool aboveAll = false)
 {
     // On the heap and watched: should the window under it be discarded while it is up, the box
     // goes with it, and must not then be deleted a second time.
     const QPointer<QMessageBox> box = new QMessageBox(icon, QString::fromLatin1(ApplicationTitle),
                                                       text, buttons, QApplication::activeWindow());
     box->setDefaultButton(defaultButton);
+    // A window kept above the others, another program's too, would otherwise cover the box.
+    if (aboveAll)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box;
     return answer;
@@ -23,6 +27,11 @@ QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString &t
 void showInformation(const QString &text)
 {
     showMessage(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void showInformationAboveAll(const QString &text)
+{
+    showMessage(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok, true);
 }
 
 void showStop(const QString &text)

@@ -10,6 +10,9 @@ inline constexpr const char *ApplicationTitle = "ZV Tamsilo";
 // Information icon, a single OK button.
 void showInformation(const QString &text);
 
+// The same, kept above every window of the desktop, those kept above the others included.
+void showInformationAboveAll(const QString &text);
+
 // Stop icon, a single OK button.
 void showStop(const QString &text);
 

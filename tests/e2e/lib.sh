@@ -138,6 +138,30 @@ wait_exit() {
     wait "$pid" || E2E_STATUS=$?
 }
 
+# check_centred WINDOW WHAT: the window stands in the middle of the screen with its frame, give
+# or take the half pixel of an odd size (two when scaled); it may take a moment to get there.
+check_centred() {
+    local tries=0 x y width height left right top bottom screen slack=1
+    [ "${QT_SCALE_FACTOR:-1}" = 1 ] || slack=4
+    screen=$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { print w, $2 }')
+    until read -r x y width height < <(xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {
+        printf "%s ", $4 } /Width:|Height:/ { printf "%s ", $2 } END { print "" }') &&
+        read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9 \n') &&
+        x=$((2 * (x - left) + width + left + right - ${screen% *})) &&
+        y=$((2 * (y - top) + height + top + bottom - ${screen#* })) &&
+        [ "${x#-}" -le $slack ] && [ "${y#-}" -le $slack ]; do
+        tries=$((tries + 1))
+        [ $tries -lt 20 ] || fail "$2 is off the centre by $x/2, $y/2 px with its frame"
+        sleep 0.1
+    done
+}
+
+# Where a window stands among the desktop's windows, bottom first.
+stacking_position() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //; s/, /\n/g' |
+        grep -n -x "$(printf '0x%x' "$1")" | cut -d: -f1
+}
+
 # Gives a window the keyboard, as a click on it would.
 activate() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowactivate "$1"

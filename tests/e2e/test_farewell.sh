@@ -9,16 +9,6 @@ readonly BOX='^ZV Tamsilo$'
 readonly WELCOME_WIDTH=497 DISPLAY_WIDTH=553 FAREWELL_WIDTH=741
 readonly PAGE='http://www.zelvara.example/zvkt-refer-a-friend.php'
 
-hex() {
-    printf '0x%x' "$1"
-}
-
-# Where a window stands among the desktop's windows, bottom first.
-stacking_position() {
-    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //; s/, /\n/g' |
-        grep -n -x "$(hex "$1")" | cut -d: -f1
-}
-
 start_app
 app=$E2E_LAST_PID
 welcome=$(wait_window "$app" "$CAPTION" $WELCOME_WIDTH)
