@@ -5,6 +5,7 @@
 #include "common/weblinks.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
@@ -19,6 +20,7 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
     connect(ui->lblHomePage, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
     // It stands under the full-branding offer, so it leads there.
     connect(ui->lblCoBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    useWindowKeyboard(*this);
 }
 
 frmAbout::~frmAbout() = default;

@@ -11,6 +11,7 @@
 #include "widgets/buttonclicks.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 namespace {
 // The first selected button in index order; none when no button is selected.
@@ -48,6 +49,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
     connectSharedLinks(this, *ui);
+    useWindowKeyboard(*this);
 }
 
 frmDisplay::~frmDisplay() = default;
