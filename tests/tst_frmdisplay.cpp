@@ -140,9 +140,11 @@ private slots:
 
     void eachNextBringsTheNextPage()
     {
-        pressNext(1);
+        // Return and keypad Enter press the focused button as a click does.
+        QTest::keyClick(displayControl<QPushButton>(u"cmdNext1"_s), Qt::Key_Return);
         QCOMPARE(pageInFront(), u"fra2"_s);
-        pressNext(2);
+        QTest::keyClick(displayControl<QPushButton>(u"cmdNext2"_s), Qt::Key_Enter,
+                        Qt::KeypadModifier);
         QCOMPARE(pageInFront(), u"fra3"_s);
         pressNext(3);
         QCOMPARE(pageInFront(), u"fra4"_s);
@@ -167,6 +169,7 @@ private slots:
         QApplication::setActiveWindow(&display());
         pressNext(1);
         QCOMPARE(display().focusWidget(), option(2, 0));
+        QVERIFY(showsFocusMark(*option(2, 0)));
         QTest::keyClick(option(2, 0), Qt::Key_Down);
         QVERIFY(option(2, 1)->isChecked());
         QVERIFY(option(1, 0)->isChecked());
@@ -177,23 +180,30 @@ private slots:
     void backReturnsToTheWelcomeWindowAndDiscardsTheTest_data()
     {
         QTest::addColumn<int>("nexts");
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("from page 3") << 2 << false;
-        QTest::newRow("from the results page") << 4 << false;
-        QTest::newRow("File > Back from page 1") << 0 << true;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("from page 3") << 2 << u"button"_s;
+        QTest::newRow("from the results page") << 4 << u"button"_s;
+        QTest::newRow("File > Back from page 1") << 0 << u"menu"_s;
+        QTest::newRow("Return on Back from the results page") << 4 << u"Return"_s;
+        QTest::newRow("keypad Enter on Back from page 2") << 1 << u"keypad Enter"_s;
     }
 
     void backReturnsToTheWelcomeWindowAndDiscardsTheTest()
     {
         QFETCH(int, nexts);
-        QFETCH(bool, byMenu);
+        QFETCH(QString, how);
         option(1, 3)->click();
         for (int page = 1; page <= nexts; ++page)
             pressNext(page);
-        if (byMenu)
+        auto *back = displayControl<QPushButton>(u"cmdBack"_s);
+        if (how == u"menu"_s)
             displayControl<QAction>(u"mnuBack"_s)->trigger();
+        else if (how == u"Return"_s)
+            QTest::keyClick(back, Qt::Key_Return);
+        else if (how == u"keypad Enter"_s)
+            QTest::keyClick(back, Qt::Key_Enter, Qt::KeypadModifier);
         else
-            displayControl<QPushButton>(u"cmdBack"_s)->click();
+            back->click();
         QVERIFY(!frmDisplay::isLoaded());
         QVERIFY(frmMain::get().isVisible());
         QCOMPARE(control<QLineEdit>(frmMain::get(), u"txtFirstName"_s)->text(), u"ANN"_s);

@@ -2,6 +2,7 @@
 // referral form, the order of the submit checks, and the ways out.
 
 #include "common/modHelp.h"
+#include "controls.h"
 #include "farewell/frmFarewell.h"
 #include "farewell/modTellAFriend.h"
 #include "farewell/placeholders.h"
@@ -252,6 +253,8 @@ private slots:
         QTest::mouseClick(check, Qt::LeftButton);
         check->setFocus();
         QTest::keyClick(check, Qt::Key_Space);
+        // A check box, though it looks like a button: Return does not press it.
+        QTest::keyClick(check, Qt::Key_Return);
         QCOMPARE(opened.addresses(), QStringList({Home, Home, Home}));
         QVERIFY(!check->isChecked());
     }
@@ -526,6 +529,7 @@ private slots:
     {
         frmFarewell &window = activeFarewell();
         QCOMPARE(window.focusWidget(), control<QPushButton>(u"cmdClose"_s));
+        QVERIFY(showsFocusMark(*control<QPushButton>(u"cmdClose"_s)));
         const QStringList order{u"Check1"_s,     u"txtName"_s,        u"cmdSubmit"_s,
                                 u"txtEmail"_s,   u"txtFriendEmail"_s, u"txtFriendName"_s,
                                 u"txtMessage"_s, u"cmdClose"_s};
@@ -543,7 +547,8 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("welcomeHidden");
-        for (const QString &how : {u"Exit button"_s, u"Alt+X"_s, u"close box"_s}) {
+        for (const QString &how :
+             {u"Exit button"_s, u"Alt+X"_s, u"close box"_s, u"Return"_s, u"keypad Enter"_s}) {
             QTest::addRow("%s", qPrintable(how)) << how << false;
             QTest::addRow("%s, welcome window hidden", qPrintable(how)) << how << true;
         }
@@ -562,6 +567,10 @@ private slots:
             QTest::mouseClick(control<QPushButton>(u"cmdClose"_s), Qt::LeftButton);
         else if (how == u"Alt+X"_s)
             QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+        else if (how == u"Return"_s)
+            QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        else if (how == u"keypad Enter"_s)
+            QTest::keyClick(window.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         else
             window.close();
         QTRY_VERIFY(modHelp::applicationEnded());

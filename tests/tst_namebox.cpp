@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -70,6 +71,26 @@ private slots:
         QCOMPARE(box->text(), u"ANNA"_s);
         QCOMPARE(box->cursorPosition(), 2);
         QTRY_COMPARE(boxes.texts(), QStringList{u"Please Enter Only Alphabet"_s});
+    }
+
+    // Undo and Redo are left out: the keys for them, Ctrl+Z and Ctrl+Y, are refused.
+    void theMenuOffersNoUndo()
+    {
+        QLineEdit *box = nameBox();
+        QTest::keyClicks(box, u"ann"_s);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList offered;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                offered << action->text().section(u'\t', 0, 0);
+        }
+        menu->close();
+        QCOMPARE(offered,
+                 QStringList({u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, u"Select All"_s}));
     }
 };
 

@@ -25,7 +25,6 @@ private:
 
 WindowKeyboard::WindowKeyboard(QWidget &window) : QObject(&window), m_window(window)
 {
-    window.setAttribute(Qt::WA_KeyboardFocusChange);
     window.installEventFilter(this);
     for (QPushButton *button : window.findChildren<QPushButton *>()) {
         if (!button->isCheckable())
@@ -41,6 +40,7 @@ bool WindowKeyboard::eventFilter(QObject *watched, QEvent *event)
         return pressOnEnter(watched, *static_cast<QKeyEvent *>(event));
     if (watched == &m_window && event->type() == QEvent::Show) {
         comeHome();
+        // What the styles look at; Qt clears it when it makes the native window.
         m_window.setAttribute(Qt::WA_KeyboardFocusChange);
     }
     return false;
