@@ -140,11 +140,9 @@ private slots:
 
     void eachNextBringsTheNextPage()
     {
-        // Return and keypad Enter press the focused button as a click does.
         QTest::keyClick(displayControl<QPushButton>(u"cmdNext1"_s), Qt::Key_Return);
         QCOMPARE(pageInFront(), u"fra2"_s);
-        QTest::keyClick(displayControl<QPushButton>(u"cmdNext2"_s), Qt::Key_Enter,
-                        Qt::KeypadModifier);
+        pressNext(2);
         QCOMPARE(pageInFront(), u"fra3"_s);
         pressNext(3);
         QCOMPARE(pageInFront(), u"fra4"_s);
@@ -180,33 +178,31 @@ private slots:
     void backReturnsToTheWelcomeWindowAndDiscardsTheTest_data()
     {
         QTest::addColumn<int>("nexts");
-        QTest::addColumn<QString>("how");
-        QTest::newRow("from page 3") << 2 << u"button"_s;
-        QTest::newRow("from the results page") << 4 << u"button"_s;
-        QTest::newRow("File > Back from page 1") << 0 << u"menu"_s;
-        QTest::newRow("Return on Back from the results page") << 4 << u"Return"_s;
-        QTest::newRow("keypad Enter on Back from page 2") << 1 << u"keypad Enter"_s;
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("from page 3") << 2 << false;
+        QTest::newRow("from the results page") << 4 << false;
+        QTest::newRow("File > Back from page 1") << 0 << true;
     }
 
     void backReturnsToTheWelcomeWindowAndDiscardsTheTest()
     {
         QFETCH(int, nexts);
-        QFETCH(QString, how);
+        QFETCH(bool, byMenu);
+        // Under X the hidden welcome window is activated late, which moves its focus on.
+        QApplication::setActiveWindow(&frmMain::get());
         option(1, 3)->click();
         for (int page = 1; page <= nexts; ++page)
             pressNext(page);
-        auto *back = displayControl<QPushButton>(u"cmdBack"_s);
-        if (how == u"menu"_s)
+        if (byMenu)
             displayControl<QAction>(u"mnuBack"_s)->trigger();
-        else if (how == u"Return"_s)
-            QTest::keyClick(back, Qt::Key_Return);
-        else if (how == u"keypad Enter"_s)
-            QTest::keyClick(back, Qt::Key_Enter, Qt::KeypadModifier);
         else
-            back->click();
+            displayControl<QPushButton>(u"cmdBack"_s)->click();
         QVERIFY(!frmDisplay::isLoaded());
         QVERIFY(frmMain::get().isVisible());
-        QCOMPARE(control<QLineEdit>(frmMain::get(), u"txtFirstName"_s)->text(), u"ANN"_s);
+        auto *name = control<QLineEdit>(frmMain::get(), u"txtFirstName"_s);
+        QCOMPARE(name->text(), u"ANN"_s);
+        QApplication::setActiveWindow(&frmMain::get());
+        QVERIFY(showsFocusMark(*name));
         QVERIFY(!frmFarewell::isLoaded() || !frmFarewell::get().isVisible());
         QVERIFY(!modHelp::applicationEnded());
 

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -73,24 +72,19 @@ private slots:
         QTRY_COMPARE(boxes.texts(), QStringList{u"Please Enter Only Alphabet"_s});
     }
 
-    // Undo and Redo are left out: the keys for them, Ctrl+Z and Ctrl+Y, are refused.
+    // No Undo or Redo: their keys, Ctrl+Z and Ctrl+Y, are refused.
     void theMenuOffersNoUndo()
     {
         QLineEdit *box = nameBox();
-        QTest::keyClicks(box, u"ann"_s);
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                box->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, box->mapToGlobal(QPoint()));
         QApplication::sendEvent(box, &event);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
         QStringList offered;
-        for (const QAction *action : menu->actions()) {
-            if (!action->isSeparator())
-                offered << action->text().section(u'\t', 0, 0);
-        }
-        menu->close();
+        for (const QAction *action : QApplication::activePopupWidget()->actions())
+            offered << action->text().section(u'\t', 0, 0);
+        QApplication::activePopupWidget()->close();
         QCOMPARE(offered,
-                 QStringList({u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, u"Select All"_s}));
+                 QStringList(
+                     {{}, u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, {}, u"Select All"_s}));
     }
 };
 
