@@ -39,8 +39,7 @@ protected:
         if (watched != &m_box || event->type() != QEvent::ContextMenu)
             return false;
         QMenu *menu = m_box.createStandardContextMenu();
-        // Known by their captions, in whatever language the box speaks (its shortcut follows a
-        // tab).
+        // Known by their captions in the box's own language, before the tab and the shortcut.
         const QStringList leftOut{QLineEdit::tr("&Undo"), QLineEdit::tr("&Redo")};
         for (QAction *action : menu->actions()) {
             if (leftOut.contains(action->text().section(u'\t', 0, 0)))

@@ -43,7 +43,7 @@ private slots:
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << u"\x7f"_s << OptionalCode();
         QTest::newRow("arrow") << int(Qt::Key_Left) << none << QString() << OptionalCode();
         QTest::newRow("F1") << int(Qt::Key_F1) << none << QString() << OptionalCode();
-        // With Ctrl, the characters of the first platform, whatever text X sends.
+        // With Ctrl, the characters Windows gives, whatever text X sends.
         const auto ctrlKeypad = Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier);
         QTest::newRow("Ctrl+keypad Enter")
             << int(Qt::Key_Enter) << ctrlKeypad << u"\r"_s << OptionalCode(10);

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 namespace {
-// The character a key types with Ctrl held, as a US keyboard gives it on the program's first
-// platform. Derived from the key, not the text: a real X server sends "\x03" for Ctrl+C, a
-// synthesised event sends "c", and X makes control characters of keys that give none there.
+// The character a key types with Ctrl held, as a US keyboard gives it under Windows. Derived from
+// the key, not the text: a real X server sends "\x03" for Ctrl+C, a synthesised event sends "c",
+// and X makes control characters of keys that give none there.
 std::optional<int> withControl(int key)
 {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)

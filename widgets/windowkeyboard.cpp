@@ -72,7 +72,6 @@ void WindowKeyboard::comeHome()
     if (m_home && m_window.focusWidget() != m_home && m_home->isEnabled())
         m_home->setFocus(Qt::OtherFocusReason);
 }
-
 } // namespace
 
 void useWindowKeyboard(QWidget &window)
