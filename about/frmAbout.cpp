@@ -6,6 +6,7 @@
 #include "widgets/applicationicon.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
@@ -21,6 +22,7 @@ frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
     connect(ui->lblHomePage, &ClickLabel::clicked, this, &modHelp::OpenHomePage);
     // It stands under the full-branding offer, so it leads there.
     connect(ui->lblCoBrand, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    useWindowKeyboard(*this);
 }
 
 frmAbout::~frmAbout() = default;

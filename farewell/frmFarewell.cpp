@@ -16,6 +16,7 @@
 #include "widgets/messages.h"
 #include "widgets/programfont.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 #include <QTextDocument>
 
@@ -119,6 +120,7 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     connect(ui->Check1, &QPushButton::toggled, this, &frmFarewell::Check1_Click);
     connect(ui->lblGoToHome, &ClickLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
     connectClick(ui->cmdSubmit, this, &frmFarewell::cmdSubmit_Click);
+    useWindowKeyboard(*this);
 }
 
 frmFarewell::~frmFarewell() = default;

@@ -14,6 +14,7 @@
 #include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 #include <span>
 
@@ -80,6 +81,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuPrintResult, &QAction::triggered, this,
             [this] { ResultCard::printResult(*this); });
     connectSharedLinks(this, *ui);
+    useWindowKeyboard(*this);
 }
 
 frmDisplay::~frmDisplay() = default;

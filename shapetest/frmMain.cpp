@@ -13,6 +13,7 @@
 #include "widgets/keypress.h"
 #include "widgets/messages.h"
 #include "widgets/windowframe.h"
+#include "widgets/windowkeyboard.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +45,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     auto *validator = new NameValidator(ui->txtFirstName);
     ui->txtFirstName->setValidator(validator);
     keepNameRule(*ui->txtFirstName);
+    useNameBoxMenu(*ui->txtFirstName);
     // Queued: the refused paste has to finish before a message box may run its own loop.
     connect(validator, &NameValidator::refused, this, &refuseNonLetter, Qt::QueuedConnection);
 
@@ -54,6 +56,7 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connectSharedLinks(this, *ui);
     connect(ui->Label2, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    useWindowKeyboard(*this);
 }
 
 frmMain::~frmMain() = default;

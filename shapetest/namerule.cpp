@@ -1,6 +1,9 @@
 #include "shapetest/namerule.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStringList>
 
 #include <algorithm>
 #include <memory>
@@ -22,6 +25,35 @@ bool keepsRule(const QString &text)
     return std::all_of(text.cbegin(), text.cend(),
                        [](QChar c) { return isCapitalLetter(c.unicode()) || c == u' '; });
 }
+
+class NameBoxMenu : public QObject {
+public:
+    explicit NameBoxMenu(QLineEdit &box) : QObject(&box), m_box(box)
+    {
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != &m_box || event->type() != QEvent::ContextMenu)
+            return false;
+        QMenu *menu = m_box.createStandardContextMenu();
+        // Known by their captions in the box's own language, before the tab and the shortcut.
+        const QStringList leftOut{QLineEdit::tr("&Undo"), QLineEdit::tr("&Redo")};
+        for (QAction *action : menu->actions()) {
+            if (leftOut.contains(action->text().section(u'\t', 0, 0)))
+                menu->removeAction(action);
+        }
+        // As the box shows its own menu.
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+
+private:
+    QLineEdit &m_box;
+};
 } // namespace
 
 int nameKeyCharacter(int k)
@@ -71,4 +103,9 @@ void keepNameRule(QLineEdit &box)
         box.setText(kept->text);
         box.setCursorPosition(cursor);
     });
+}
+
+void useNameBoxMenu(QLineEdit &box)
+{
+    new NameBoxMenu(box);
 }

@@ -30,3 +30,11 @@ signals:
 // input method replacing characters can have spoilt, so that it brings back characters never
 // accepted, silently; the validator therefore lets a refused text through, and this takes it back.
 void keepNameRule(QLineEdit &box);
+
+// The box's context menu without Undo and Redo. From the keyboard they are Ctrl+Z and Ctrl+Y,
+// control characters that the rule refuses with a message, and an undo is the one edit that
+// brings back texts of the past rather than changing the one in the box. Cut, Copy, Delete
+// and Select All stay: each has a key the rule lets through (Shift+Delete, Ctrl+Insert,
+// Delete, Shift+End) and none can put a character into the box. Paste stays, and goes through
+// the rule like anything else.
+void useNameBoxMenu(QLineEdit &box);

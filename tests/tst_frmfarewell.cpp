@@ -3,6 +3,7 @@
 
 #include "common/apprandom.h"
 #include "common/modHelp.h"
+#include "controls.h"
 #include "farewell/frmFarewell.h"
 #include "farewell/modTellAFriend.h"
 #include "farewell/supportmessages.h"
@@ -252,6 +253,7 @@ private slots:
         QTest::mouseClick(check, Qt::LeftButton);
         check->setFocus();
         QTest::keyClick(check, Qt::Key_Space);
+        QTest::keyClick(check, Qt::Key_Return); // a check box, whatever it looks like
         QCOMPARE(opened.addresses(), QStringList({Home, Home, Home}));
         QVERIFY(!check->isChecked());
     }
@@ -531,7 +533,7 @@ private slots:
     void tabOrderStartsAtExit()
     {
         frmFarewell &window = activeFarewell();
-        QCOMPARE(window.focusWidget(), control<QPushButton>(u"cmdClose"_s));
+        QVERIFY(showsFocusMark(*control<QPushButton>(u"cmdClose"_s)));
         const QStringList order{u"Check1"_s,     u"txtName"_s,        u"cmdSubmit"_s,
                                 u"txtEmail"_s,   u"txtFriendEmail"_s, u"txtFriendName"_s,
                                 u"txtMessage"_s, u"cmdClose"_s};
@@ -549,7 +551,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("welcomeHidden");
-        for (const QString &how : {u"Exit button"_s, u"Alt+X"_s, u"close box"_s}) {
+        for (const QString &how : {u"Exit button"_s, u"Alt+X"_s, u"close box"_s, u"Enter"_s}) {
             QTest::addRow("%s", qPrintable(how)) << how << false;
             QTest::addRow("%s, welcome window hidden", qPrintable(how)) << how << true;
         }
@@ -568,6 +570,8 @@ private slots:
             QTest::mouseClick(control<QPushButton>(u"cmdClose"_s), Qt::LeftButton);
         else if (how == u"Alt+X"_s)
             QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+        else if (how == u"Enter"_s)
+            QTest::keyClick(window.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         else
             window.close();
         QTRY_VERIFY(modHelp::applicationEnded());

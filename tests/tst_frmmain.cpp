@@ -82,6 +82,8 @@ private slots:
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << u"c"_s << ctrl;
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << u"v"_s << ctrl;
         QTest::newRow("Ctrl+X") << int(Qt::Key_X) << u"\x18"_s << ctrl;
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << u"\b"_s << ctrl;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << u"\r"_s << ctrl;
         QTest::newRow("e acute") << int(Qt::Key_Eacute) << u"é"_s << none;
         QTest::newRow("beyond Latin-1") << int(Qt::Key_unknown) << u"ж"_s << none;
     }
@@ -114,13 +116,16 @@ private slots:
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(box->text(), u"AB "_s);
+        // Ctrl+Space types a space; Ctrl with a digit of the keypad, nothing.
+        QTest::keyClick(box, Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_7, Qt::ControlModifier | Qt::KeypadModifier);
+        QCOMPARE(box->text(), u"AB  "_s);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(!frmDisplay::isLoaded());
         // Keys that type nothing still edit as usual.
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_Delete);
-        QCOMPARE(box->text(), u"B "_s);
+        QCOMPARE(box->text(), u"B  "_s);
         QVERIFY(boxes.seen().isEmpty());
     }
 

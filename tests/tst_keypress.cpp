@@ -43,6 +43,16 @@ private slots:
         QTest::newRow("Delete") << int(Qt::Key_Delete) << none << u"\x7f"_s << OptionalCode();
         QTest::newRow("arrow") << int(Qt::Key_Left) << none << QString() << OptionalCode();
         QTest::newRow("F1") << int(Qt::Key_F1) << none << QString() << OptionalCode();
+        // With Ctrl, the characters Windows gives, whatever text X sends.
+        const auto ctrlKeypad = Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier);
+        QTest::newRow("Ctrl+keypad Enter")
+            << int(Qt::Key_Enter) << ctrlKeypad << u"\r"_s << OptionalCode(10);
+        QTest::newRow("Ctrl+[") << int(Qt::Key_BracketLeft) << ctrl << u"\x1b"_s
+                                << OptionalCode(27);
+        QTest::newRow("Ctrl+Space")
+            << int(Qt::Key_Space) << ctrl << QString(QChar(0)) << OptionalCode(32);
+        QTest::newRow("Ctrl+3 types nothing")
+            << int(Qt::Key_3) << ctrl << u"\x1b"_s << OptionalCode();
         QTest::newRow("Alt+T is an access key")
             << int(Qt::Key_T) << alt << u"t"_s << OptionalCode();
     }

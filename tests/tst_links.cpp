@@ -1,13 +1,17 @@
 // The seven link operations open their fixed addresses, each exactly once per call.
 
+#include "about/frmAbout.h"
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "controls.h"
+#include "farewell/frmFarewell.h"
 #include "messageboxes.h"
 #include "openedurls.h"
+#include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 #include "welcome.h"
+#include "widgets/clicklabel.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -63,6 +67,25 @@ private slots:
                  u"http://www.zelvara.example/zvkt-refer-a-friend.php"_s);
         QVERIFY(WebLinks::helpPage().startsWith(WebLinks::productSiteRoot()));
         QVERIFY(WebLinks::downloadPage().startsWith(WebLinks::productSiteRoot()));
+    }
+
+    // What X sends for a double-click: press, release, double-click, release. It is one click.
+    void aDoubleClickOnAnyLinkLabelOfAnyWindowOpensItsPageOnce()
+    {
+        prepareTestApplication();
+        QList<ClickLabel *> labels;
+        for (QWidget *window : QWidgetList{&frmMain::get(), &frmDisplay::get(), &frmFarewell::get(),
+                                           &frmAbout::get()})
+            labels += window->findChildren<ClickLabel *>();
+        QCOMPARE(labels.size(), 10);
+        for (ClickLabel *label : labels) {
+            OpenedUrls opened;
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, 3));
+            QCOMPARE(opened.addresses().size(), 1);
+        }
+        resetApplication();
     }
 
     void aLaunchWithoutABrowserReportsNothing()

@@ -43,7 +43,9 @@ private slots:
         MessageBoxAnswerer boxes;
         const auto altShift = Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
         type(box, Qt::Key_Space, u" "_s, Qt::NoModifier);
-        type(box, Qt::Key_Backspace, u"\b"_s, Qt::ControlModifier | Qt::ShiftModifier);
+        // The word deleted as Ctrl+Shift+Backspace once did, before it became a refused character.
+        type(box, Qt::Key_Left, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+        type(box, Qt::Key_Delete, QString(), Qt::NoModifier);
         type(box, Qt::Key_V, u"V"_s, altShift);
         type(box, Qt::Key_V, u"V"_s, altShift);
         QCOMPARE(box->text(), u"VV"_s);
@@ -68,6 +70,21 @@ private slots:
         QCOMPARE(box->text(), u"ANNA"_s);
         QCOMPARE(box->cursorPosition(), 2);
         QTRY_COMPARE(boxes.texts(), QStringList{u"Please Enter Only Alphabet"_s});
+    }
+
+    // No Undo or Redo: their keys, Ctrl+Z and Ctrl+Y, are refused.
+    void theMenuOffersNoUndo()
+    {
+        QLineEdit *box = nameBox();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, box->mapToGlobal(QPoint()));
+        QApplication::sendEvent(box, &event);
+        QStringList offered;
+        for (const QAction *action : QApplication::activePopupWidget()->actions())
+            offered << action->text().section(u'\t', 0, 0);
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(offered,
+                 QStringList(
+                     {{}, u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, {}, u"Select All"_s}));
     }
 };
 

@@ -26,3 +26,11 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         emit clicked();
 }
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click comes as this event, which would otherwise be taken
+    // for a press, so that its release would click once more.
+    m_pressed = false;
+    event->accept();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
-// A label that acts on a click, for the program's clickable texts.
+// A label that acts on a click, for the program's clickable texts. A double-click is one click:
+// its first press and release make the click, its second press and release make none.
 
 #include <QLabel>
 
@@ -19,6 +20,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool m_pressed = false;

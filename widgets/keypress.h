@@ -1,9 +1,11 @@
 #pragma once
 
-// KeyPress handlers see each typed character as a Windows character code: Ctrl+letter gives
-// 1 to 26, Backspace 8, Return and Enter 13, Escape 27, any other key the first character it
-// types. Keys that type nothing (arrows, Delete, Tab, function keys, Alt combinations) never
-// reach a KeyPress handler.
+// KeyPress handlers see each typed character as a Windows character code, as a US keyboard
+// gives it: Backspace 8, Return and Enter 13, Escape 27, any other key the first character it
+// types. With Ctrl held, a letter gives 1 to 26, [ \ ] ^ _ give 27 to 31, Space 32, Backspace
+// 127 and Return or Enter 10; every other key types nothing. Keys that type nothing (arrows,
+// Delete, Tab, function keys, Ctrl with a digit, Alt combinations) never reach a KeyPress
+// handler.
 
 #include <QObject>
 #include <QString>
