@@ -90,6 +90,8 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
 {
     useMsSansSerifFont(*this);
+    // On top from the start, so that Form_Load asking for it again costs nothing.
+    useCloseBoxOnly(*this, Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     useFixedSingleBorder(*this, {741, 315});
     ui->Check1->setText(ui->Check1->text().arg(WebLinks::homeSiteName()));

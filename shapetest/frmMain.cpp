@@ -18,6 +18,7 @@ using namespace Qt::StringLiterals;
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
+    useCloseBoxOnly(*this);
     ui->setupUi(this);
     useFixedSingleBorder(*this, {497, 345});
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));

@@ -4,25 +4,24 @@
 #include <QMenuBar>
 #include <QScreen>
 
-namespace {
-void closeBoxOnly(QWidget &window)
+void useCloseBoxOnly(QWidget &window, Qt::WindowFlags extra)
 {
     const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
+    const Qt::WindowFlags kept = window.windowFlags() & Qt::WindowStaysOnTopHint;
     window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | kept | extra);
 }
-} // namespace
 
 void useFixedSingleBorder(QWidget &window, QSize clientSize)
 {
-    closeBoxOnly(window);
+    useCloseBoxOnly(window);
     window.setFixedSize(clientSize);
     centreOnScreen(window);
 }
 
 void useFixedSingleBorder(QMainWindow &window, QSize clientSize)
 {
-    closeBoxOnly(window);
+    useCloseBoxOnly(window);
     // The menu bar sits above the client area, as it does on Windows.
     const int menuHeight = window.menuWidget() ? window.menuWidget()->sizeHint().height() : 0;
     window.setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
