@@ -32,13 +32,15 @@ def start_to_first_paint(program):
     return (painted - started) / 1e6, usage.ru_maxrss
 
 
-def instructions(program):
+def instructions(program, *arguments, only=None):
     """Instructions executed up to the first paint, counted by callgrind (repeatable), in all
-    and by shared library."""
+    and by shared library; with `only`, just those inside the functions it names."""
+    span = ["--collect-atstart=no", f"--toggle-collect={only}"] if only else []
     with tempfile.TemporaryDirectory() as scratch:
         out = os.path.join(scratch, "callgrind.%p")
         result = subprocess.run(
-            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", program],
+            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", *span, program,
+             *arguments],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
         # Qt may fork helpers; the process started is the one valgrind names first.
         main_pid = re.search(r"==(\d+)==", result.stderr).group(1)
@@ -114,6 +116,11 @@ def main():
               f"   (max {max(micros[window]) / 1000:.2f} ms)")
     if failures:
         print(f"  ({failures} probe runs failed and were taken again)")
+    print("  instructions from the action to the paint (callgrind):")
+    for window in WINDOWS:
+        count, _ = instructions(os.path.join(bench, "bench_firstshow"), window,
+                                only="*actUntilPainted*")
+        print(f"  {window:<24}{count:>13,}")
 
     counts = {program: instructions(program) for program in programs}
     print("instructions to first paint (callgrind):")
