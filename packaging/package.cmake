@@ -25,6 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 if(UNIX AND NOT APPLE)
+    # The installed program finds Qt where the system keeps it. Qt's project setup would give
+    # it library search paths of its own ($ORIGIN), which a Debian package must not have.
+    set_target_properties(zv-tamsilo PROPERTIES INSTALL_RPATH "")
+
     # The manual page and the changelog are installed compressed, as Debian wants them: at the
     # highest level and without a time stamp, so that every build makes the same bytes.
     set(man_page ${CMAKE_CURRENT_BINARY_DIR}/zv-tamsilo.1.gz)

@@ -40,6 +40,8 @@ report=$(lintian --tag-display-limit 0 "$package" 2>&1) || true
 [ -z "$report" ] || printf 'lintian:\n%s\n' "$report" >&2
 if grep -q '^E: ' <<<"$report"; then fail "lintian finds errors in the package"; fi
 dpkg-deb -x "$package" "$E2E_TMP/unpacked"
+runpath=$(readelf -d "$E2E_TMP/unpacked/usr/bin/zv-tamsilo" | grep -E 'RUNPATH|RPATH' || true)
+[ -z "$runpath" ] || fail "the packaged program has a library search path: $runpath"
 E2E_APP=$E2E_TMP/unpacked/usr/bin/zv-tamsilo
 start_app
 wait_window "$E2E_LAST_PID" "$CAPTION" 497 >/dev/null
