@@ -10,6 +10,9 @@
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
+    if (s_opener)
+        setParent(s_opener, windowFlags());
+    useCloseBoxOnly(*this);
     ui->setupUi(this);
     sharpenIconPicture(*ui->Picture1);
     ui->lblHomePage->setText(ui->lblHomePage->text().arg(WebLinks::homePage()));
@@ -29,9 +32,14 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::showModal(QWidget &opener)
 {
+    // Owned by the opener's window: no task-bar button of its own, and kept above it. The
+    // parent is given as the window is built, before its controls are made (a new parent
+    // styles every control again).
+    s_opener = opener.window();
     frmAbout &about = get();
-    // Owned by the opener's window: no task-bar button of its own, and kept above it.
-    about.setParent(opener.window(), about.windowFlags());
+    s_opener = nullptr;
+    if (about.parentWidget() != opener.window())
+        about.setParent(opener.window(), about.windowFlags());
     useFixedSingleBorder(about, about.size());
     about.exec();
     // Esc closes a dialog without a close event; the window is discarded all the same.

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Start-up figures of the program beside a bare Qt window, measured side by side in one run.
+"""Start-up figures of the program beside two Qt windows, measured side by side in one run:
+a bare window (the floor: it draws no text) and a main window with a menu bar and a form of
+about the same text in the same font (the peer).
 
 Expects a display with a window manager (bench/run provides one) and the benchmark programs
-built by the release preset. Prints medians, ratios, peak memory, the results-page time and
-the instruction counts of start-up under callgrind.
+built by the bench preset. Prints medians, ratios, peak memory, the time from the user's
+action to each window's first paint, and the instruction counts of start-up under callgrind.
 """
 import os
 import re
@@ -16,6 +18,8 @@ from collections import Counter
 
 WARM_UP = 3
 RUNS = 25
+SHOW_RUNS = 21
+WINDOWS = ("questionnaire", "results", "farewell", "about")
 
 
 def start_to_first_paint(program):
@@ -28,13 +32,15 @@ def start_to_first_paint(program):
     return (painted - started) / 1e6, usage.ru_maxrss
 
 
-def instructions(program):
+def instructions(program, *arguments, only=None):
     """Instructions executed up to the first paint, counted by callgrind (repeatable), in all
-    and by shared library."""
+    and by shared library; with `only`, just those inside the functions it names."""
+    span = ["--collect-atstart=no", f"--toggle-collect={only}"] if only else []
     with tempfile.TemporaryDirectory() as scratch:
         out = os.path.join(scratch, "callgrind.%p")
         result = subprocess.run(
-            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", program],
+            ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", *span, program,
+             *arguments],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
         # Qt may fork helpers; the process started is the one valgrind names first.
         main_pid = re.search(r"==(\d+)==", result.stderr).group(1)
@@ -50,49 +56,84 @@ def instructions(program):
     return total, by_library
 
 
+def first_showings(probe):
+    """Microseconds from the user's action to the first paint of each window's first showing,
+    a fresh process for every sample, the windows in turn."""
+    micros = {window: [] for window in WINDOWS}
+    failures = 0
+    for _ in range(SHOW_RUNS):
+        for window in WINDOWS:
+            # On a busy machine the welcome window now and then misses the probe's wait for
+            # it; that sample is taken again.
+            for _attempt in range(3):
+                result = subprocess.run([probe, window], capture_output=True, text=True)
+                if result.returncode == 0:
+                    micros[window].append(int(result.stdout.split()[0]))
+                    break
+                failures += 1
+    return micros, failures
+
+
 def main():
-    bench = sys.argv[1] if len(sys.argv) > 1 else "build/release/bench"
+    bench = sys.argv[1] if len(sys.argv) > 1 else "build/bench/bench"
     ours = os.path.join(bench, "bench_startup")
     bare = os.path.join(bench, "bench_bare_window")
+    baseline = os.path.join(bench, "bench_baseline_window")
+    programs = (bare, baseline, ours)
+    names = {bare: "bare Qt window", baseline: "same-content Qt window", ours: "ZV Tamsilo"}
 
     for _ in range(WARM_UP):
-        start_to_first_paint(bare)
-        start_to_first_paint(ours)
-    times = {ours: [], bare: []}
-    memory = {ours: [], bare: []}
+        for program in programs:
+            start_to_first_paint(program)
+    times = {program: [] for program in programs}
+    memory = {program: [] for program in programs}
     for _ in range(RUNS):
-        for program in (bare, ours):
+        for program in programs:
             elapsed, rss = start_to_first_paint(program)
             times[program].append(elapsed)
             memory[program].append(rss)
 
-    ratios = [o / b for o, b in zip(times[ours], times[bare])]
     print(f"start to first paint, median of {RUNS} alternating runs each:")
-    print(f"  bare Qt window   {statistics.median(times[bare]):7.1f} ms")
-    print(f"  ZV Tamsilo       {statistics.median(times[ours]):7.1f} ms")
-    print(f"  ratio of medians {statistics.median(times[ours]) / statistics.median(times[bare]):7.3f}"
-          f"   (median of paired ratios {statistics.median(ratios):.3f})")
+    for program in programs:
+        print(f"  {names[program]:<24}{statistics.median(times[program]):7.1f} ms")
+    for peer in (bare, baseline):
+        paired = statistics.median(o / p for o, p in zip(times[ours], times[peer]))
+        print(f"  ratio to the {names[peer]:<24}"
+              f"{statistics.median(times[ours]) / statistics.median(times[peer]):6.3f}"
+              f"   (median of paired ratios {paired:.3f})")
     print("peak resident memory, median:")
-    print(f"  bare Qt window   {statistics.median(memory[bare]) / 1024:7.1f} MiB")
-    print(f"  ZV Tamsilo       {statistics.median(memory[ours]) / 1024:7.1f} MiB")
-    print(f"  ratio            {statistics.median(memory[ours]) / statistics.median(memory[bare]):7.3f}")
+    for program in programs:
+        print(f"  {names[program]:<24}{statistics.median(memory[program]) / 1024:7.1f} MiB")
+    for peer in (bare, baseline):
+        ratio = statistics.median(memory[ours]) / statistics.median(memory[peer])
+        print(f"  ratio to the {names[peer]:<24}{ratio:6.3f}")
 
-    results = subprocess.run([os.path.join(bench, "bench_results"), "40"], capture_output=True,
-                             text=True, check=True)
-    micros = [int(line) for line in results.stdout.split()]
-    print(f"fourth Next to results page painted, median of {len(micros)}: "
-          f"{statistics.median(micros) / 1000:.2f} ms (max {max(micros) / 1000:.2f} ms)")
+    micros, failures = first_showings(os.path.join(bench, "bench_firstshow"))
+    print(f"user's action to the first paint of a window's first showing, "
+          f"median of {SHOW_RUNS} processes each:")
+    for window in WINDOWS:
+        print(f"  {window:<24}{statistics.median(micros[window]) / 1000:7.2f} ms"
+              f"   (max {max(micros[window]) / 1000:.2f} ms)")
+    if failures:
+        print(f"  ({failures} probe runs failed and were taken again)")
+    print("  instructions from the action to the paint (callgrind):")
+    for window in WINDOWS:
+        count, _ = instructions(os.path.join(bench, "bench_firstshow"), window,
+                                only="*actUntilPainted*")
+        print(f"  {window:<24}{count:>13,}")
 
-    bare_count, bare_libraries = instructions(bare)
-    ours_count, ours_libraries = instructions(ours)
+    counts = {program: instructions(program) for program in programs}
     print("instructions to first paint (callgrind):")
-    print(f"  bare Qt window   {bare_count:>13,}")
-    print(f"  ZV Tamsilo       {ours_count:>13,}   ratio {ours_count / bare_count:.3f}")
-    print("  where the difference goes, by library:")
-    extra = Counter(ours_libraries)
-    extra.subtract(bare_libraries)
-    for library, count in extra.most_common(8):
-        print(f"    {count:>13,}  {library}")
+    for program in programs:
+        print(f"  {names[program]:<24}{counts[program][0]:>13,}")
+    for peer in (bare, baseline):
+        print(f"  ratio to the {names[peer]:<24}{counts[ours][0] / counts[peer][0]:6.3f}")
+    for peer in (bare, baseline):
+        print(f"  where the difference to the {names[peer]} goes, by library:")
+        extra = Counter(counts[ours][1])
+        extra.subtract(counts[peer][1])
+        for library, count in extra.most_common(8):
+            print(f"    {count:>13,}  {library}")
 
 
 if __name__ == "__main__":

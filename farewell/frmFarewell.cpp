@@ -94,6 +94,8 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
 {
     useMsSansSerifFont(*this);
+    // On top from the start, so that Form_Load asking for it again costs nothing.
+    useCloseBoxOnly(*this, Qt::WindowStaysOnTopHint);
     ui->setupUi(this);
     useFixedSingleBorder(*this, size());
     sharpenIconPicture(*ui->Picture1);

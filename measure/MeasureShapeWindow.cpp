@@ -32,7 +32,7 @@ void MeasureShapeWindow::showModal(QWidget &opener)
     MeasureShapeWindow &window = get();
     // Owned by the opener's window: no task-bar button of its own, and kept above it.
     window.setParent(opener.window(), window.windowFlags());
-    useFixedSingleBorder(window, {553, 348});
+    useFixedSingleBorder(window, window.size());
     window.exec();
     // Esc closes a dialog without a close event; the window is discarded all the same.
     unload();

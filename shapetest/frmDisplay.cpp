@@ -40,6 +40,7 @@ QString pictureName(QLatin1StringView shapeName)
 
 frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
 {
+    useCloseBoxOnly(*this);
     ui->setupUi(this);
     m_answers = {{{ui->optQa_0, ui->optQa_1, ui->optQa_2, ui->optQa_3},
                   {ui->optQb_0, ui->optQb_1, ui->optQb_2, ui->optQb_3},

@@ -27,6 +27,7 @@ void refuseNonLetter()
 
 frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 {
+    useCloseBoxOnly(*this);
     ui->setupUi(this);
     useFixedSingleBorder(*this, ui->centralwidget->minimumSize());
     ui->Label61->setText(ui->Label61->text().arg(WebLinks::homeSiteName()));

@@ -11,13 +11,6 @@ namespace {
 // window is most likely framed alike, so it can be centred with its frame before it maps.
 QMargins lastFrame;
 
-void closeBoxOnly(QWidget &window)
-{
-    const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
-    window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-}
-
 QRect centredRect(QSize size, const QWidget &window)
 {
     QRect rect(QPoint(), size);
@@ -87,16 +80,24 @@ private:
 };
 } // namespace
 
+void useCloseBoxOnly(QWidget &window, Qt::WindowFlags extra)
+{
+    const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
+    const Qt::WindowFlags kept = window.windowFlags() & Qt::WindowStaysOnTopHint;
+    window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | kept | extra);
+}
+
 void useFixedSingleBorder(QWidget &window, QSize clientSize)
 {
-    closeBoxOnly(window);
+    useCloseBoxOnly(window);
     window.setFixedSize(clientSize);
     centreOnScreen(window);
 }
 
 void useFixedSingleBorder(QMainWindow &window, QSize clientSize)
 {
-    closeBoxOnly(window);
+    useCloseBoxOnly(window);
     // The menu bar sits above the client area, as it does on Windows.
     const int menuHeight = window.menuWidget() ? window.menuWidget()->sizeHint().height() : 0;
     window.setFixedSize(clientSize.width(), clientSize.height() + menuHeight);

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installing: the files a desktop needs are in place and valid, and both the installed program
-# and the one in the Debian package start and show the welcome window.
+# Installing: the files a desktop needs are in place and valid, the Debian package passes
+# lintian without an error, and both the installed program and the one in the package start
+# and show the welcome window.
 E2E_APP=installed-below
 source "$(dirname "$0")/lib.sh"
 e2e_setup
@@ -34,7 +35,13 @@ depends=$(dpkg-deb -f "$package" Depends)
 contents=$(dpkg-deb -c "$package")
 grep -q 'libqt6widgets6' <<<"$depends" || fail "package lacks its Qt dependency"
 grep -q "usr/share/applications/$ID.desktop" <<<"$contents" || fail "package lacks the menu entry"
+# Debian's own checks: an error ("E:" line) fails, warnings are only shown.
+report=$(lintian --tag-display-limit 0 "$package" 2>&1) || true
+[ -z "$report" ] || printf 'lintian:\n%s\n' "$report" >&2
+if grep -q '^E: ' <<<"$report"; then fail "lintian finds errors in the package"; fi
 dpkg-deb -x "$package" "$E2E_TMP/unpacked"
+runpath=$(readelf -d "$E2E_TMP/unpacked/usr/bin/zv-tamsilo" | grep -E 'RUNPATH|RPATH' || true)
+[ -z "$runpath" ] || fail "the packaged program has a library search path: $runpath"
 E2E_APP=$E2E_TMP/unpacked/usr/bin/zv-tamsilo
 start_app
 wait_window "$E2E_LAST_PID" "$CAPTION" 497 >/dev/null
