@@ -1,9 +1,11 @@
 #include "app/modStartup.h"
 #include "app/instancelock.h"
+#include "app/windowwarmup.h"
 
 #include "common/apprandom.h"
 #include "common/modHelp.h"
 #include "shapetest/frmMain.h"
+#include "widgets/afterfirstpaint.h"
 #include "widgets/messages.h"
 
 #include <memory>
@@ -36,6 +38,7 @@ void StartApplication()
     modHelp::CheckUpdateReminder();
     frmMain::get().show();
     CoBrand_Randomize();
+    runAfterFirstPaint(frmMain::get(), warmUpLaterWindows);
 }
 
 void CoBrand_Randomize()

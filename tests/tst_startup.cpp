@@ -5,11 +5,13 @@
 #include "common/apprandom.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
+#include "common/windowmodel.h"
 #include "messageboxes.h"
 #include "openedurls.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QSettings>
@@ -83,6 +85,7 @@ private slots:
     {
         MessageBoxAnswerer boxes;
         modStartup::StartApplication();
+        const qsizetype windowsAtStart = QApplication::topLevelWidgets().size();
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(frmMain::get().isVisible());
         QVERIFY(!modHelp::applicationEnded());
@@ -90,6 +93,11 @@ private slots:
         QCOMPARE(other.acquire(), InstanceLock::Outcome::AlreadyRunning);
         const int drawn = modStartup::coBrandRandomNumber();
         QVERIFY(drawn >= 1 && drawn <= 6);
+        // What start-up prepares once the window is up loads no other window and leaves none.
+        QVERIFY(QTest::qWaitForWindowExposed(&frmMain::get()));
+        QTest::qWait(50);
+        QCOMPARE(loadedWindows(), QList<LoadedWindow *>{&frmMain::get()});
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsAtStart);
     }
 
     void theReminderAsksBeforeTheWelcomeWindowComesUp_data()
