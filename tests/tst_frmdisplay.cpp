@@ -209,6 +209,16 @@ private slots:
         pressNext(1);
         QCOMPARE(display().focusWidget(), option(2, 0));
         QVERIFY(showsFocusMark(*option(2, 0)));
+        // The mark is drawn in the captions' colour, plain to see on the dark page.
+        const auto captionColouredPixels = [](QRadioButton *button) {
+            const QImage shot = button->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    count += shot.pixelColor(x, y) == QColor(0xC0C000);
+            return count;
+        };
+        QVERIFY(captionColouredPixels(option(2, 0)) > captionColouredPixels(option(2, 1)) + 20);
         QTest::keyClick(option(2, 0), Qt::Key_Down);
         QVERIFY(option(2, 1)->isChecked());
         QVERIFY(option(1, 0)->isChecked());

@@ -19,6 +19,10 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
+        if (element == PE_FrameFocusRect) {
+            drawFocusMark(option, painter);
+            return;
+        }
         if (element != PE_IndicatorRadioButton) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
@@ -39,6 +43,19 @@ public:
             painter->setBrush(QColor(enabled ? Dot : GreyDot));
             painter->drawEllipse(circle.center(), size * 0.2, size * 0.2);
         }
+        painter->restore();
+    }
+
+private:
+    // A dotted line around the caption in the caption's own colour: the desktop's faint tinted
+    // box is all but lost on a dark window.
+    static void drawFocusMark(const QStyleOption *option, QPainter *painter)
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(option->palette.color(QPalette::WindowText), 1.0, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
         painter->restore();
     }
 };
