@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
@@ -47,7 +48,12 @@ class TestResultCard : public QObject {
     QTemporaryDir m_folder;
 
 private slots:
-    void initTestCase() { prepareTestApplication(); }
+    void initTestCase()
+    {
+        // The save dialog starts in the user's folders: keep whatever a test saves in its own.
+        qputenv("HOME", QFile::encodeName(m_folder.path()));
+        prepareTestApplication();
+    }
     void cleanup() { resetApplication(); }
 
     void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted_data()
@@ -148,9 +154,14 @@ private slots:
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            if (suggested.isEmpty())
+                suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            // Typed as a user would: the dialog's selectFile() leaves a name box that has the
+            // focus alone, and the focus comes whenever the window manager gets to it.
+            dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+            if (dialog->selectedFiles() != QStringList{path})
+                return;
             poll.stop();
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept(); // public there
         });
         poll.start(10);
