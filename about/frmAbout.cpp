@@ -5,13 +5,13 @@
 #include "common/weblinks.h"
 #include "widgets/applicationicon.h"
 #include "widgets/buttonclicks.h"
+#include "widgets/modalwindow.h"
 #include "widgets/windowframe.h"
 #include "widgets/windowkeyboard.h"
 
 frmAbout::frmAbout() : ui(std::make_unique<Ui::frmAbout>())
 {
-    if (s_opener)
-        setParent(s_opener, windowFlags());
+    ModalWindow::takeOwner(*this);
     useCloseBoxOnly(*this);
     ui->setupUi(this);
     sharpenIconPicture(*ui->Picture1);
@@ -32,18 +32,7 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::showModal(QWidget &opener)
 {
-    // Owned by the opener's window: no task-bar button of its own, and kept above it. The
-    // parent is given as the window is built, before its controls are made (a new parent
-    // styles every control again).
-    s_opener = opener.window();
-    frmAbout &about = get();
-    s_opener = nullptr;
-    if (about.parentWidget() != opener.window())
-        about.setParent(opener.window(), about.windowFlags());
-    useFixedSingleBorder(about, about.size());
-    about.exec();
-    // Esc closes a dialog without a close event; the window is discarded all the same.
-    unload();
+    ModalWindow::showOver<frmAbout>(opener);
 }
 
 void frmAbout::cmdOK_Click()

@@ -28,6 +28,4 @@ private:
     void cmdOK_Click();
 
     std::unique_ptr<Ui::frmAbout> ui;
-    // The window that asks for this one while it is being built.
-    inline static QWidget *s_opener = nullptr;
 };

@@ -2,11 +2,12 @@
 #include "ui_MeasureShapeWindow.h"
 
 #include "measure/measurereport.h"
+#include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
-#include "widgets/windowframe.h"
 
 MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeWindow>())
 {
+    ModalWindow::takeOwner(*this);
     ui->setupUi(this);
     useClassicOptionButtons(*this);
     const std::array<QLineEdit *, 4> fields{ui->bustEdit, ui->waistEdit, ui->highHipEdit,
@@ -29,13 +30,7 @@ MeasureShapeWindow::~MeasureShapeWindow() = default;
 
 void MeasureShapeWindow::showModal(QWidget &opener)
 {
-    MeasureShapeWindow &window = get();
-    // Owned by the opener's window: no task-bar button of its own, and kept above it.
-    window.setParent(opener.window(), window.windowFlags());
-    useFixedSingleBorder(window, window.size());
-    window.exec();
-    // Esc closes a dialog without a close event; the window is discarded all the same.
-    unload();
+    ModalWindow::showOver<MeasureShapeWindow>(opener);
 }
 
 FigureRules::Unit MeasureShapeWindow::unit() const
