@@ -9,7 +9,9 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = CommandLine::answerInformationOption(argc, argv))
         return *status;
+    CommandLine::watchForMissingDisplay();
     QApplication app(argc, argv);
+    CommandLine::displayFound();
     prepareApplication();
     modStartup::StartApplication();
     if (modHelp::applicationEnded())

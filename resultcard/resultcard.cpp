@@ -1,5 +1,8 @@
 #include "resultcard/resultcard.h"
 
+#include "resultcard/cardsilhouette.h"
+
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
@@ -16,7 +19,6 @@ namespace {
 using modShapeTest::ShapeIndex;
 
 // In points, on the A4 page.
-constexpr qreal Margin = 50.0;
 constexpr qreal ContentWidth = PageSize.width() - 2 * Margin;
 constexpr qreal PictureWidth = 150.0;
 constexpr qreal PictureHeight = 400.0;
@@ -27,6 +29,11 @@ const QColor Ink(0x20, 0x20, 0x20);
 const QColor Quiet(0x5A, 0x5A, 0x5A);
 const QColor Olive(0x4F, 0x4E, 0x1A);
 const QColor Accent(0xC0, 0xC0, 0x00);
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ResultCard", text);
+}
 
 int countOf(const modShapeTest::Tally &tally, ShapeIndex shape)
 {
@@ -129,7 +136,8 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
     writer.skip(14);
     const QString name = data.firstName.simplified();
-    writer.writeLine(name.isEmpty() ? u"Body shape result"_s : u"Body shape result for "_s + name,
+    writer.writeLine(name.isEmpty() ? tr("Body shape result")
+                                    : tr("Body shape result for %1").arg(name),
                      14, Ink);
     writer.skip(20);
 }
@@ -137,14 +145,15 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
 void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 {
     const QRectF box(Margin + ContentWidth - PictureWidth, top, PictureWidth, PictureHeight);
-    if (!data.silhouette.isNull()) {
-        QSizeF size = data.silhouette.size();
+    const QImage silhouette = printableSilhouette(data.silhouette, box.size());
+    if (!silhouette.isNull()) {
+        QSizeF size = silhouette.size();
         size.scale(box.size(), Qt::KeepAspectRatio);
         QRectF picture(QPointF(), size);
         picture.moveCenter(box.center());
         picture.moveTop(box.top());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(picture, data.silhouette);
+        painter.drawImage(picture, silhouette);
         painter.setPen(QPen(Quiet, 0.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(picture);
@@ -154,23 +163,23 @@ void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 void paintResult(const ResultCardData &data, Writer &writer)
 {
     const modShapeTest::ShapeResult &result = modShapeTest::Shape_Result(data.shape);
-    writer.write(u"Your body shape is"_s, 12, Quiet);
+    writer.write(tr("Your body shape is"), 12, Quiet);
     writer.write(result.strShapeName, 30, Olive, true);
     writer.skip(14);
-    writer.write(u"Well-known people of this shape"_s, 11, Ink, true);
+    writer.write(tr("Well-known people of this shape"), 11, Ink, true);
     writer.skip(3);
     writer.write(result.strCelebrities, 11, Ink);
     writer.skip(14);
-    writer.write(u"About this shape"_s, 11, Ink, true);
+    writer.write(tr("About this shape"), 11, Ink, true);
     writer.skip(3);
     writer.write(result.strDescription, 11, Ink);
 }
 
 void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
 {
-    writer.write(u"How your answers counted"_s, 11, Ink, true);
+    writer.write(tr("How your answers counted"), 11, Ink, true);
     writer.skip(3);
-    writer.write(u"Each of the four answers counted toward one shape."_s, 10, Quiet);
+    writer.write(tr("Each of the four answers counted toward one shape."), 10, Quiet);
     writer.skip(8);
     const int best = countOf(data.tally, data.shape);
     QStringList tied;
@@ -195,23 +204,35 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
     writer.skip(6);
     const QString winner = shapeName(data.shape);
     if (tied.size() == 1) {
-        writer.write(u"%1 had the most answers."_s.arg(winner), 10, Ink);
+        writer.write(tr("%1 had the most answers.").arg(winner), 10, Ink);
         return;
     }
-    writer.write(u"%1 tied with %2 each."_s.arg(listed(tied), answers(best)), 10, Ink);
-    writer.write(u"On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."_s,
+    writer.write(tr("%1 tied with %2 each.").arg(listed(tied), answers(best)), 10, Ink);
+    writer.write(tr("On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."),
                  10, Ink);
 }
 
-} // namespace
-
-void paint(QPainter &painter, const QRectF &page, const ResultCardData &data)
+// Only when the user measured on this visit of the results page.
+void paintMeasured(const ResultCardData &data, Writer &writer)
 {
-    painter.save();
-    painter.fillRect(page, Qt::white);
-    QSizeF card = PageSize;
-    card.scale(page.size(), Qt::KeepAspectRatio);
-    painter.translate(page.center() - QPointF(card.width(), card.height()) / 2);
+    if (!data.measured)
+        return;
+    writer.skip(16);
+    writer.write(tr("What the tape measure said"), 11, Ink, true);
+    writer.skip(3);
+    writer.write(data.measured->tapeMeasureLine, 11, Olive, true);
+    writer.skip(2);
+    writer.write(data.measured->comparisonLine, 10, Ink);
+    if (!data.measured->measurements.isEmpty()) {
+        writer.skip(2);
+        writer.write(data.measured->measurements.join(u"      "_s), 10, Quiet);
+    }
+}
+
+// The card's painter set so that the A4 page, margin included, fills `card`.
+void paintCard(QPainter &painter, const QRectF &card, const ResultCardData &data)
+{
+    painter.translate(card.topLeft());
     painter.scale(card.width() / PageSize.width(), card.height() / PageSize.height());
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -223,6 +244,33 @@ void paint(QPainter &painter, const QRectF &page, const ResultCardData &data)
     paintResult(data, column);
     writer.skip(qMax(column.top() - bodyTop, PictureHeight) + 28);
     paintTally(painter, data, writer);
+    paintMeasured(data, writer);
+}
+
+QRectF centred(QSizeF size, const QRectF &within)
+{
+    size.scale(within.size(), Qt::KeepAspectRatio);
+    QRectF rect(QPointF(), size);
+    rect.moveCenter(within.center());
+    return rect;
+}
+
+} // namespace
+
+void paint(QPainter &painter, const QRectF &page, const ResultCardData &data)
+{
+    painter.save();
+    painter.fillRect(page, Qt::white);
+    paintCard(painter, centred(PageSize, page), data);
+    painter.restore();
+}
+
+void paintWithinMargin(QPainter &painter, const QRectF &area, const ResultCardData &data)
+{
+    const QRectF inner = centred(PageSize.shrunkBy({Margin, Margin, Margin, Margin}), area);
+    const qreal margin = Margin * inner.width() / (PageSize.width() - 2 * Margin);
+    painter.save();
+    paintCard(painter, inner.adjusted(-margin, -margin, margin, margin), data);
     painter.restore();
 }
 

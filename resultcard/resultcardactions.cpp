@@ -3,12 +3,14 @@
 #include "resultcard/qtdialogtraces.h"
 #include "resultcard/resultcard.h"
 #include "resultcard/resultcardfile.h"
-#include "shapetest/frmMain.h"
+#include "widgets/imagelist.h"
 #include "widgets/messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
@@ -21,11 +23,26 @@ namespace ResultCard {
 
 namespace {
 
-QString askForFile(QWidget *parent, const QString &suggested)
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ResultCard", text);
+}
+
+QString filterOf(FileType type)
+{
+    return type == FileType::Png ? tr("PNG picture (*.png)") : tr("PDF document (*.pdf)");
+}
+
+// The name typed into the dialog, and the type chosen there in `type`.
+QString askForFile(QWidget *parent, const QString &suggested, FileType &type)
 {
     const QtDialogTraces traces;
-    return QFileDialog::getSaveFileName(parent, u"Save Result As"_s, suggested,
-                                        u"PDF document (*.pdf);;PNG picture (*.png)"_s);
+    QString filter = filterOf(type);
+    const QString typed = QFileDialog::getSaveFileName(
+        parent, tr("Save Result As"), suggested,
+        filterOf(FileType::Pdf) + u";;"_s + filterOf(FileType::Png), &filter);
+    type = filter == filterOf(FileType::Png) ? FileType::Png : FileType::Pdf;
+    return typed;
 }
 
 QString documentsFolder()
@@ -36,57 +53,83 @@ QString documentsFolder()
 
 } // namespace
 
-ResultCardData currentResult()
+ResultCardData currentResult(const QString &firstName, const ImageList &pictures)
 {
-    const frmMain &welcome = frmMain::get();
     const modShapeTest::ShapeIndex shape = modShapeTest::Tally_ChooseShape();
-    return {welcome.firstName(), QDate::currentDate(), shape, modShapeTest::currentTally(),
-            welcome.IMG().largestImage(modShapeTest::Shape_Result(shape).intPictureIndex)};
+    return {firstName,
+            QDate::currentDate(),
+            shape,
+            modShapeTest::currentTally(),
+            pictures.largestImage(modShapeTest::Shape_Result(shape).intPictureIndex),
+            MeasuredResults::last()};
 }
 
-void saveResultAs(QWidget &parent)
+void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pictures)
 {
-    const ResultCardData data = currentResult();
+    const ResultCardData data = currentResult(firstName, pictures);
     // Watched: should the window be discarded while a dialog is up, the next goes without it.
     const QPointer<QWidget> window(&parent);
-    QString chosen = askForFile(window, QDir(documentsFolder()).filePath(suggestedFileName(data)));
+    FileType type = FileType::Pdf;
+    QString typed =
+        askForFile(window, QDir(documentsFolder()).filePath(suggestedFileName(data)), type);
     // The dialog asked before replacing the file it was given, but not one whose name gets
-    // .pdf added here: ask again with that name, so nothing is replaced unasked.
-    while (!chosen.isEmpty() && cardFilePath(chosen) != chosen &&
-           QFileInfo::exists(cardFilePath(chosen)))
-        chosen = askForFile(window, cardFilePath(chosen));
-    if (chosen.isEmpty())
+    // an extension added here: ask again with that name, so nothing is replaced unasked.
+    while (!typed.isEmpty() && cardFile(typed, type).path != typed &&
+           QFileInfo::exists(cardFile(typed, type).path))
+        typed = askForFile(window, cardFile(typed, type).path, type);
+    if (typed.isEmpty())
         return;
+    const CardFile file = cardFile(typed, type);
     QString error;
-    if (!saveResultCard(data, chosen, &error)) {
-        showStop(u"The result could not be saved as \"%1\".\n\n%2"_s.arg(
-            QDir::toNativeSeparators(cardFilePath(chosen)), error));
+    if (!saveResultCard(data, file, &error)) {
+        showStop(QCoreApplication::translate("ResultCard",
+                                             "The result could not be saved as \"%1\".\n\n%2")
+                     .arg(QDir::toNativeSeparators(file.path), error));
     }
 }
 
-void printResult(QWidget &parent)
+QRectF printedArea(const QPrinter &printer)
 {
-    const ResultCardData data = currentResult();
+    // From the page layout, whose margins stay the printer's whether or not the painter
+    // starts at the paper's corner.
+    const QPageLayout layout = printer.pageLayout();
+    const int resolution = printer.resolution();
+    const QMarginsF printers = layout.marginsPixels(resolution).toMarginsF();
+    const qreal own = Margin * resolution / 72.0;
+    return QRectF(layout.fullRectPixels(resolution))
+        .marginsRemoved({qMax(own, printers.left()), qMax(own, printers.top()),
+                         qMax(own, printers.right()), qMax(own, printers.bottom())});
+}
+
+bool printResultCard(QPrinter &printer, const ResultCardData &data)
+{
+    // The painter then starts at the paper's corner, and the card's margin and the printer's
+    // overlap instead of adding up.
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintWithinMargin(painter, printedArea(printer), data);
+    return painter.end();
+}
+
+void printResult(QWidget &parent, const QString &firstName, const ImageList &pictures)
+{
+    const ResultCardData data = currentResult(firstName, pictures);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(u"ZV Tamsilo"_s);
     {
         const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
         // On the heap and watched, as it goes with the window should that be discarded.
         const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, &parent);
-        dialog->setWindowTitle(u"Print Result"_s);
+        dialog->setWindowTitle(tr("Print Result"));
         const bool accepted = dialog->exec() == QDialog::Accepted;
         delete dialog;
         if (!accepted)
             return;
     }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        showStop(u"The result could not be printed."_s);
-        return;
-    }
-    // The painter starts at the corner of the printable area.
-    paint(painter, QRectF(0, 0, printer.width(), printer.height()), data);
-    painter.end();
+    if (!printResultCard(printer, data))
+        showStop(tr("The result could not be printed."));
 }
 
 } // namespace ResultCard

@@ -1,5 +1,6 @@
 #include "resultcard/resultcardfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -17,9 +18,9 @@ namespace {
 // The name box takes any length; a file name cannot.
 constexpr int LongestNameInFileName = 60;
 
-bool isPicture(const QString &path)
+QString extensionOf(FileType type)
 {
-    return QFileInfo(path).suffix().compare(u"png"_s, Qt::CaseInsensitive) == 0;
+    return type == FileType::Png ? u"png"_s : u"pdf"_s;
 }
 
 bool writePdf(const ResultCardData &data, QSaveFile &file)
@@ -60,30 +61,31 @@ QString suggestedFileName(const ResultCardData &data)
     return (name.isEmpty() ? shape : name + u" - "_s + shape) + u".pdf"_s;
 }
 
-QString cardFilePath(const QString &chosen)
+CardFile cardFile(const QString &typed, FileType chosen)
 {
-    const QString suffix = QFileInfo(chosen).suffix();
-    if (suffix.compare(u"pdf"_s, Qt::CaseInsensitive) == 0 ||
-        suffix.compare(u"png"_s, Qt::CaseInsensitive) == 0)
-        return chosen;
-    return chosen + u".pdf"_s;
+    const QString suffix = QFileInfo(typed).suffix();
+    for (const FileType type : {FileType::Pdf, FileType::Png}) {
+        if (suffix.compare(extensionOf(type), Qt::CaseInsensitive) == 0)
+            return {typed, type};
+    }
+    return {typed + u'.' + extensionOf(chosen), chosen};
 }
 
 } // namespace ResultCard
 
-bool saveResultCard(const ResultCardData &data, const QString &path, QString *error)
+bool saveResultCard(const ResultCardData &data, const ResultCard::CardFile &card, QString *error)
 {
-    const QString target = ResultCard::cardFilePath(path);
-    QSaveFile file(target);
+    QSaveFile file(card.path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written) {
-        written = ResultCard::isPicture(target) ? ResultCard::writePng(data, file)
-                                                : ResultCard::writePdf(data, file);
+        written = card.type == ResultCard::FileType::Png ? ResultCard::writePng(data, file)
+                                                         : ResultCard::writePdf(data, file);
         written = written && file.commit();
     }
     if (!written && error) {
-        *error = file.error() == QFileDevice::NoError ? u"The card could not be drawn."_s
-                                                      : file.errorString();
+        *error = file.error() == QFileDevice::NoError
+                     ? QCoreApplication::translate("ResultCard", "The card could not be drawn.")
+                     : file.errorString();
     }
     return written;
 }

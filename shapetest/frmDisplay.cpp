@@ -6,6 +6,7 @@
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
 #include "measure/MeasureShapeWindow.h"
+#include "measure/measuredresult.h"
 #include "resultcard/resultcardactions.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
@@ -77,10 +78,12 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
     connect(ui->mnuMeasureShape, &QAction::triggered, this, &frmDisplay::measureShape);
-    connect(ui->mnuSaveResult, &QAction::triggered, this,
-            [this] { ResultCard::saveResultAs(*this); });
-    connect(ui->mnuPrintResult, &QAction::triggered, this,
-            [this] { ResultCard::printResult(*this); });
+    connect(ui->mnuSaveResult, &QAction::triggered, this, [this] {
+        ResultCard::saveResultAs(*this, frmMain::get().firstName(), frmMain::get().IMG());
+    });
+    connect(ui->mnuPrintResult, &QAction::triggered, this, [this] {
+        ResultCard::printResult(*this, frmMain::get().firstName(), frmMain::get().IMG());
+    });
     connectSharedLinks(this, *ui);
     useWindowKeyboard(*this);
 }
@@ -113,6 +116,8 @@ void frmDisplay::focusAnswersOf(int question)
 void frmDisplay::bringAreaToFront(QWidget &area)
 {
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
+    // What was measured belongs to one visit of the results page.
+    MeasuredResults::forget();
     updateResultsMenuItems();
 }
 

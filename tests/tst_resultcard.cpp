@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "messageboxes.h"
+#include "resultcard/resultcardactions.h"
 #include "resultcard/resultcardfile.h"
 #include "shapetest/frmDisplay.h"
 #include "testapp.h"
@@ -13,26 +14,39 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using modShapeTest::Tally;
+using ResultCard::FileType;
 
 namespace {
-ResultCardData card(const QString &name, modShapeTest::ShapeIndex shape, Tally tally)
+ResultCardData card(const QString &name, modShapeTest::ShapeIndex shape, Tally tally,
+                    std::optional<MeasuredResult> measured = {})
 {
-    return {name, QDate(2026, 12, 7), shape, tally, QImage(u":/assets/cone@2x.png"_s)};
+    return {name, QDate(2026, 12, 7), shape, tally, QImage(u":/assets/cone@2x.png"_s), measured};
+}
+
+const MeasuredResult Measured{u"The tape measure: Spoon (triangle)"_s,
+                              u"Your answers say Ruler: the tape measure says otherwise."_s,
+                              {u"Bust: 34 in"_s, u"Hip: 40 in"_s}};
+
+QString run(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QString pdfText(const QString &path)
 {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    return run(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s}).simplified();
 }
 
 void finishTest()
@@ -54,7 +68,11 @@ private slots:
         qputenv("HOME", QFile::encodeName(m_folder.path()));
         prepareTestApplication();
     }
-    void cleanup() { resetApplication(); }
+    void cleanup()
+    {
+        resetApplication();
+        MeasuredResults::forget();
+    }
 
     void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted_data()
     {
@@ -81,6 +99,19 @@ private slots:
             << QStringList{u"Ruler, Hourglass, Spoon and Cone tied with 1 answer each."_s,
                            u"Body shape result Your"_s, tieRule}
             << u"result for"_s;
+        QTest::newRow("measured") << card(u"MARY"_s, modShapeTest::Ruler, {2, 1, 1, 0}, Measured)
+                                  << QStringList{u"What the tape measure said "_s +
+                                                     Measured.tapeMeasureLine + u' ' +
+                                                     Measured.comparisonLine,
+                                                 u"Bust: 34 in Hip: 40 in"_s}
+                                  << u"tied"_s;
+        QTest::newRow("measured, measurements kept back")
+            << card(u"MARY"_s, modShapeTest::Ruler, {2, 1, 1, 0},
+                    MeasuredResult{Measured.tapeMeasureLine, Measured.comparisonLine, {}})
+            << QStringList{Measured.comparisonLine} << u"Bust"_s;
+        QTest::newRow("not measured")
+            << card(u"MARY"_s, modShapeTest::Ruler, {2, 1, 1, 0})
+            << QStringList{u"Ruler had the most answers."_s} << u"tape measure"_s;
     }
 
     void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted()
@@ -89,35 +120,93 @@ private slots:
         QFETCH(QStringList, expected);
         QFETCH(QString, unexpected);
         const QString path = m_folder.filePath(u"card.pdf"_s);
-        QVERIFY(saveResultCard(data, path, nullptr));
+        QVERIFY(saveResultCard(data, {path, FileType::Pdf}, nullptr));
         const QString text = pdfText(path);
         for (const QString &each : expected)
             QVERIFY2(text.contains(each), qPrintable(each + u" not in: "_s + text));
         QVERIFY(!text.contains(unexpected));
     }
 
-    void theFileKindFollowsTheExtension_data()
+    void theFileKindFollowsTheExtensionElseTheChosenType_data()
     {
-        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<FileType>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<QSize>("pictureSize");
-        QTest::newRow("png") << u"a.png"_s << u"a.png"_s << QSize(1240, 1754);
-        QTest::newRow("PNG") << u"b.PNG"_s << u"b.PNG"_s << QSize(1240, 1754);
-        QTest::newRow("none: pdf") << u"c"_s << u"c.pdf"_s << QSize(0, 0);
-        QTest::newRow("other: pdf added") << u"d.txt"_s << u"d.txt.pdf"_s << QSize(0, 0);
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("png") << u"a.png"_s << FileType::Pdf << u"a.png"_s << true;
+        QTest::newRow("PNG") << u"b.PNG"_s << FileType::Pdf << u"b.PNG"_s << true;
+        QTest::newRow("PDF, png chosen") << u"c.PDF"_s << FileType::Png << u"c.PDF"_s << false;
+        QTest::newRow("none, pdf chosen") << u"d"_s << FileType::Pdf << u"d.pdf"_s << false;
+        QTest::newRow("none, png chosen") << u"card"_s << FileType::Png << u"card.png"_s << true;
+        QTest::newRow("other, pdf chosen")
+            << u"e.txt"_s << FileType::Pdf << u"e.txt.pdf"_s << false;
+        QTest::newRow("other, png chosen") << u"f.txt"_s << FileType::Png << u"f.txt.png"_s << true;
     }
 
-    void theFileKindFollowsTheExtension()
+    // A picture as sharp on paper as the text around it: 300 dots per inch or more.
+    void theFileKindFollowsTheExtensionElseTheChosenType()
     {
-        QFETCH(QString, chosen);
+        QFETCH(QString, typed);
+        QFETCH(FileType, chosen);
         QFETCH(QString, written);
-        QFETCH(QSize, pictureSize);
-        QVERIFY(saveResultCard(card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4}),
-                               m_folder.filePath(chosen), nullptr));
-        QFile file(m_folder.filePath(written));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.peek(4), pictureSize.isEmpty() ? "%PDF" : QByteArray("\x89PNG"));
-        QCOMPARE(QImage(file.fileName()).size(), pictureSize);
+        QFETCH(bool, picture);
+        const ResultCard::CardFile file = ResultCard::cardFile(m_folder.filePath(typed), chosen);
+        QCOMPARE(file.path, m_folder.filePath(written));
+        QVERIFY(saveResultCard(card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4}), file, nullptr));
+        QFile saved(file.path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.peek(4), picture ? QByteArray("\x89PNG") : "%PDF");
+        if (!picture) {
+            // page-num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+            const QStringList images = run(u"pdfimages"_s, {u"-list"_s, file.path})
+                                           .split(u'\n', Qt::SkipEmptyParts)
+                                           .mid(2);
+            QCOMPARE(images.size(), 1); // the silhouette
+            const QStringList columns = images[0].split(u' ', Qt::SkipEmptyParts);
+            QVERIFY2(columns[12].toInt() >= 300 && columns[13].toInt() >= 300,
+                     qPrintable(images[0]));
+            return;
+        }
+        const QImage image(file.path);
+        QCOMPARE(image.size(), QSize(2480, 3508)); // A4 at 300 dpi
+        QCOMPARE(image.dotsPerMeterX(), 11811);
+        QCOMPARE(image.dotsPerMeterY(), 11811);
+        // The silhouette's figure, in its own grey, in the column at the right.
+        int figure = 0;
+        for (int y = 0; y < image.height(); y += 4)
+            figure += qGray(image.pixel(1958, y)) == 0x40;
+        QVERIFY2(figure > 200, qPrintable(QString::number(figure)));
+    }
+
+    // The card's margin and the printer's overlap: whichever is wider keeps the text off the edge.
+    void aPrintedCardUsesThePrintersPage_data()
+    {
+        QTest::addColumn<qreal>("printerMargin"); // millimetres
+        QTest::addColumn<qreal>("left");          // points
+        QTest::newRow("none") << 0.0 << 50.0;
+        QTest::newRow("narrower than the card's") << 10.0 << 50.0;
+        QTest::newRow("wider than the card's") << 25.0 << 70.9;
+    }
+
+    void aPrintedCardUsesThePrintersPage()
+    {
+        QFETCH(qreal, printerMargin);
+        QFETCH(qreal, left);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_folder.filePath(u"printed.pdf"_s));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(
+            QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
+            QPageLayout::Millimeter);
+        QVERIFY(ResultCard::printResultCard(printer,
+                                            card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4})));
+        const QString words = run(u"pdftotext"_s, {u"-bbox"_s, printer.outputFileName(), u"-"_s});
+        const QRegularExpressionMatch title =
+            QRegularExpression(u"xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>ZV<"_s).match(words);
+        QVERIFY2(title.hasMatch(), qPrintable(words.left(600)));
+        QVERIFY2(qAbs(title.captured(1).toDouble() - left) < 1.5, qPrintable(title.captured(1)));
+        QVERIFY(title.captured(2).toDouble() >= left - 1.5);
     }
 
     void theMenuItemsWorkOnTheResultsPageOnly()
@@ -132,53 +221,87 @@ private slots:
         QVERIFY(save->isEnabled() && print->isEnabled());
     }
 
-    void aFailedSaveIsReportedAndTheResultsPageStays_data()
+    // What was measured on an earlier visit of the results page stays off the card.
+    void theCardIsSavedFromTheMenuAsTypedAndChosen_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("written") << m_folder.filePath(u"menu"_s)
-                                 << m_folder.filePath(u"menu.pdf"_s);
-        QTest::newRow("no such folder") << m_folder.filePath(u"none/card.pdf"_s) << QString();
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("written"); // none when nothing is
+        QTest::addColumn<bool>("measured");
+        const QString pdf = u"PDF document (*.pdf)"_s, png = u"PNG picture (*.png)"_s;
+        QTest::newRow("pdf") << u"menu"_s << pdf << u"menu.pdf"_s << false;
+        QTest::newRow("png chosen") << u"menu"_s << png << u"menu.png"_s << false;
+        QTest::newRow("pdf, measured") << u"measured"_s << pdf << u"measured.pdf"_s << true;
+        QTest::newRow("no such folder") << u"none/card.pdf"_s << pdf << QString() << false;
+        // Asked again with the extension added, then cancelled: the file is left alone.
+        QTest::newRow("existing file") << u"kept"_s << pdf << QString() << false;
     }
 
-    void aFailedSaveIsReportedAndTheResultsPageStays()
+    void theCardIsSavedFromTheMenuAsTypedAndChosen()
     {
-        QFETCH(QString, path);
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
         QFETCH(QString, written);
-        const bool saved = !written.isEmpty();
+        QFETCH(bool, measured);
+        const QString path = m_folder.filePath(typed);
+        QFile existing(m_folder.filePath(u"kept.pdf"_s));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("mine") == 4);
+        existing.close();
         const QString settings = useFreshSettings();
+        MeasuredResults::remember({u"The tape measure: Cone (inverted triangle)"_s, {}, {}});
         finishTest();
-        QString suggested;
+        if (measured)
+            MeasuredResults::remember(Measured);
+        QStringList suggested;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            if (suggested.isEmpty())
-                suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            if (!dialog->property("seen").toBool()) {
+                dialog->setProperty("seen", true);
+                suggested.append(QFileInfo(dialog->selectedFiles().value(0)).fileName());
+                dialog->selectNameFilter(filter);
+            }
+            if (suggested.size() > 1)
+                return dialog->reject();
             // Typed as a user would: the dialog's selectFile() leaves a name box that has the
             // focus alone, and the focus comes whenever the window manager gets to it.
             dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
             if (dialog->selectedFiles() != QStringList{path})
                 return;
-            poll.stop();
             static_cast<QDialog *>(dialog)->accept(); // public there
         });
         poll.start(10);
         MessageBoxAnswerer answerer;
         control<QAction>(frmDisplay::get(), u"mnuSaveResult"_s)->trigger();
-        QCOMPARE(suggested, u"MARY - Ruler.pdf"_s);
+        poll.stop();
+        QCOMPARE(suggested.value(0), u"MARY - Ruler.pdf"_s);
+        const bool saved = !written.isEmpty();
+        QCOMPARE(suggested.value(1), typed == u"kept"_s ? u"kept.pdf"_s : QString());
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), "mine");
+        QFile file(m_folder.filePath(written));
+        QCOMPARE(saved && file.open(QIODevice::ReadOnly) && file.peek(4) == "%PDF",
+                 written.endsWith(u".pdf"_s));
         // The name from the welcome window, today, and the shape and tally of the test.
-        const QString text = saved ? pdfText(written) : QString();
-        QVERIFY(!saved ||
+        const QString text = written.endsWith(u".pdf"_s) ? pdfText(file.fileName()) : QString();
+        QVERIFY(text.isEmpty() ||
                 text.contains(u"%1 Body shape result for MARY Your body shape is Ruler"_s.arg(
                     QLocale().toString(QDate::currentDate(), QLocale::LongFormat))));
-        QVERIFY(!saved || text.contains(u"Ruler and Cone tied with 2 answers each."_s));
-        QCOMPARE(answerer.seen().size(), saved ? 0 : 1);
-        if (!saved) {
+        QVERIFY(text.isEmpty() || text.contains(u"Ruler and Cone tied with 2 answers each."_s));
+        QCOMPARE(text.contains(Measured.tapeMeasureLine), measured);
+        QVERIFY(!text.contains(u"Cone (inverted triangle)"_s));
+        QCOMPARE(QImage(file.fileName()).size(),
+                 written.endsWith(u".png"_s) ? QSize(2480, 3508) : QSize(0, 0));
+        const bool failed = typed.startsWith(u"none/"_s);
+        QCOMPARE(answerer.seen().size(), failed ? 1 : 0);
+        if (failed) {
             QCOMPARE(answerer.seen()[0].title, u"ZV Tamsilo"_s);
             QCOMPARE(answerer.seen()[0].icon, QMessageBox::Critical);
+            // The file's name, and why it could not be written.
             QVERIFY(answerer.seen()[0].text.contains(path));
+            QVERIFY(answerer.seen()[0].text.contains(u"No such file or directory"_s));
         }
         QCOMPARE(QDir(settings).entryList(QDir::Files), QStringList()); // nothing kept
         QVERIFY(frmDisplay::get().isVisible());
