@@ -34,11 +34,20 @@ constexpr std::array<std::string_view, 9> QtFlags{"reverse", "widgetcount", "nog
 
 enum class Kind { Plain, QtOption, QtOptionWithValue, Unknown };
 
+// The platform and display named on the command line, which override the environment's.
+QByteArray chosenPlatform;
+QByteArray chosenDisplay;
+
+std::string_view nameOf(std::string_view option)
+{
+    return option.substr(option.starts_with("--") ? 2 : 1);
+}
+
 Kind kindOf(std::string_view argument)
 {
     if (argument.size() < 2 || argument[0] != '-')
         return Kind::Plain;
-    std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    std::string_view name = nameOf(argument);
     // -style=fusion, -stylesheet=file.qss, -qmljsdebugger=port:1234
     if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
         name = name.substr(0, equals);
@@ -95,7 +104,11 @@ std::optional<int> answerInformationOption(int argc, const char *const argv[])
                          argv[index]);
             return 2;
         case Kind::QtOptionWithValue:
-            ++index; // the value is Qt's, whatever it looks like
+            // The value is Qt's, whatever it looks like.
+            if (++index < argc && nameOf(argument) == "platform")
+                chosenPlatform = argv[index];
+            if (index < argc && nameOf(argument) == "display")
+                chosenDisplay = argv[index];
             break;
         case Kind::Plain:
         case Kind::QtOption:
@@ -128,13 +141,13 @@ QtMessageHandler &qtHandler()
 // What is missing, in the user's terms rather than Qt's plugin names.
 void tellMissingDisplay()
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray x11 = qgetenv("DISPLAY");
+    const QByteArray platform =
+        chosenPlatform.isNull() ? qgetenv("QT_QPA_PLATFORM") : chosenPlatform;
+    const QByteArray x11 = chosenDisplay.isNull() ? qgetenv("DISPLAY") : chosenDisplay;
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     if (!platform.isEmpty()) {
         std::fprintf(stderr,
-                     "zv-tamsilo: cannot open a window: Qt's platform '%s' "
-                     "(QT_QPA_PLATFORM) did not start.\n",
+                     "zv-tamsilo: cannot open a window: Qt's platform '%s' did not start.\n",
                      platform.constData());
     } else if (x11.isEmpty() && wayland.isEmpty()) {
         std::fprintf(stderr, "zv-tamsilo: cannot open a window: no display is set "
