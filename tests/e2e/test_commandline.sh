@@ -43,9 +43,11 @@ status=0
 grep -q "No space left" "$err" || fail "--version >/dev/full: $(cat "$err")"
 
 # Qt takes its own options and their values, those that look like options too: the first
-# window is given the title that -qwindowtitle names.
-DISPLAY= "$E2E_APP" -display "$DISPLAY" -style=fusion -reverse -qwindowtitle -odd --session x \
+# window is given the title that -qwindowtitle names. What Qt says while it opens the display
+# is still said.
+DISPLAY= "$E2E_APP" -display "$DISPLAY" -style=nonesuch -reverse -qwindowtitle -odd --session x \
     2>>"$E2E_TMP/app.log" &
 E2E_PIDS+=($!)
 wait_window $! '^-odd$' >/dev/null
+grep -q "invalid style override 'nonesuch'" "$E2E_TMP/app.log" || fail "Qt's warning was lost"
 echo PASS
