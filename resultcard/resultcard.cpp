@@ -217,7 +217,7 @@ void paintMeasured(const ResultCardData &data, Writer &writer)
 {
     if (!data.measured)
         return;
-    writer.skip(16);
+    writer.skip(12);
     writer.write(tr("What the tape measure said"), 11, Ink, true);
     writer.skip(3);
     writer.write(data.measured->tapeMeasureLine, 11, Olive, true);
@@ -242,7 +242,7 @@ void paintCard(QPainter &painter, const QRectF &card, const ResultCardData &data
     paintSilhouette(painter, data, bodyTop);
     Writer column(painter, Margin, bodyTop, ColumnWidth);
     paintResult(data, column);
-    writer.skip(qMax(column.top() - bodyTop, PictureHeight) + 28);
+    writer.skip(qMax(column.top() - bodyTop, PictureHeight) + 22);
     paintTally(painter, data, writer);
     paintMeasured(data, writer);
 }
