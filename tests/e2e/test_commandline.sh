@@ -6,45 +6,33 @@ e2e_setup
 
 out=$E2E_TMP/out err=$E2E_TMP/err
 
-# run ARGS...: runs the program without a display; its status is left in status.
-run() {
-    status=0
-    DISPLAY= WAYLAND_DISPLAY= "$E2E_APP" "$@" >"$out" 2>"$err" || status=$?
+# check STATUS PATTERN [VAR=VALUE...] PROGRAM ARGS...: runs it without a display, unless given
+# one, and checks its status and the line or two it said on standard error.
+check() {
+    local want=$1 said=$2 status=0
+    shift 2
+    env DISPLAY= WAYLAND_DISPLAY= "$@" >"$out" 2>"$err" || status=$?
+    [ $status = "$want" ] && [ "$(wc -l <"$err")" -le 2 ] && grep -q -- "$said" "$err" ||
+        fail "$*: status $status: $(cat "$err")"
 }
 
-run --help
-help=$(cat "$out")
-run -h
-[ $status = 0 ] && [ "$(cat "$out")" = "$help" ] || fail "-h is not --help: $status $(cat "$out")"
-
+help=$(DISPLAY= "$E2E_APP" --help)
+[ "$(DISPLAY= "$E2E_APP" -h)" = "$help" ] || fail "-h is not --help"
 for option in --bogus -x -help; do
-    run -style fusion "$option"
-    [ $status = 2 ] || fail "$option ended with status $status"
-    [ ! -s "$out" ] || fail "$option printed on standard output"
-    [ "$(head -n1 "$err")" = "zv-tamsilo: unknown option '$option'" ] || fail "$option: $(cat "$err")"
-    grep -q -- '--help' "$err" || fail "$option: no hint to --help"
+    check 2 "^zv-tamsilo: unknown option '$option'$" "$E2E_APP" -style fusion "$option"
+    [ ! -s "$out" ] && grep -q -- '--help' "$err" || fail "$option: no hint to --help"
 done
-
-# Without a display: a line or two that name what is missing, and no abort.
-for case in "DISPLAY=|no display is set" "DISPLAY=:97|':97'" "-display :96|':96'" "-platform nonesuch|'nonesuch'"; do
-    setting=${case%|*} said=${case#*|} status=0
-    if [[ $setting == -* ]]; then
-        DISPLAY= WAYLAND_DISPLAY= "$E2E_APP" $setting >"$out" 2>"$err" || status=$?
-    else
-        env "$setting" WAYLAND_DISPLAY= "$E2E_APP" >"$out" 2>"$err" || status=$?
-    fi
-    [ $status = 1 ] || fail "$setting: status $status: $(cat "$err")"
-    [ "$(wc -l <"$err")" -le 2 ] && grep -q -- "$said" "$err" || fail "$setting: $(cat "$err")"
-done
-
+# Without a display: what is missing, and no abort.
+check 1 "no display is set" "$E2E_APP"
+check 1 "':97'" DISPLAY=:97 "$E2E_APP"
+check 1 "':96'" "$E2E_APP" -display :96
+check 1 "'nonesuch'" "$E2E_APP" -platform nonesuch
 status=0
 "$E2E_APP" --version >/dev/full 2>"$err" || status=$?
-[ $status = 1 ] || fail "--version >/dev/full ended with status $status"
-grep -q "No space left" "$err" || fail "--version >/dev/full: $(cat "$err")"
+[ $status = 1 ] && grep -q "No space left" "$err" || fail "--version >/dev/full: $status"
 
 # Qt takes its own options and their values, those that look like options too: the first
-# window is given the title that -qwindowtitle names. What Qt says while it opens the display
-# is still said.
+# window is given the title that -qwindowtitle names. What Qt says meanwhile is still said.
 DISPLAY= "$E2E_APP" -display "$DISPLAY" -style=nonesuch -reverse -qwindowtitle -odd --session x \
     2>>"$E2E_TMP/app.log" &
 E2E_PIDS+=($!)
