@@ -164,11 +164,14 @@ private slots:
         QCOMPARE(
             QList({image.width(), image.height(), image.dotsPerMeterX(), image.dotsPerMeterY()}),
             QList({2480, 3508, 11811, 11811}));
-        // The silhouette's figure, in its own grey, in the column at the right.
-        int figure = 0;
-        for (int y = 0; y < image.height(); y += 4)
-            figure += qGray(image.pixel(1958, y)) == 0x40;
-        QVERIFY2(figure > 200, qPrintable(QString::number(figure)));
+        // The silhouette's figure and guide lines, in their own greys, in the column at the right.
+        QList<int> greys(256);
+        for (int y = 1000; y < image.height(); y += 4) {
+            for (int x = 1646; x < 2271; ++x)
+                ++greys[qGray(image.pixel(x, y))];
+        }
+        QVERIFY2(greys[0x40] > 20000 && greys[0xD0] > 500,
+                 qPrintable(QString::number(greys[0xD0])));
     }
 
     // The card's margin and the printer's overlap: whichever is wider keeps the text off the edge.
