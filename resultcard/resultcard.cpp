@@ -30,11 +30,6 @@ const QColor Quiet(0x5A, 0x5A, 0x5A);
 const QColor Olive(0x4F, 0x4E, 0x1A);
 const QColor Accent(0xC0, 0xC0, 0x00);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultCard", text);
-}
-
 int countOf(const modShapeTest::Tally &tally, ShapeIndex shape)
 {
     switch (shape) {
@@ -136,9 +131,11 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
     writer.skip(14);
     const QString name = data.firstName.simplified();
-    writer.writeLine(name.isEmpty() ? tr("Body shape result")
-                                    : tr("Body shape result for %1").arg(name),
-                     14, Ink);
+    writer.writeLine(
+        name.isEmpty()
+            ? QCoreApplication::translate("ResultCard", "Body shape result")
+            : QCoreApplication::translate("ResultCard", "Body shape result for %1").arg(name),
+        14, Ink);
     writer.skip(20);
 }
 
@@ -163,23 +160,27 @@ void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 void paintResult(const ResultCardData &data, Writer &writer)
 {
     const modShapeTest::ShapeResult &result = modShapeTest::Shape_Result(data.shape);
-    writer.write(tr("Your body shape is"), 12, Quiet);
+    writer.write(QCoreApplication::translate("ResultCard", "Your body shape is"), 12, Quiet);
     writer.write(result.strShapeName, 30, Olive, true);
     writer.skip(14);
-    writer.write(tr("Well-known people of this shape"), 11, Ink, true);
+    writer.write(QCoreApplication::translate("ResultCard", "Well-known people of this shape"), 11,
+                 Ink, true);
     writer.skip(3);
     writer.write(result.strCelebrities, 11, Ink);
     writer.skip(14);
-    writer.write(tr("About this shape"), 11, Ink, true);
+    writer.write(QCoreApplication::translate("ResultCard", "About this shape"), 11, Ink, true);
     writer.skip(3);
     writer.write(result.strDescription, 11, Ink);
 }
 
 void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
 {
-    writer.write(tr("How your answers counted"), 11, Ink, true);
+    writer.write(QCoreApplication::translate("ResultCard", "How your answers counted"), 11, Ink,
+                 true);
     writer.skip(3);
-    writer.write(tr("Each of the four answers counted toward one shape."), 10, Quiet);
+    writer.write(QCoreApplication::translate("ResultCard",
+                                             "Each of the four answers counted toward one shape."),
+                 10, Quiet);
     writer.skip(8);
     const int best = countOf(data.tally, data.shape);
     QStringList tied;
@@ -204,11 +205,17 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
     writer.skip(6);
     const QString winner = shapeName(data.shape);
     if (tied.size() == 1) {
-        writer.write(tr("%1 had the most answers.").arg(winner), 10, Ink);
+        writer.write(
+            QCoreApplication::translate("ResultCard", "%1 had the most answers.").arg(winner), 10,
+            Ink);
         return;
     }
-    writer.write(tr("%1 tied with %2 each.").arg(listed(tied), answers(best)), 10, Ink);
-    writer.write(tr("On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."),
+    writer.write(QCoreApplication::translate("ResultCard", "%1 tied with %2 each.")
+                     .arg(listed(tied), answers(best)),
+                 10, Ink);
+    writer.write(QCoreApplication::translate(
+                     "ResultCard",
+                     "On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."),
                  10, Ink);
 }
 
@@ -218,7 +225,8 @@ void paintMeasured(const ResultCardData &data, Writer &writer)
     if (!data.measured)
         return;
     writer.skip(12);
-    writer.write(tr("What the tape measure said"), 11, Ink, true);
+    writer.write(QCoreApplication::translate("ResultCard", "What the tape measure said"), 11, Ink,
+                 true);
     writer.skip(3);
     writer.write(data.measured->tapeMeasureLine, 11, Olive, true);
     writer.skip(2);

@@ -23,14 +23,11 @@ namespace ResultCard {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultCard", text);
-}
-
 QString filterOf(FileType type)
 {
-    return type == FileType::Png ? tr("PNG picture (*.png)") : tr("PDF document (*.pdf)");
+    return type == FileType::Png
+               ? QCoreApplication::translate("ResultCard", "PNG picture (*.png)")
+               : QCoreApplication::translate("ResultCard", "PDF document (*.pdf)");
 }
 
 // The name typed into the dialog, and the type chosen there in `type`.
@@ -39,7 +36,7 @@ QString askForFile(QWidget *parent, const QString &suggested, FileType &type)
     const QtDialogTraces traces;
     QString filter = filterOf(type);
     const QString typed = QFileDialog::getSaveFileName(
-        parent, tr("Save Result As"), suggested,
+        parent, QCoreApplication::translate("ResultCard", "Save Result As"), suggested,
         filterOf(FileType::Pdf) + u";;"_s + filterOf(FileType::Png), &filter);
     type = filter == filterOf(FileType::Png) ? FileType::Png : FileType::Pdf;
     return typed;
@@ -122,14 +119,14 @@ void printResult(QWidget &parent, const QString &firstName, const ImageList &pic
         const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
         // On the heap and watched, as it goes with the window should that be discarded.
         const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, &parent);
-        dialog->setWindowTitle(tr("Print Result"));
+        dialog->setWindowTitle(QCoreApplication::translate("ResultCard", "Print Result"));
         const bool accepted = dialog->exec() == QDialog::Accepted;
         delete dialog;
         if (!accepted)
             return;
     }
     if (!printResultCard(printer, data))
-        showStop(tr("The result could not be printed."));
+        showStop(QCoreApplication::translate("ResultCard", "The result could not be printed."));
 }
 
 } // namespace ResultCard
