@@ -11,6 +11,7 @@
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
+#include "widgets/menuitems.h"
 #include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
@@ -73,14 +74,12 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connectClick(ui->cmdNext3, this, &frmDisplay::cmdNext3_Click);
     connectClick(ui->cmdNext4, this, &frmDisplay::cmdNext4_Click);
     connectClick(ui->cmdBack, this, &frmDisplay::cmdBack_Click);
-    connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui->mnuMeasureShape, &QAction::triggered, this, &frmDisplay::measureShape);
-    connect(ui->mnuSaveResult, &QAction::triggered, this,
-            [this] { ResultCard::saveResultAs(*this); });
-    connect(ui->mnuPrintResult, &QAction::triggered, this,
-            [this] { ResultCard::printResult(*this); });
+    connectMenuItem(ui->mnuBack, this, &frmDisplay::mnuBack_Click);
+    connectMenuItem(ui->mnuExit, this, &frmDisplay::mnuExit_Click);
+    connectMenuItem(ui->mnuAbout, this, &frmDisplay::mnuAbout_Click);
+    connectMenuItem(ui->mnuMeasureShape, this, &frmDisplay::measureShape);
+    connectMenuItem(ui->mnuSaveResult, this, [this] { ResultCard::saveResultAs(*this); });
+    connectMenuItem(ui->mnuPrintResult, this, [this] { ResultCard::printResult(*this); });
     connectSharedLinks(this, *ui);
     useWindowKeyboard(*this);
 }

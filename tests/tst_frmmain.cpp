@@ -228,6 +228,9 @@ private slots:
         QVERIFY(!frmFarewell::get().isVisible());
         QVERIFY(frmDisplay::get().isVisible());
         QVERIFY(!window.isVisible());
+        // A hidden window's menu, which a screen reader can still reach, does nothing.
+        menuItem(u"mnuExit"_s)->trigger();
+        QVERIFY(!frmFarewell::get().isVisible() && frmDisplay::get().isVisible());
     }
 
     void leavingBringsUpTheFarewellWindow_data()
