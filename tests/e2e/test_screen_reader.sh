@@ -15,7 +15,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # screen_reader PID COMMAND: asks the program's accessibility tree; prints what it found.
 screen_reader() {
-    python3 - "$@" <<'PYTHON'
+    # Debian's own Python, which has the python3-pyatspi module.
+    /usr/bin/python3 - "$@" <<'PYTHON'
 import sys, time
 import pyatspi
 
