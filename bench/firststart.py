@@ -18,19 +18,27 @@ import tempfile
 import time
 
 WARM_UP = 3
-RUNS = 21
+RUNS = 45
 
 
-def first_paint(watch, program, settings):
+def first_paint(watch, command, settings):
     """Milliseconds to the first paint, with a fresh copy of `settings` (None: none at all)."""
     with tempfile.TemporaryDirectory() as config, \
             tempfile.TemporaryDirectory(dir=os.environ["XDG_RUNTIME_DIR"]) as runtime:
         if settings:
             shutil.copytree(settings, config, dirs_exist_ok=True)
         env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime)
-        result = subprocess.run([watch, program], env=env, capture_output=True, text=True,
-                                check=True)
-        return float(result.stdout)
+        result = subprocess.run([watch, *command], env=env, capture_output=True, text=True)
+        return float(result.stdout) if result.returncode == 0 else None
+
+
+def sample(watch, command, settings):
+    """first_paint, taken again (up to three times) when the watch missed the paint."""
+    for _ in range(3):
+        elapsed = first_paint(watch, command, settings)
+        if elapsed is not None:
+            return elapsed
+    sys.exit(f"no first paint seen of {command[0]}")
 
 
 def settings_of_a_first_start(program, folder):
@@ -56,16 +64,17 @@ def main():
     peer = os.path.join(build, "bench", "bench_baseline_window")
     with tempfile.TemporaryDirectory() as later_settings:
         settings_of_a_first_start(program, later_settings)
-        kinds = {"same-content Qt window": (peer, None),
-                 "ZV Tamsilo, first start": (program, None),
-                 "ZV Tamsilo, later start": (program, later_settings)}
+        # The peer stays open until the watch ends it, as the program does.
+        kinds = {"same-content Qt window": ([peer, "--stay"], None),
+                 "ZV Tamsilo, first start": ([program], None),
+                 "ZV Tamsilo, later start": ([program], later_settings)}
         for _ in range(WARM_UP):
-            for path, settings in kinds.values():
-                first_paint(watch, path, settings)
+            for command, settings in kinds.values():
+                sample(watch, command, settings)
         times = {kind: [] for kind in kinds}
         for _ in range(RUNS):
-            for kind, (path, settings) in kinds.items():
-                times[kind].append(first_paint(watch, path, settings))
+            for kind, (command, settings) in kinds.items():
+                times[kind].append(sample(watch, command, settings))
 
     peer_times = times["same-content Qt window"]
     print(f"start to first paint as the X server sees it (X damage), "
