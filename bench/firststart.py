@@ -7,7 +7,8 @@ Expects a display with a window manager (bench/run provides one), the benchmark 
 by the bench preset, and XDG_RUNTIME_DIR in memory. Every run gets a settings folder and a
 runtime folder of its own: empty for a first start, a copy of what a first start left for a
 later one. Prints medians of alternating runs, the ratios of the medians and the medians of the
-ratios of runs made side by side.
+ratios of runs made side by side; then, as the load of a shared machine moves the milliseconds,
+the instructions each start executes up to its paint (callgrind, the in-process probe).
 """
 import os
 import shutil
@@ -17,8 +18,10 @@ import sys
 import tempfile
 import time
 
+from startup import instructions
+
 WARM_UP = 3
-RUNS = 45
+RUNS = 75
 
 
 def first_paint(watch, command, settings):
@@ -39,6 +42,21 @@ def sample(watch, command, settings):
         if elapsed is not None:
             return elapsed
     sys.exit(f"no first paint seen of {command[0]}")
+
+
+def counted(program, settings):
+    """Instructions to the first paint of the probe `program` (callgrind), with `settings`."""
+    with tempfile.TemporaryDirectory() as config, \
+            tempfile.TemporaryDirectory(dir=os.environ["XDG_RUNTIME_DIR"]) as runtime:
+        if settings:
+            shutil.copytree(settings, config, dirs_exist_ok=True)
+        saved = dict(os.environ)
+        os.environ.update(XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime)
+        try:
+            return instructions(program)[0]
+        finally:
+            os.environ.clear()
+            os.environ.update(saved)
 
 
 def settings_of_a_first_start(program, folder):
@@ -75,6 +93,10 @@ def main():
         for _ in range(RUNS):
             for kind, (command, settings) in kinds.items():
                 times[kind].append(sample(watch, command, settings))
+        probe = os.path.join(build, "bench", "bench_startup")
+        counts = {"same-content Qt window": counted(peer, None),
+                  "ZV Tamsilo, first start": counted(probe, None),
+                  "ZV Tamsilo, later start": counted(probe, later_settings)}
 
     peer_times = times["same-content Qt window"]
     print(f"start to first paint as the X server sees it (X damage), "
@@ -85,6 +107,12 @@ def main():
             ratio = statistics.median(samples) / statistics.median(peer_times)
             paired = statistics.median(o / p for o, p in zip(samples, peer_times))
             line += f"   to the peer {ratio:.3f} (median of paired ratios {paired:.3f})"
+        print(line)
+    print("instructions to first paint (callgrind):")
+    for kind, count in counts.items():
+        line = f"  {kind:<26}{count:>13,}"
+        if kind != "same-content Qt window":
+            line += f"   to the peer {count / counts['same-content Qt window']:.3f}"
         print(line)
 
 
