@@ -306,6 +306,11 @@ private slots:
         QCOMPARE(opened.addresses(), QStringList{address});
         QVERIFY(window.isVisible());
         QCOMPARE(nameBox()->text(), u"ANN"_s);
+        // Hidden, the window's menu opens nothing, though a screen reader can still reach it.
+        window.hide();
+        if (QAction *item = window.findChild<QAction *>(control))
+            item->trigger();
+        QCOMPARE(opened.addresses().size(), 1);
     }
 
     void makeMoneyIsShownGreyed()
