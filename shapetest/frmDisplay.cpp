@@ -112,6 +112,13 @@ void frmDisplay::focusAnswersOf(int question)
 void frmDisplay::bringAreaToFront(QWidget &area)
 {
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
+    if (&area == ui->fraAnswer) {
+        // The question area's background shows through the strip above the results page's
+        // frame, beside its title; the area stays, only its pages go.
+        ui->fraQuestion->show();
+        for (QWidget *page : {ui->fra1, ui->fra2, ui->fra3, ui->fra4})
+            page->hide();
+    }
     updateResultsMenuItems();
 }
 

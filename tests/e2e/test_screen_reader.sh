@@ -88,3 +88,6 @@ for page in 1 2 3 4; do
 done
 [ "$(screen_reader "$app" answers)" = 0 ] || fail "answer buttons showing on the results page"
 screenshot "$display" screen-reader-results
+# Nothing changed on screen: the question area's grey still shows above the results page's frame.
+strip=$(convert "$E2E_SHOTS/screen-reader-results.png" -format '%[pixel:p{300,60}]' info:)
+[ "$strip" = "srgb(64,64,64)" ] || fail "above the results page's frame: $strip, not the question area's grey"
