@@ -3,6 +3,7 @@
 #include "app/windowwarmup.h"
 
 #include "common/apprandom.h"
+#include "common/deferredwrites.h"
 #include "common/modHelp.h"
 #include "shapetest/frmMain.h"
 #include "widgets/afterfirstpaint.h"
@@ -38,7 +39,10 @@ void StartApplication()
     modHelp::CheckUpdateReminder();
     frmMain::get().show();
     CoBrand_Randomize();
-    runAfterFirstPaint(frmMain::get(), warmUpLaterWindows);
+    runAfterFirstPaint(frmMain::get(), [] {
+        runDeferredWrites();
+        warmUpLaterWindows();
+    });
 }
 
 void CoBrand_Randomize()

@@ -8,11 +8,15 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QuitAtFirstPaint quit;
+    // --stay keeps it open for a clock outside the process (bench_paintwatch).
+    std::optional<QuitAtFirstPaint> quit;
+    if (QCoreApplication::arguments().value(1) != QStringLiteral("--stay"))
+        quit.emplace();
     // Menus in the window, as the program has them.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     useProgramFont();

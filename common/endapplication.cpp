@@ -1,6 +1,7 @@
 // Part of modHelp: EndApplication, the one way the program ends, and the shutdown state that
 // unload handlers look at.
 
+#include "common/deferredwrites.h"
 #include "common/modHelp.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"
@@ -19,6 +20,8 @@ void EndApplication()
     if (underway)
         return;
     underway = true;
+    // What start-up left for after the first paint, should the program end before it.
+    runDeferredWrites();
     // Unload handlers may load a window while we walk (a farewell window shown late), so take
     // the oldest loaded window each time round rather than a snapshot.
     while (!loadedWindows().isEmpty())

@@ -1,4 +1,5 @@
 #include "common/updatereminder.h"
+#include "common/deferredwrites.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
 #include "widgets/messages.h"
@@ -42,7 +43,11 @@ void checkUpdateReminderOn(QDate today)
         return;
     const QString storedText = modHelp::UnscrambleSetting(stored.toString());
     if (storedText.isEmpty()) {
-        storeDate(settings, today);
+        // Nothing to ask yet; the date waits until the welcome window is up.
+        deferWrite([today] {
+            QSettings later(QSettings::NativeFormat, QSettings::UserScope, SettingsKey);
+            storeDate(later, today);
+        });
         return;
     }
     const QDate storedDate = ReminderDate::readDateText(storedText, today);

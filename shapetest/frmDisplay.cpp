@@ -12,6 +12,7 @@
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
+#include "widgets/menuitems.h"
 #include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
@@ -74,14 +75,14 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connectClick(ui->cmdNext3, this, &frmDisplay::cmdNext3_Click);
     connectClick(ui->cmdNext4, this, &frmDisplay::cmdNext4_Click);
     connectClick(ui->cmdBack, this, &frmDisplay::cmdBack_Click);
-    connect(ui->mnuBack, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui->mnuMeasureShape, &QAction::triggered, this, &frmDisplay::measureShape);
-    connect(ui->mnuSaveResult, &QAction::triggered, this, [this] {
+    connectMenuItem(ui->mnuBack, this, &frmDisplay::mnuBack_Click);
+    connectMenuItem(ui->mnuExit, this, &frmDisplay::mnuExit_Click);
+    connectMenuItem(ui->mnuAbout, this, &frmDisplay::mnuAbout_Click);
+    connectMenuItem(ui->mnuMeasureShape, this, &frmDisplay::measureShape);
+    connectMenuItem(ui->mnuSaveResult, this, [this] {
         ResultCard::saveResultAs(*this, frmMain::get().firstName(), frmMain::get().IMG());
     });
-    connect(ui->mnuPrintResult, &QAction::triggered, this, [this] {
+    connectMenuItem(ui->mnuPrintResult, this, [this] {
         ResultCard::printResult(*this, frmMain::get().firstName(), frmMain::get().IMG());
     });
     connectSharedLinks(this, *ui);
@@ -118,6 +119,13 @@ void frmDisplay::bringAreaToFront(QWidget &area)
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
     // What was measured belongs to one visit of the results page.
     MeasuredResults::forget();
+    if (&area == ui->fraAnswer) {
+        // The question area's background shows through the strip above the results page's
+        // frame, beside its title; the area stays, only its pages go.
+        ui->fraQuestion->show();
+        for (QWidget *page : {ui->fra1, ui->fra2, ui->fra3, ui->fra4})
+            page->hide();
+    }
     updateResultsMenuItems();
 }
 

@@ -11,6 +11,7 @@
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/keypress.h"
+#include "widgets/menuitems.h"
 #include "widgets/messages.h"
 #include "widgets/windowframe.h"
 #include "widgets/windowkeyboard.h"
@@ -52,9 +53,9 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
 
     connectClick(ui->cmdNext, this, &frmMain::cmdNext_Click);
     connectClick(ui->cmdExit, this, &frmMain::cmdExit_Click);
-    connect(ui->mnuNext, &QAction::triggered, this, &frmMain::mnuNext_Click);
-    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connectMenuItem(ui->mnuNext, this, &frmMain::mnuNext_Click);
+    connectMenuItem(ui->mnuExit, this, &frmMain::mnuExit_Click);
+    connectMenuItem(ui->mnuAbout, this, &frmMain::mnuAbout_Click);
     connectSharedLinks(this, *ui);
     connect(ui->Label2, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
     useWindowKeyboard(*this);

@@ -5,16 +5,17 @@
 
 #include "common/modHelp.h"
 #include "widgets/clicklabel.h"
+#include "widgets/menuitems.h"
 
 #include <QAction>
 
-template <class Form> void connectSharedLinks(QObject *window, const Form &ui)
+template <class Form> void connectSharedLinks(QWidget *window, const Form &ui)
 {
-    QObject::connect(ui.mnuOnline, &QAction::triggered, window, &modHelp::OpenHelpPage);
-    QObject::connect(ui.mnuVisit, &QAction::triggered, window, &modHelp::OpenHomePage);
-    QObject::connect(ui.mnuUpdate, &QAction::triggered, window, &modHelp::OpenDownloadPage);
-    QObject::connect(ui.mnuDonate, &QAction::triggered, window, &modHelp::OpenDonatePage);
-    QObject::connect(ui.mnumakemoney, &QAction::triggered, window, &modHelp::OpenFullBrandPage);
+    connectMenuItem(ui.mnuOnline, window, &modHelp::OpenHelpPage);
+    connectMenuItem(ui.mnuVisit, window, &modHelp::OpenHomePage);
+    connectMenuItem(ui.mnuUpdate, window, &modHelp::OpenDownloadPage);
+    connectMenuItem(ui.mnuDonate, window, &modHelp::OpenDonatePage);
+    connectMenuItem(ui.mnumakemoney, window, &modHelp::OpenFullBrandPage);
     QObject::connect(ui.Label61, &ClickLabel::clicked, window, &modHelp::OpenHomePage);
     QObject::connect(ui.lblFullBrand, &ClickLabel::clicked, window, &modHelp::OpenFullBrandPage);
     QObject::connect(ui.lblCobrand, &ClickLabel::clicked, window, &modHelp::OpenCoBrandPage);

@@ -88,6 +88,23 @@ private slots:
                  u"Silhouette of the Spoon body shape"_s);
     }
 
+    // Covered pages are out of sight; a screen reader lists only the page in front as showing.
+    void onlyThePageInFrontIsShowing()
+    {
+        startTest();
+        frmDisplay &display = frmDisplay::get();
+        const auto showing = [](QWidget *widget) {
+            return !QAccessible::queryAccessibleInterface(widget)->state().invisible;
+        };
+        for (int page = 1; page <= 5; ++page) {
+            const QList<QRadioButton *> answers = display.findChildren<QRadioButton *>();
+            QCOMPARE(std::count_if(answers.begin(), answers.end(), showing), page < 5 ? 4 : 0);
+            QCOMPARE(showing(display.findChild<QLabel *>(u"lblBodyShape"_s)), page == 5);
+            if (page < 5)
+                display.findChild<QPushButton *>(u"cmdNext"_s + QString::number(page))->click();
+        }
+    }
+
     void theAnswerCirclesStandOutFromTheirBackground()
     {
         startTest();

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -181,6 +182,10 @@ private slots:
 
     void eachNextBringsTheNextPage()
     {
+        // A held key's repeats click nothing; only its press does.
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s, true);
+        QApplication::sendEvent(displayControl<QPushButton>(u"cmdNext1"_s), &held);
+        QCOMPARE(pageInFront(), u"fra1"_s);
         QTest::keyClick(displayControl<QPushButton>(u"cmdNext1"_s), Qt::Key_Return);
         QCOMPARE(pageInFront(), u"fra2"_s);
         pressNext(2);

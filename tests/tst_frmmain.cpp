@@ -228,6 +228,9 @@ private slots:
         QVERIFY(!frmFarewell::get().isVisible());
         QVERIFY(frmDisplay::get().isVisible());
         QVERIFY(!window.isVisible());
+        // A hidden window's menu, which a screen reader can still reach, does nothing.
+        menuItem(u"mnuExit"_s)->trigger();
+        QVERIFY(!frmFarewell::get().isVisible() && frmDisplay::get().isVisible());
     }
 
     void leavingBringsUpTheFarewellWindow_data()
@@ -303,6 +306,11 @@ private slots:
         QCOMPARE(opened.addresses(), QStringList{address});
         QVERIFY(window.isVisible());
         QCOMPARE(nameBox()->text(), u"ANN"_s);
+        // Hidden, the window's menu opens nothing, though a screen reader can still reach it.
+        window.hide();
+        if (QAction *item = window.findChild<QAction *>(control))
+            item->trigger();
+        QCOMPARE(opened.addresses().size(), 1);
     }
 
     void makeMoneyIsShownGreyed()

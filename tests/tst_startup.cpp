@@ -93,11 +93,21 @@ private slots:
         QCOMPARE(other.acquire(), InstanceLock::Outcome::AlreadyRunning);
         const int drawn = modStartup::coBrandRandomNumber();
         QVERIFY(drawn >= 1 && drawn <= 6);
-        // What start-up prepares once the window is up loads no other window and leaves none.
+        // What start-up prepares once the window is up loads no other window and leaves none,
+        // and keeps the first start's date.
+        QVERIFY(!QFileInfo::exists(m_settings + u"/ZVFreeTamsilo.conf"_s));
         QVERIFY(QTest::qWaitForWindowExposed(&frmMain::get()));
         QTest::qWait(50);
+        QVERIFY(QFileInfo::exists(m_settings + u"/ZVFreeTamsilo.conf"_s));
         QCOMPARE(loadedWindows(), QList<LoadedWindow *>{&frmMain::get()});
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsAtStart);
+    }
+
+    void theFirstStartKeepsItsDateHoweverSoonItEnds()
+    {
+        modStartup::StartApplication();
+        modHelp::EndApplication();
+        QVERIFY(QFileInfo::exists(m_settings + u"/ZVFreeTamsilo.conf"_s));
     }
 
     void theReminderAsksBeforeTheWelcomeWindowComesUp_data()

@@ -1,6 +1,7 @@
 // The update reminder at start-up: the first start, when it asks, what it stores, the download
 // page after a Yes, and the stores and values it cannot use.
 
+#include "common/deferredwrites.h"
 #include "common/modHelp.h"
 #include "common/reminderdate.h"
 #include "common/updatereminder.h"
@@ -65,6 +66,9 @@ private slots:
         UpdateReminder::checkUpdateReminderOn(Today);
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
+        // Nothing on disk until start-up runs the waiting writes.
+        QVERIFY(!QFileInfo::exists(settingsFile()));
+        runDeferredWrites();
         // "3/10/26", scrambled, under the scrambled "Duration".
         QCOMPARE(contents(settingsFile()), "[Settings]\nEvsbujpo=4021037\n");
     }
@@ -180,6 +184,7 @@ private slots:
         MessageBoxAnswerer boxes(QMessageBox::Yes);
         OpenedUrls opened;
         UpdateReminder::checkUpdateReminderOn(Today);
+        runDeferredWrites();
         QVERIFY(boxes.seen().isEmpty());
         QVERIFY(opened.addresses().isEmpty());
         QVERIFY(QFileInfo(blocker).isFile());
@@ -233,6 +238,7 @@ private slots:
         QLocale::setDefault(locale);
         MessageBoxAnswerer boxes(QMessageBox::No);
         UpdateReminder::checkUpdateReminderOn(Today);
+        runDeferredWrites();
         const QByteArray file = contents(settingsFile());
         if (!stored.isEmpty())
             QCOMPARE(file, "[Settings]\nEvsbujpo=" + stored.toUtf8() + '\n');
