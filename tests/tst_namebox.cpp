@@ -46,13 +46,16 @@ private slots:
         // The word deleted as Ctrl+Shift+Backspace once did, before it became a refused character.
         type(box, Qt::Key_Left, QString(), Qt::ControlModifier | Qt::ShiftModifier);
         type(box, Qt::Key_Delete, QString(), Qt::NoModifier);
+        // An Alt+letter no access key takes types nothing; what it typed once is inserted.
         type(box, Qt::Key_V, u"V"_s, altShift);
-        type(box, Qt::Key_V, u"V"_s, altShift);
+        QCOMPARE(box->text(), QString());
+        box->insert(u"V"_s);
+        box->insert(u"V"_s);
         QCOMPARE(box->text(), u"VV"_s);
         box->undo();
         box->redo();
         QCOMPARE(box->text(), u"VV"_s);
-        type(box, Qt::Key_Apostrophe, u"'"_s, altShift);
+        box->insert(u"'"_s);
         QCOMPARE(box->text(), u"VV"_s);
         QCOMPARE(box->cursorPosition(), 2);
         QTRY_COMPARE(boxes.texts(), QStringList{u"Please Enter Only Alphabet"_s});
