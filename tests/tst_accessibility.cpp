@@ -1,27 +1,43 @@
 // What a screen reader meets: every control that can take the focus, and every picture, on
 // every window has a name. And what the eye meets: controls that stand out from their
-// background, and pictures as sharp as the screen.
+// background, pictures as sharp as the screen, and in every language every text whole within
+// its control, the windows and their controls where they are in English, and access keys
+// that neither clash nor stand off their text.
 
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
+#include "farewell/supportmessages.h"
 #include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
+#include "translations/language.h"
 #include "welcome.h"
 #include "widgets/handcursor.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using namespace Qt::StringLiterals;
+
+// Fails naming every fault found.
+#define VERIFY_NONE(faults)                                                                        \
+    do {                                                                                           \
+        const QStringList found = faults;                                                          \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u", ")));                                  \
+    } while (false)
 
 namespace {
 QString accessibleName(QWidget *widget)
@@ -46,6 +62,132 @@ QStringList namelessControls(QWidget &window)
             nameless << widget->objectName();
     }
     return nameless;
+}
+
+QStringList accessKeyFaults(QWidget &window);
+
+// The program's windows as the user meets them, the results page showing the shape; the
+// access keys of each question page are checked on the way.
+QList<QWidget *> everyWindow(modShapeTest::ShapeIndex shape)
+{
+    resetApplication();
+    startTest();
+    // Answer a of questions 1 and 2 counts toward shape 3 - a, of questions 3 and 4 toward a.
+    for (int page = 1; page <= 4; ++page) {
+        const int answer = page <= 2 ? 3 - shape : shape;
+        const QString option = u"optQ%1_%2"_s.arg(QChar(u'a' + page - 1)).arg(answer);
+        frmDisplay::get().findChild<QRadioButton *>(option)->click();
+        const QStringList faults = accessKeyFaults(frmDisplay::get());
+        if (!faults.isEmpty())
+            qFatal("access keys on page %d: %s", page, qPrintable(faults.join(u", ")));
+        frmDisplay::get().findChild<QPushButton *>(u"cmdNext"_s + QString::number(page))->click();
+    }
+    const QList<QWidget *> windows{&frmMain::get(), &frmDisplay::get(), &frmFarewell::get(),
+                                   &frmAbout::get(), &MeasureShapeWindow::get()};
+    for (QWidget *window : windows)
+        window->ensurePolished();
+    return windows;
+}
+
+// The controls the window's form names, menus and Qt's own parts of a control left out.
+QList<QWidget *> controlsOf(QWidget &window)
+{
+    QList<QWidget *> named = window.findChildren<QWidget *>();
+    named.removeIf([](QWidget *control) {
+        return control->isWindow() || control->objectName().isEmpty() ||
+               control->objectName().startsWith(u"qt_"_s);
+    });
+    return named;
+}
+
+QString where(const QWidget *control)
+{
+    return control->window()->objectName() + u'.' + control->objectName();
+}
+
+// The room a text needs in a control's font, wrapped to the control's width where it wraps.
+QSize textSize(const QWidget &control, const QString &text, bool wraps)
+{
+    const QRect room(0, 0, control.contentsRect().width(), 10000);
+    const int flags = Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : Qt::TextSingleLine);
+    return control.fontMetrics().boundingRect(room, flags, text).size();
+}
+
+// Each control whose text outgrows it: labels, buttons, options, check boxes, group titles
+// and the menu bar's titles.
+QStringList overflowing(QWidget &window)
+{
+    QStringList found;
+    for (QWidget *control : controlsOf(window)) {
+        QSize needed, room = control->contentsRect().size();
+        if (const auto *label = qobject_cast<QLabel *>(control); label && label->pixmap().isNull())
+            needed = textSize(*label, label->text(), label->wordWrap());
+        else if (const auto *button = qobject_cast<QAbstractButton *>(control))
+            needed = QSize(button->sizeHint().width(), 0);
+        else if (const auto *group = qobject_cast<QGroupBox *>(control))
+            needed = textSize(*group, group->title(), false) + QSize(16, 0);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            found << where(control);
+        if (const auto *bar = qobject_cast<QMenuBar *>(control)) {
+            for (QAction *title : bar->actions()) {
+                const QRect place = bar->actionGeometry(title);
+                if (!place.isValid() || place.right() >= bar->width() ||
+                    place.top() != bar->actionGeometry(bar->actions().first()).top())
+                    found << where(control) + u'.' + title->text();
+            }
+        }
+    }
+    return found;
+}
+
+// The letter after a lone "&", a blank character when the "&" stands on anything else, none
+// without an access key.
+std::optional<QChar> accessKey(QString text)
+{
+    text.replace(u"&&"_s, QString());
+    const qsizetype at = text.indexOf(u'&');
+    if (at < 0)
+        return std::nullopt;
+    const QChar key = at + 1 < text.size() ? text.at(at + 1) : QChar();
+    return key.isLetter() && text.indexOf(u'&', at + 1) < 0 ? key.toLower() : QChar();
+}
+
+// Access keys that clash or stand off a letter, among the texts one press of Alt can reach.
+QStringList keyFaults(const QList<std::pair<QString, QString>> &namedTexts)
+{
+    QStringList found;
+    QHash<QChar, QString> taken;
+    for (const auto &[name, text] : namedTexts) {
+        const std::optional<QChar> key = accessKey(text);
+        if (key && (key->isNull() || taken.contains(*key)))
+            found << name + u" "_s + text + (key->isNull() ? QString() : u" / "_s + taken[*key]);
+        else if (key)
+            taken.insert(*key, name);
+    }
+    return found;
+}
+
+// The window's enabled controls and menu titles, then each menu's items.
+QStringList accessKeyFaults(QWidget &window)
+{
+    QList<std::pair<QString, QString>> controls;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (button->isEnabled())
+            controls.append({where(button), button->text()});
+    }
+    for (QGroupBox *group : window.findChildren<QGroupBox *>())
+        controls.append({where(group), group->title()});
+    QStringList found;
+    for (QMenuBar *bar : window.findChildren<QMenuBar *>()) {
+        for (QAction *title : bar->actions()) {
+            controls.append({where(bar), title->text()});
+            QList<std::pair<QString, QString>> items;
+            for (QAction *item : title->menu() ? title->menu()->actions() : QList<QAction *>())
+                items.append({title->text(), item->text()});
+            found << keyFaults(items);
+        }
+    }
+    return found << keyFaults(controls);
 }
 
 // Contrast ratio of two colours, as the usual accessibility rules measure it (gamma 2.2).
@@ -110,6 +252,55 @@ private slots:
         }
         QVERIFY2(contrast(face[false], background) >= 3.0, "the circle is dark");
         QVERIFY2(contrast(face[true], face[false]) >= 3.0, "the dot cannot be seen");
+    }
+
+    void everyTextFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const QString &language : Language::builtIn())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // The English windows' sizes and places, then each shape's results page and each support
+    // message of the farewell window in the language; also the Yes/No box's keys.
+    void everyTextFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        Language::use(QString());
+        QHash<QString, QRect> english;
+        for (QWidget *window : everyWindow(modShapeTest::Ruler)) {
+            english.insert(window->objectName(), QRect(QPoint(), window->size()));
+            for (QWidget *control : controlsOf(*window))
+                english.insert(where(control), control->geometry());
+        }
+        QVERIFY(Language::use(language));
+        auto restore = qScopeGuard([] { Language::use(QString()); });
+        for (const auto shape : {modShapeTest::Ruler, modShapeTest::Hourglass, modShapeTest::Spoon,
+                                 modShapeTest::Cone}) {
+            for (QWidget *window : everyWindow(shape)) {
+                QCOMPARE(window->size(), english.value(window->objectName()).size());
+                for (QWidget *control : controlsOf(*window)) {
+                    // Labels sized to their text keep their places only.
+                    const QRect was = english.value(where(control));
+                    QVERIFY2(control->pos() == was.topLeft() &&
+                                 (qobject_cast<QLabel *>(control) || control->size() == was.size()),
+                             qPrintable(where(control)));
+                }
+                VERIFY_NONE(overflowing(*window));
+                VERIFY_NONE(accessKeyFaults(*window));
+            }
+        }
+        auto *support = frmFarewell::get().findChild<QLabel *>(u"Label2"_s);
+        for (int n = 0; n < SupportMessageCount; ++n) {
+            support->setText(supportMessage(n));
+            VERIFY_NONE(overflowing(frmFarewell::get()));
+        }
+        QMessageBox question(QMessageBox::Information, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QList<std::pair<QString, QString>> answers;
+        for (QAbstractButton *button : question.buttons())
+            answers.append({u"message box"_s, button->text()});
+        VERIFY_NONE(keyFaults(answers));
     }
 
     void aHighDensityScreenGetsTheDoubleSizePictures()
