@@ -178,6 +178,11 @@ QStringList accessKeyFaults(QWidget &window)
     }
     for (QGroupBox *group : window.findChildren<QGroupBox *>())
         controls.append({where(group), group->title()});
+    // A label's key moves to the control it names.
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->buddy() && label->isEnabled())
+            controls.append({where(label), label->text()});
+    }
     QStringList found;
     for (QMenuBar *bar : window.findChildren<QMenuBar *>()) {
         for (QAction *title : bar->actions()) {
