@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "translations/language.h"
 #include "widgets/applicationicon.h"
 #include "widgets/programfont.h"
 
@@ -13,6 +14,7 @@ void prepareApplication()
     // Closing a window never ends the program by itself; only the shutdown routine does.
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();
+    Language::useDesktopLanguage();
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
     QApplication::setWindowIcon(applicationIcon());

@@ -9,6 +9,7 @@
 #include "widgets/afterfirstpaint.h"
 #include "widgets/messages.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -31,7 +32,8 @@ void StartApplication()
 {
     if (anotherInstanceRunning()) {
         // Above the running copy's farewell window, which is kept above all others.
-        showInformationAboveAll(QStringLiteral("Application is already running"));
+        showInformationAboveAll(
+            QCoreApplication::translate("modStartup", "Application is already running"));
         modHelp::EndApplication();
         return;
     }

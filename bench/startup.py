@@ -23,9 +23,11 @@ WINDOWS = ("questionnaire", "results", "farewell", "about")
 
 
 def start_to_first_paint(program):
-    """Milliseconds from just before the process starts to its first paint, and peak RSS (KiB)."""
+    """Milliseconds from just before the process starts to its first paint, and peak RSS (KiB).
+    A program given as a tuple is a command with its arguments."""
+    command = list(program) if isinstance(program, tuple) else [program]
     started = time.monotonic_ns()
-    child = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    child = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     painted = int(child.stdout.read().split()[0])
     _, status, usage = os.wait4(child.pid, 0)
     child.returncode = os.waitstatus_to_exitcode(status)
@@ -36,6 +38,8 @@ def instructions(program, *arguments, only=None):
     """Instructions executed up to the first paint, counted by callgrind (repeatable), in all
     and by shared library; with `only`, just those inside the functions it names."""
     span = ["--collect-atstart=no", f"--toggle-collect={only}"] if only else []
+    if isinstance(program, tuple):
+        program, arguments = program[0], (*program[1:], *arguments)
     with tempfile.TemporaryDirectory() as scratch:
         out = os.path.join(scratch, "callgrind.%p")
         result = subprocess.run(
@@ -79,8 +83,11 @@ def main():
     ours = os.path.join(bench, "bench_startup")
     bare = os.path.join(bench, "bench_bare_window")
     baseline = os.path.join(bench, "bench_baseline_window")
-    programs = (bare, baseline, ours)
-    names = {bare: "bare Qt window", baseline: "same-content Qt window", ours: "ZV Tamsilo"}
+    # The program again, started in German: its translation and Qt's loaded.
+    german = (ours, "de")
+    programs = (bare, baseline, ours, german)
+    names = {bare: "bare Qt window", baseline: "same-content Qt window", ours: "ZV Tamsilo",
+             german: "ZV Tamsilo in German"}
 
     for _ in range(WARM_UP):
         for program in programs:
@@ -101,6 +108,10 @@ def main():
         print(f"  ratio to the {names[peer]:<24}"
               f"{statistics.median(times[ours]) / statistics.median(times[peer]):6.3f}"
               f"   (median of paired ratios {paired:.3f})")
+    paired = statistics.median(g / o for g, o in zip(times[german], times[ours]))
+    print(f"  German to English{'':<19}"
+          f"{statistics.median(times[german]) / statistics.median(times[ours]):6.3f}"
+          f"   (median of paired ratios {paired:.3f})")
     print("peak resident memory, median:")
     for program in programs:
         print(f"  {names[program]:<24}{statistics.median(memory[program]) / 1024:7.1f} MiB")
@@ -128,6 +139,7 @@ def main():
         print(f"  {names[program]:<24}{counts[program][0]:>13,}")
     for peer in (bare, baseline):
         print(f"  ratio to the {names[peer]:<24}{counts[ours][0] / counts[peer][0]:6.3f}")
+    print(f"  German to English{'':<19}{counts[german][0] / counts[ours][0]:6.3f}")
     for peer in (bare, baseline):
         print(f"  where the difference to the {names[peer]} goes, by library:")
         extra = Counter(counts[ours][1])

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/modStartup.h"
 #include "firstpaint.h"
+#include "translations/language.h"
 
 #include <QApplication>
 
@@ -12,6 +13,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QuitAtFirstPaint quit;
     prepareApplication();
+    // A language given ("de") is loaded as the desktop's choice would load it, our translation
+    // and Qt's, whether or not the program offers it yet.
+    if (argc > 1)
+        Language::use(QString::fromLatin1(argv[1]));
     modStartup::StartApplication();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "common/reminderdate.h"
 #include "widgets/messages.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -13,8 +14,10 @@ namespace {
 // folder on Linux, HKEY_CURRENT_USER\Software\ZVFreeTamsilo on Windows.
 constexpr auto SettingsKey = "ZVFreeTamsilo"_L1;
 
-const QString UpdateQuestion = u"There maybe an update to this software available\r"
-                               u"Do you want to check for an update?"_s;
+//: Two lines of a Yes/No question; keep the line break between them.
+constexpr const char *UpdateQuestion =
+    QT_TRANSLATE_NOOP("UpdateReminder", "There maybe an update to this software available\r"
+                                        "Do you want to check for an update?");
 
 QString durationEntry()
 {
@@ -53,7 +56,8 @@ void checkUpdateReminderOn(QDate today)
     const QDate storedDate = ReminderDate::readDateText(storedText, today);
     if (!storedDate.isValid() || !ReminderDate::reminderDue(storedDate, today))
         return;
-    const bool wantsUpdate = askYesNo(UpdateQuestion);
+    const bool wantsUpdate =
+        askYesNo(QCoreApplication::translate("UpdateReminder", UpdateQuestion));
     if (storeDate(settings, today) && wantsUpdate)
         modHelp::OpenDownloadPage();
 }

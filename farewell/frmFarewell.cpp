@@ -85,7 +85,7 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 {
     if (KeyAscii != u' ')
         return;
-    showStop(u"Email Address Cannot Contain Space"_s);
+    showStop(QCoreApplication::translate("frmFarewell", "Email Address Cannot Contain Space"));
     KeyAscii = 0;
     box.setFocus();
 }
@@ -113,7 +113,7 @@ frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
     usePlaceholder(*ui->txtMessage, Placeholder::Message);
     // The message starts with a line break after it, so the box first holds more than the
     // placeholder and entering it keeps the text.
-    ui->txtMessage->setPlainText(Placeholder::Message + u"\r\n"_s);
+    ui->txtMessage->setPlainText(QString(Placeholder::Message) + u"\r\n"_s);
     new KeyPressFilter(*ui->txtEmail, [this](int &KeyAscii) { txtEmail_KeyPress(KeyAscii); });
     new KeyPressFilter(*ui->txtFriendEmail,
                        [this](int &KeyAscii) { txtFriendEmail_KeyPress(KeyAscii); });

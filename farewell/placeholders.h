@@ -7,14 +7,22 @@
 // Only the space character counts as blank. Tabs and line breaks are text, which is why the
 // message box's initial "Your Message" and line break is never taken for its placeholder.
 
+#include "common/translatedtext.h"
+
 #include <QString>
 
+// In the language of the window, so a placeholder is recognised in the language it is shown in.
 namespace Placeholder {
-inline const QString Name = QStringLiteral("Your Name");
-inline const QString Email = QStringLiteral("Your Email Address");
-inline const QString Message = QStringLiteral("Your Message");
-inline const QString FriendName = QStringLiteral("Friend's Name");
-inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
+inline constexpr TranslatedText Name{"frmFarewell", QT_TRANSLATE_NOOP("frmFarewell", "Your Name")};
+inline constexpr TranslatedText Email{"frmFarewell",
+                                      QT_TRANSLATE_NOOP("frmFarewell", "Your Email Address")};
+//: The text the message box shows until the user writes a message to the friend.
+inline constexpr TranslatedText Message{"frmFarewell",
+                                        QT_TRANSLATE_NOOP("frmFarewell", "Your Message")};
+inline constexpr TranslatedText FriendName{"frmFarewell",
+                                           QT_TRANSLATE_NOOP("frmFarewell", "Friend's Name")};
+inline constexpr TranslatedText FriendEmail{
+    "frmFarewell", QT_TRANSLATE_NOOP("frmFarewell", "Friend's Email Address")};
 } // namespace Placeholder
 
 // The text without the spaces at either end; every other character stays.

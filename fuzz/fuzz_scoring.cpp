@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(countersOf(currentTally()) == expected, "choosing leaves the counters as they are");
     const ShapeResult &result = Shape_Result(Tally_ChooseShape());
     static constexpr std::array<const char *, 4> Names{"Ruler", "Hourglass", "Spoon", "Cone"};
-    require(result.strShapeName == QLatin1StringView(Names[std::size_t(winner)]),
+    require(result.strShapeName.source() == QLatin1StringView(Names[std::size_t(winner)]),
             "the winner's record is its own");
     return 0;
 }

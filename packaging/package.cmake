@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The menu entry's category is Education.
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (Yes/No, the file and print dialogs) in the language the program shows; without
+# it they stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 if(UNIX AND NOT APPLE)
     # The installed program finds Qt where the system keeps it. Qt's project setup would give

@@ -34,9 +34,10 @@ std::optional<int> chosenAnswer(std::span<QRadioButton *const> buttons)
 }
 
 // What a screen reader says for the results page's picture.
-QString pictureName(QLatin1StringView shapeName)
+QString pictureName(const QString &shapeName)
 {
-    return u"Silhouette of the %1 body shape"_s.arg(shapeName);
+    return QCoreApplication::translate("frmDisplay", "Silhouette of the %1 body shape")
+        .arg(shapeName);
 }
 } // namespace
 

@@ -22,7 +22,7 @@ namespace {
 // Said for a refused key and for a refused paste alike.
 void refuseNonLetter()
 {
-    showInformation(u"Please Enter Only Alphabet"_s);
+    showInformation(QCoreApplication::translate("frmMain", "Please Enter Only Alphabet"));
 }
 } // namespace
 
@@ -89,7 +89,7 @@ bool frmMain::CheckFirstName()
 {
     // Not trimmed: a name of spaces only is a name.
     if (ui->txtFirstName->text().isEmpty()) {
-        showInformation(u"Please Enter Your Name"_s);
+        showInformation(tr("Please Enter Your Name"));
         ui->txtFirstName->setFocus();
         return false;
     }

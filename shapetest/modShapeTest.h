@@ -7,6 +7,8 @@
 // A test runs: Tally_Reset when it starts, Tally_CountAnswer for each question as the user
 // presses Next, then Tally_ChooseShape and Shape_Result for the winner.
 
+#include "common/translatedtext.h"
+
 #include <QLatin1StringView>
 #include <array>
 #include <cstdint>
@@ -20,17 +22,23 @@ inline constexpr int ShapeCount = 4;
 inline constexpr int QuestionCount = 4;
 inline constexpr int AnswerCount = 4;
 
+// A text of the test, in English in the tables and translated whenever it is read.
+struct ShapeText : TranslatedText {
+    constexpr ShapeText(const char *source) : TranslatedText("modShapeTest", source) {}
+};
+
 struct ShapeResult {
-    QLatin1StringView strShapeName;
-    QLatin1StringView strDescription;
+    ShapeText strShapeName;
+    ShapeText strDescription;
+    // Names of people, the same in every language.
     QLatin1StringView strCelebrities;
     std::int16_t intPictureIndex; // 1-based position in the welcome window's IMG
     QLatin1StringView strPictureKey;
 };
 
 struct Question {
-    QLatin1StringView text;
-    std::array<QLatin1StringView, AnswerCount> answers;
+    ShapeText text;
+    std::array<ShapeText, AnswerCount> answers;
     std::array<ShapeIndex, AnswerCount> countsToward;
 };
 

@@ -1,6 +1,7 @@
 #include "shapetest/namerule.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
@@ -39,8 +40,11 @@ protected:
         if (watched != &m_box || event->type() != QEvent::ContextMenu)
             return false;
         QMenu *menu = m_box.createStandardContextMenu();
-        // Known by their captions in the box's own language, before the tab and the shortcut.
-        const QStringList leftOut{QLineEdit::tr("&Undo"), QLineEdit::tr("&Redo")};
+        // Known by their captions in the box's own language, before the tab and the shortcut:
+        // Qt's own texts, which only Qt's translations translate (so kept out of ours).
+        const char *const qtContext = "QLineEdit";
+        const QStringList leftOut{QCoreApplication::translate(qtContext, "&Undo"),
+                                  QCoreApplication::translate(qtContext, "&Redo")};
         for (QAction *action : menu->actions()) {
             if (leftOut.contains(action->text().section(u'\t', 0, 0)))
                 menu->removeAction(action);

@@ -122,8 +122,9 @@ private slots:
         QFETCH(int, shape);
         const ShapeResult &result = Shape_Result(static_cast<ShapeIndex>(shape));
         QTEST(QString(result.strShapeName), "name");
-        QTEST(int(result.strDescription.size()), "descriptionLength");
-        QVERIFY(result.strDescription.startsWith(QLatin1StringView("In this type of body shape")));
+        QTEST(int(result.strDescription.source().size()), "descriptionLength");
+        QVERIFY(result.strDescription.source().startsWith(
+            QLatin1StringView("In this type of body shape")));
         QTEST(int(QString(result.strCelebrities).split(QStringLiteral(", ")).size()), "people");
         QVERIFY(!result.strCelebrities.contains(QLatin1StringView(",,")));
         QTEST(int(result.intPictureIndex), "pictureIndex");
@@ -132,21 +133,23 @@ private slots:
 
     void descriptionsKeepTheirBlanks()
     {
-        QVERIFY(Shape_Result(Ruler).strDescription.endsWith(QLatin1StringView("must. ")));
-        QVERIFY(Shape_Result(Spoon).strDescription.contains(QLatin1StringView("flat  stomach")));
-        QVERIFY(!Shape_Result(Cone).strDescription.contains(QLatin1StringView("  ")));
-        QVERIFY(Shape_Result(Cone).strDescription.endsWith(QLatin1StringView("everyday.")));
+        QVERIFY(Shape_Result(Ruler).strDescription.source().endsWith(QLatin1StringView("must. ")));
+        QVERIFY(Shape_Result(Spoon).strDescription.source().contains(
+            QLatin1StringView("flat  stomach")));
+        QVERIFY(!Shape_Result(Cone).strDescription.source().contains(QLatin1StringView("  ")));
+        QVERIFY(
+            Shape_Result(Cone).strDescription.source().endsWith(QLatin1StringView("everyday.")));
     }
 
     void sameCaptionCountsDifferentlyByQuestion()
     {
-        QCOMPARE(QuestionAt(1).answers[0], QLatin1StringView("Upper Body"));
+        QCOMPARE(QuestionAt(1).answers[0].source(), QLatin1StringView("Upper Body"));
         QCOMPARE(QuestionAt(1).countsToward[0], Cone);
-        QCOMPARE(QuestionAt(3).answers[0], QLatin1StringView("Upper Body"));
+        QCOMPARE(QuestionAt(3).answers[0].source(), QLatin1StringView("Upper Body"));
         QCOMPARE(QuestionAt(3).countsToward[0], Ruler);
-        QCOMPARE(QuestionAt(3).answers[1], QLatin1StringView("Lower Body"));
+        QCOMPARE(QuestionAt(3).answers[1].source(), QLatin1StringView("Lower Body"));
         QCOMPARE(QuestionAt(3).countsToward[1], Hourglass);
-        QCOMPARE(QuestionAt(4).answers[2], QLatin1StringView("Hips, thighs and buttocks"));
+        QCOMPARE(QuestionAt(4).answers[2].source(), QLatin1StringView("Hips, thighs and buttocks"));
     }
 };
 

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -16,6 +18,7 @@ protected:
 
 private:
     bool pressOnEnter(QObject *watched, const QKeyEvent &key);
+    static bool isUnusedAccessKey(QObject *watched, const QKeyEvent &key);
     void focusChanged(QWidget *now);
     void comeHome();
 
@@ -30,14 +33,20 @@ WindowKeyboard::WindowKeyboard(QWidget &window) : QObject(&window), m_window(win
         if (!button->isCheckable())
             button->installEventFilter(this);
     }
+    for (QLineEdit *box : window.findChildren<QLineEdit *>())
+        box->installEventFilter(this);
+    for (QPlainTextEdit *box : window.findChildren<QPlainTextEdit *>())
+        box->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { focusChanged(now); });
 }
 
 bool WindowKeyboard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress)
-        return pressOnEnter(watched, *static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::KeyPress) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        return isUnusedAccessKey(watched, key) || pressOnEnter(watched, key);
+    }
     if (watched == &m_window && event->type() == QEvent::Show) {
         comeHome();
         // What the styles look at; Qt clears it when it makes the native window.
@@ -58,6 +67,16 @@ bool WindowKeyboard::pressOnEnter(QObject *watched, const QKeyEvent &key)
     if (!key.isAutoRepeat())
         button->click();
     return true;
+}
+
+bool WindowKeyboard::isUnusedAccessKey(QObject *watched, const QKeyEvent &key)
+{
+    // An Alt+key that reaches a text box is one no access key of the window took; it types
+    // nothing. Ctrl+Alt is AltGr on some keyboards, which types characters.
+    const bool textBox =
+        qobject_cast<QLineEdit *>(watched) || qobject_cast<QPlainTextEdit *>(watched);
+    return textBox && key.modifiers().testFlag(Qt::AltModifier) &&
+           !key.modifiers().testFlag(Qt::ControlModifier);
 }
 
 void WindowKeyboard::focusChanged(QWidget *now)

@@ -7,6 +7,7 @@
 // - The control with the focus always shows its focus mark. Qt's styles draw it only once the
 //   user has moved the focus with Tab or an arrow key in that window, so a window that opens
 //   with the focus on a button, or a page that puts it on its chosen answer, showed none.
+// - An Alt+key that no access key of the window takes types nothing in a text box.
 // - A window shown again gets the focus back on the control that had it while the window was
 //   last on screen. A menu takes no focus, but Qt's menu bar holds it while the menu is worked
 //   from the keyboard, and a window hidden by a menu item loses track of where it came from.

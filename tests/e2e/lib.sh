@@ -9,6 +9,8 @@ set -euo pipefail
 E2E_APP=${E2E_APP:?the program to test}
 E2E_SHOTS=${E2E_SHOTS:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/out}
 E2E_PIDS=()
+# The program speaks English unless a scenario asks for another language.
+unset LANGUAGE
 
 fail() {
     echo "FAIL: $*" >&2

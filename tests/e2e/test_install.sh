@@ -13,6 +13,15 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/$ID.desktop" || fail "desktop entry is not valid"
 appstreamcli validate --no-net "$prefix/share/metainfo/$ID.metainfo.xml" >/dev/null ||
     fail "AppStream metadata is not valid"
+# The menu and the software centre speak every language of the program's .ts files.
+for ts in "$(dirname "$0")"/../../translations/zv-tamsilo_*.ts; do
+    lang=$(basename "$ts" .ts) && lang=${lang#zv-tamsilo_}
+    for key in Name GenericName Comment; do
+        grep -q "^$key\[$lang\]=" "$prefix/share/applications/$ID.desktop" || fail "no $key[$lang]"
+    done
+    [ "$(grep -c "xml:lang=\"$lang\"" "$prefix/share/metainfo/$ID.metainfo.xml")" = 3 ] ||
+        fail "the AppStream summary or description is not in $lang"
+done
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$ID.png
     [ "$(identify -format '%wx%h' "$icon")" = "${size}x$size" ] || fail "icon $icon is not $size px"
