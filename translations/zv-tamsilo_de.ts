@@ -181,11 +181,11 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
-        <translation>Speichern &amp;unter…</translation>
+        <translation>Speichern u&amp;nter…</translation>
     </message>
     <message>
         <source>&amp;Print Result…</source>
-        <translation>&amp;Drucken…</translation>
+        <translation>D&amp;rucken…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -197,7 +197,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Zur &amp;Website</translation>
+        <translation>Zur W&amp;ebsite</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -392,7 +392,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Zur &amp;Website</translation>
+        <translation>Zur W&amp;ebsite</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
