@@ -5,7 +5,7 @@
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Figur messen</translation>
     </message>
     <message>
         <source>#MeasureShapeWindow { background-color: #3A3A3A; }
@@ -19,67 +19,77 @@ QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
 QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
 QPushButton:pressed { border-style: inset; }
 QPushButton:focus { border: 2px solid #000000; }</source>
-        <translation type="unfinished"></translation>
+        <translation>#MeasureShapeWindow { background-color: #3A3A3A; }
+QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
+QLabel { color: #C0C000; font-weight: normal; }
+#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
+#shapeLabel { font-size: 9.75pt; font-weight: bold; }
+QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
+QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
+QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
+QPushButton:pressed { border-style: inset; }
+QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Maße</translation>
     </message>
     <message>
         <source>&amp;Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brust</translation>
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die stärkste Stelle der Brust, Maßband waagerecht</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille</translation>
     </message>
     <message>
         <source>Around the narrowest part of the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>An der schmalsten Stelle der Taille</translation>
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obere Hüfte</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hüfte</translation>
     </message>
     <message>
         <source>Around the widest part of the hips and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die breiteste Stelle von Hüfte und Po</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit:</translation>
     </message>
     <message>
         <source>Centimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentimeter</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>By the tape measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Maßband</translation>
     </message>
     <message>
         <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Eingaben werden weder gespeichert noch gesendet.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -87,432 +97,432 @@ QPushButton:focus { border: 2px solid #000000; }</source>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du jetzt nach Updates suchen?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol von ZV Tamsilo</translation>
     </message>
     <message>
         <source>ZV Tamsilo helps you analyze your body shape. Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. Achieve that perfect figure with the help of this software. Copyright © 2026 Zelvara Softwares. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZV Tamsilo hilft dir, deinen Figurtyp zu bestimmen. Jeder Mensch hat eine natürliche Figur. Wer seinen Figurtyp kennt, versteht seinen Körper besser und kann gezielt an den richtigen Stellen arbeiten. So kommst du deiner Traumfigur näher. Copyright © 2026 Zelvara Softwares. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier für mehr Infos.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner eigenen Marke für deine Website.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier geht’s zu %1</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Zelvara-Diskussionsforum im Netz. Die beste Quelle für alles rund um Zelvara. Besuche jetzt %1</translation>
     </message>
     <message>
         <source>ZV Tamsilo Results</source>
-        <translation type="unfinished"></translation>
+        <translation>ZV Tamsilo: Ergebnis</translation>
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Figurtyp:</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Prominente:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner Marke für deine Website. Klicke hier für mehr Infos.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine &amp;Figur messen…</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern u&amp;nter…</translation>
     </message>
     <message>
         <source>&amp;Print Result…</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;rucken…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur W&amp;ebsite</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programminfo</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online &amp;Geld verdienen</translation>
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Silhouette des Figurtyps %1</translation>
     </message>
 </context>
 <context>
     <name>frmFarewell</name>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol von ZV Tamsilo</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt %1 besuchen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterempfehlen</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>Your email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name deines Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s email address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt weiterempfehlen</translation>
     </message>
     <message>
         <source>Your message</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Nachricht</translation>
     </message>
     <message>
         <source>Download Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara Softwares downloaden</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn dir dieses Programm gefallen hat, interessieren dich bestimmt auch unsere anderen Zelvara Softwares. Aus einem einzigen Programm ist die weltweit größte Sammlung von Zelvara-Software geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes – wir haben Programme für jeden Bereich und damit für jedes Interesse.                                                             Alle Programme von Zelvara Softwares sind einfach zu bedienen. Sie machen Spaß und sind dabei sehr informativ. Probier sie noch heute aus und erzähl Freunden und Familie davon. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier für Zelvara Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Your Message</source>
         <extracomment>The text the message box shows until the user writes a message to the friend.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Nachricht</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name deines Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail deines Freundes</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib eine gültige E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine Nachricht ein</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib den Namen deines Freundes ein</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
     </message>
     <message>
         <source>Zelvara Softwares, such as this can be created and maintained only with your support. The best way to support Zelvara is to visit Zelvara regularly and take part in the discussions and other activities on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara Softwares wie diese gibt es nur mit deiner Unterstützung. Am besten unterstützt du Zelvara, indem du Zelvara regelmäßig besuchst und bei den Diskussionen und anderen Aktivitäten im Forum mitmachst.</translation>
     </message>
     <message>
         <source>Visit Zelvara regularly. Support Zelvara by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Zelvara</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuche Zelvara regelmäßig. Unterstütze Zelvara, indem du bei den Diskussionen und anderen Aktivitäten mitmachst. Ohne deine regelmäßigen Besuche bei Zelvara können diese Programme nicht gepflegt werden</translation>
     </message>
     <message>
         <source>Zelvara is a FREE online discussion forum for all things zelvara. To help Zelvara develop and maintain this software visit Zelvara regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara ist ein KOSTENLOSES Online-Diskussionsforum rund um Zelvara. Besuche Zelvara regelmäßig und hilf so mit, diese Software zu pflegen und weiterzuentwickeln.</translation>
     </message>
     <message>
         <source>Zelvara needs your help. All you need to do is visit Zelvara regularly and take part in the various discussions and activites to help us maintain and develop more Zelvara Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara braucht deine Hilfe. Besuche Zelvara einfach regelmäßig und mach bei den Diskussionen und Aktivitäten mit – so hilfst du uns, weitere Zelvara Softwares zu pflegen und zu entwickeln.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Das beliebteste Zelvara-Diskussionsforum im Netz. Die beste Quelle für alles rund um Zelvara. Besuche jetzt %1</translation>
     </message>
     <message>
         <source>Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. To achieve the perfect figure, take the below test to know your body shape now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Mensch hat eine natürliche Figur. Wer seinen Figurtyp kennt, versteht seinen Körper besser und kann gezielt an den richtigen Stellen arbeiten. Für deine Traumfigur: Mach jetzt den Test unten und finde deinen Figurtyp heraus.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname</translation>
     </message>
     <message>
         <source>Take The Body Shape &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Figur&amp;test starten</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner Marke für deine Website. Klicke hier für mehr Infos.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur W&amp;ebsite</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programminfo</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online &amp;Geld verdienen</translation>
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib nur Buchstaben ein</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein</translation>
     </message>
 </context>
 <context>
     <name>modShapeTest</name>
     <message>
         <source>Which part of your body would you like to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Körperpartie möchtest du verändern?</translation>
     </message>
     <message>
         <source>Upper Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberkörper</translation>
     </message>
     <message>
         <source>Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkörper</translation>
     </message>
     <message>
         <source>Upper And Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Ober- und Unterkörper</translation>
     </message>
     <message>
         <source>Stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauch</translation>
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>An welcher Körperpartie nimmst du am schwersten ab?</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich nehme leicht ab</translation>
     </message>
     <message>
         <source>Which part of your body are you thinnest at?</source>
-        <translation type="unfinished"></translation>
+        <translation>An welcher Körperpartie bist du am schlanksten?</translation>
     </message>
     <message>
         <source>Middle Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpermitte</translation>
     </message>
     <message>
         <source>Entire Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzer Körper</translation>
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>An welcher Körperpartie nimmst du zu?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauch und Po</translation>
     </message>
     <message>
         <source>Both upper and lower body</source>
-        <translation type="unfinished"></translation>
+        <translation>Ober- und Unterkörper</translation>
     </message>
     <message>
         <source>Hips, thighs and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hüfte, Oberschenkel und Po</translation>
     </message>
     <message>
         <source>Back, chest, arms and stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücken, Brust, Arme und Bauch</translation>
     </message>
     <message>
         <source>Ruler</source>
         <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Hüft- oder Brustumfangs. Die Figur wirkt eher maskulin. Fett lagert sich an Gesicht, Bauch und Po an. Zum Glück neigst du nicht zu Übergewicht. Dein Körper ist rechteckig geformt. Mehr als drei Trainingstage pro Woche brauchst du nicht. Ausdauersport über lange Strecken liegt dir. Du nimmst leicht ab, aber nur schwer zu, denn dein Stoffwechsel ist schnell. Deine Schultern sind schmal. Iss viel Eiweiß, frisches Obst und Gemüse. Laufen ist ein Muss. </translation>
     </message>
     <message>
         <source>Hourglass</source>
         <extracomment>Name of a body shape, full at bust and hips with a narrow waist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sanduhr</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang weniger als 75 Prozent des Hüft- oder Brustumfangs. Fett verteilt sich auf Ober- und Unterkörper. Brust, Hüften, Hände und Po sind breit. Du hast eine wohlgeformte Figur. Konzentriere dich auf Übungen für Oberschenkel, Bauch und Arme.</translation>
     </message>
     <message>
         <source>Spoon</source>
         <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Birne</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang etwa 70 bis 75 Prozent des Brustumfangs und der Hüftumfang etwa 110 Prozent des Brustumfangs. Körperfett lagert sich an Hüften, Oberschenkeln und Po an. Oberbauch und Taille sind breit. Meist ist dein Bauch flach. Oben bist du schmaler, unten kräftiger. Du brauchst täglich Ausdauertraining und dazu Krafttraining. Du nimmst nicht so leicht ab. Du neigst eventuell zu Osteoporose, Krampfadern oder Essstörungen.</translation>
     </message>
     <message>
         <source>Cone</source>
         <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umgekehrtes Dreieck</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Brustumfangs und der Brustumfang etwa 110 Prozent des Hüftumfangs. Die Figur wirkt eher maskulin. Fett verteilt sich auf Gesicht, Bauch und Brust. Du hast breite Schultern und schmale Hüften. Du trägst viel Gewicht an oberem Rücken und Brust. Eventuell hast du einen vorstehenden Bauch. Pass auf Verletzungen am Unterkörper auf. Arme, Beine und Bauch sind schlank und muskulös. Du neigst zu Herzkrankheiten und Diabetes. Du brauchst täglich Ausdauertraining.</translation>
     </message>
 </context>
 <context>
     <name>modStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерение фигуры</translation>
     </message>
     <message>
         <source>#MeasureShapeWindow { background-color: #3A3A3A; }
@@ -19,67 +19,77 @@ QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
 QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
 QPushButton:pressed { border-style: inset; }
 QPushButton:focus { border: 2px solid #000000; }</source>
-        <translation type="unfinished"></translation>
+        <translation>#MeasureShapeWindow { background-color: #3A3A3A; }
+QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
+QLabel { color: #C0C000; font-weight: normal; }
+#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
+#shapeLabel { font-size: 9.75pt; font-weight: bold; }
+QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
+QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
+QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
+QPushButton:pressed { border-style: inset; }
+QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваши мерки</translation>
     </message>
     <message>
         <source>&amp;Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Грудь</translation>
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation type="unfinished"></translation>
+        <translation>По самым выступающим точкам груди, лента горизонтально</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Талия</translation>
     </message>
     <message>
         <source>Around the narrowest part of the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>По самому узкому месту талии</translation>
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Верх бёдер</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>По верху бёдер, примерно на 18 см (7 дюймов) ниже талии</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Бёдра</translation>
     </message>
     <message>
         <source>Around the widest part of the hips and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>По самым широким местам бёдер и ягодиц</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Единицы:</translation>
     </message>
     <message>
         <source>Centimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Сантиметры</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Дюймы</translation>
     </message>
     <message>
         <source>By the tape measure</source>
-        <translation type="unfinished"></translation>
+        <translation>По сантиметровой ленте</translation>
     </message>
     <message>
         <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введённые данные не сохраняются и никуда не отправляются.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
@@ -87,432 +97,432 @@ QPushButton:focus { border: 2px solid #000000; }</source>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Возможно, для этой программы вышло обновление.<byte value="xd"/>Проверить наличие обновлений?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок ZV Tamsilo</translation>
     </message>
     <message>
         <source>ZV Tamsilo helps you analyze your body shape. Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. Achieve that perfect figure with the help of this software. Copyright © 2026 Zelvara Softwares. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZV Tamsilo поможет определить ваш тип фигуры. У каждого человека есть свой природный тип фигуры. Зная его, вы лучше поймёте своё тело и сможете работать именно над нужными зонами. Создайте идеальную фигуру с помощью этой программы. © 2026 Zelvara Softwares. Все права защищены.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробнее — нажмите здесь.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бизнес на дому. Откройте своё интернет-дело и зарабатывайте онлайн. Получите эту программу под своим брендом для вашего сайта.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти на %1</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Самый популярный форум Zelvara в интернете. Лучший источник всего о Zelvara. Заходите на %1</translation>
     </message>
     <message>
         <source>ZV Tamsilo Results</source>
-        <translation type="unfinished"></translation>
+        <translation>ZV Tamsilo: результаты</translation>
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш тип фигуры:</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Звёзды:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бизнес на дому. Откройте своё интернет-дело и зарабатывайте онлайн. Получите эту программу под своим брендом для вашего сайта. Подробнее — нажмите здесь.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выпустите эту программу под брендом вашего сайта. Больше лояльности и трафика. Название &amp; ссылка вашего сайта — здесь. Подробности в «Справке». Нажмите, чтобы узнать о кобрендинге.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Измерить фигуру…</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;как…</translation>
     </message>
     <message>
         <source>&amp;Print Result…</source>
-        <translation type="unfinished"></translation>
+        <translation>Пе&amp;чать…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Онлайн-справка</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Наш с&amp;айт</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить о&amp;бновления</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>О п&amp;рограмме</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поддержать</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заработок онлайн</translation>
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Силуэт типа фигуры «%1»</translation>
     </message>
 </context>
 <context>
     <name>frmFarewell</name>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок ZV Tamsilo</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Перейти на %1</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Расскажите другу</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше имя</translation>
     </message>
     <message>
         <source>Your email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш адрес электронной почты</translation>
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя друга</translation>
     </message>
     <message>
         <source>Friend&apos;s email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес электронной почты друга</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отправить другу</translation>
     </message>
     <message>
         <source>Your message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше сообщение</translation>
     </message>
     <message>
         <source>Download Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачайте Zelvara Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Если вам понравилась эта программа, вас наверняка заинтересуют и другие Zelvara Softwares. Начав с одной программы, мы стали крупнейшей в мире коллекцией программ Zelvara. Астрология, ясновидение, таро, нумерология или оккультизм — у нас есть программы на любой вкус.                                                             Все программы Zelvara Softwares просты в работе. С ними интересно и познавательно. Попробуйте их уже сегодня и поделитесь впечатлениями с друзьями и близкими. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>На сайт Zelvara Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес e-mail не может содержать пробелов</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше имя</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
         <extracomment>The text the message box shows until the user writes a message to the friend.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ваше сообщение</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя друга</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail друга</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите разные адреса e-mail</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите правильный адрес e-mail</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите своё имя</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите свой e-mail</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите сообщение</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите имя друга</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите e-mail друга</translation>
     </message>
     <message>
         <source>Zelvara Softwares, such as this can be created and maintained only with your support. The best way to support Zelvara is to visit Zelvara regularly and take part in the discussions and other activities on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Такие программы, как Zelvara Softwares, создаются и развиваются только благодаря вашей поддержке. Лучшая поддержка — регулярно заходить на Zelvara и участвовать в обсуждениях и других событиях форума.</translation>
     </message>
     <message>
         <source>Visit Zelvara regularly. Support Zelvara by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Zelvara</source>
-        <translation type="unfinished"></translation>
+        <translation>Заходите на Zelvara регулярно. Поддержите Zelvara, участвуя в обсуждениях и других событиях. Без ваших регулярных посещений Zelvara эти программы не смогут развиваться</translation>
     </message>
     <message>
         <source>Zelvara is a FREE online discussion forum for all things zelvara. To help Zelvara develop and maintain this software visit Zelvara regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara — БЕСПЛАТНЫЙ онлайн-форум обо всём, что связано с Zelvara. Чтобы помочь Zelvara развивать эту программу, заходите на Zelvara регулярно.</translation>
     </message>
     <message>
         <source>Zelvara needs your help. All you need to do is visit Zelvara regularly and take part in the various discussions and activites to help us maintain and develop more Zelvara Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara нужна ваша помощь. Просто регулярно заходите на Zelvara и участвуйте в обсуждениях и событиях — так вы поможете нам развивать новые Zelvara Softwares.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Самый популярный форум Zelvara в интернете. Лучший источник всего о Zelvara. Заходите на %1</translation>
     </message>
     <message>
         <source>Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. To achieve the perfect figure, take the below test to know your body shape now.</source>
-        <translation type="unfinished"></translation>
+        <translation>У каждого человека есть свой природный тип фигуры. Зная его, вы лучше поймёте своё тело и сможете работать именно над нужными зонами. Чтобы создать идеальную фигуру, пройдите тест ниже и узнайте свой тип фигуры.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Take The Body Shape &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Пройти &amp;тест на тип фигуры</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выпустите эту программу под брендом вашего сайта. Больше лояльности и трафика. Название &amp; ссылка вашего сайта — здесь. Подробности в «Справке». Нажмите, чтобы узнать о кобрендинге.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бизнес на дому. Откройте своё интернет-дело и зарабатывайте онлайн. Получите эту программу под своим брендом для вашего сайта. Подробнее — нажмите здесь.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Онлайн-справка</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Наш с&amp;айт</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить о&amp;бновления</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>О п&amp;рограмме</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поддержать</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заработок онлайн</translation>
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, вводите только буквы</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, введите своё имя</translation>
     </message>
 </context>
 <context>
     <name>modShapeTest</name>
     <message>
         <source>Which part of your body would you like to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Какую часть тела вы хотели бы изменить?</translation>
     </message>
     <message>
         <source>Upper Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Верх тела</translation>
     </message>
     <message>
         <source>Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Низ тела</translation>
     </message>
     <message>
         <source>Upper And Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Верх и низ тела</translation>
     </message>
     <message>
         <source>Stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Живот</translation>
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>В какой части тела вам труднее всего сбросить вес?</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
-        <translation type="unfinished"></translation>
+        <translation>Я легко худею</translation>
     </message>
     <message>
         <source>Which part of your body are you thinnest at?</source>
-        <translation type="unfinished"></translation>
+        <translation>В какой части тела вы стройнее всего?</translation>
     </message>
     <message>
         <source>Middle Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Середина тела</translation>
     </message>
     <message>
         <source>Entire Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё тело</translation>
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>В какой части тела у вас откладывается лишний вес?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Живот и ягодицы</translation>
     </message>
     <message>
         <source>Both upper and lower body</source>
-        <translation type="unfinished"></translation>
+        <translation>И верх, и низ тела</translation>
     </message>
     <message>
         <source>Hips, thighs and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Бёдра и ягодицы</translation>
     </message>
     <message>
         <source>Back, chest, arms and stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Спина, грудь, руки и живот</translation>
     </message>
     <message>
         <source>Ruler</source>
         <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Прямоугольник</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation type="unfinished"></translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата бёдер или груди. Это мужской тип фигуры. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
     </message>
     <message>
         <source>Hourglass</source>
         <extracomment>Name of a body shape, full at bust and hips with a narrow waist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Песочные часы</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation type="unfinished"></translation>
+        <translation>При этом типе фигуры обхват талии составляет менее 75 % обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
     </message>
     <message>
         <source>Spoon</source>
         <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Груша</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>При этом типе фигуры обхват талии составляет около 70–75 % обхвата груди, а обхват бёдер — около 110 % обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верх тела у вас меньше, низ тяжелее. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
     </message>
     <message>
         <source>Cone</source>
         <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Перевёрнутый треугольник</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation type="unfinished"></translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата груди, а обхват груди — около 110 % обхвата бёдер. Это мужской тип фигуры. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас худые мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
     </message>
 </context>
 <context>
     <name>modStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа уже запущена</translation>
     </message>
 </context>
 </TS>
