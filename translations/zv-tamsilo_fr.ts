@@ -41,7 +41,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation>Au plus fort de la poitrine, ruban bien horizontal</translation>
+        <translation>Au plus fort de la poitrine, mètre ruban à l’horizontale</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
@@ -160,7 +160,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -217,7 +217,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation>Silhouette de type « %1 »</translation>
+        <translation>Silhouette de type « %1 »</translation>
     </message>
 </context>
 <context>
@@ -368,7 +368,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>

@@ -57,7 +57,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 pollici) sotto la vita</translation>
+        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 pollici) sotto la vita</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
