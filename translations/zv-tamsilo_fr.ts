@@ -5,7 +5,7 @@
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes mensurations</translation>
     </message>
     <message>
         <source>#MeasureShapeWindow { background-color: #3A3A3A; }
@@ -19,67 +19,77 @@ QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
 QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
 QPushButton:pressed { border-style: inset; }
 QPushButton:focus { border: 2px solid #000000; }</source>
-        <translation type="unfinished"></translation>
+        <translation>#MeasureShapeWindow { background-color: #3A3A3A; }
+QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
+QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
+QLabel { color: #C0C000; font-weight: normal; }
+#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
+#shapeLabel { font-size: 9.75pt; font-weight: bold; }
+QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
+QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
+QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
+QPushButton:pressed { border-style: inset; }
+QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos mensurations</translation>
     </message>
     <message>
         <source>&amp;Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poitrine</translation>
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus fort de la poitrine, mètre ruban à l’horizontale</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille</translation>
     </message>
     <message>
         <source>Around the narrowest part of the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Au point le plus fin de la taille</translation>
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bassin</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut des hanches, env. 18 cm (7 pouces) sous la taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hanches</translation>
     </message>
     <message>
         <source>Around the widest part of the hips and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus large des hanches et des fesses</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité :</translation>
     </message>
     <message>
         <source>Centimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>Centimètres</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouces</translation>
     </message>
     <message>
         <source>By the tape measure</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le mètre ruban</translation>
     </message>
     <message>
         <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos saisies ne sont ni conservées ni envoyées.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -87,432 +97,432 @@ QPushButton:focus { border: 2px solid #000000; }</source>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de ZV Tamsilo</translation>
     </message>
     <message>
         <source>ZV Tamsilo helps you analyze your body shape. Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. Achieve that perfect figure with the help of this software. Copyright © 2026 Zelvara Softwares. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZV Tamsilo vous aide à analyser votre silhouette. Chacun a une silhouette naturelle. Pour mieux comprendre votre corps, il faut connaître votre silhouette afin de travailler les zones qui en ont besoin. Obtenez la silhouette parfaite grâce à ce logiciel. Copyright © 2026 Zelvara Softwares. Tous droits réservés.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité à domicile. Lancez votre activité sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à vos couleurs.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour visiter %1</translation>
     </message>
 </context>
 <context>
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Le forum de discussion Zelvara le plus populaire. La meilleure ressource sur tout l’univers Zelvara. Visitez %1 dès maintenant</translation>
     </message>
     <message>
         <source>ZV Tamsilo Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats ZV Tamsilo</translation>
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre silhouette :-</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation type="unfinished"></translation>
+        <translation>Célébrités :-</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité à domicile. Lancez votre activité sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à vos couleurs. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Back</source>
         <extracomment>Goes back to the welcome window (not the body part).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mes mensurations…</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Print Result…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en &amp;ligne</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre &amp;site web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier les mises à jour</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gagner de l’argent</translation>
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Silhouette de type « %1 »</translation>
     </message>
 </context>
 <context>
     <name>frmFarewell</name>
     <message>
         <source>ZV Tamsilo icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de ZV Tamsilo</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici et visitez %1</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Parrainer un ami</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>Your email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail</translation>
     </message>
     <message>
         <source>Friend&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de votre ami</translation>
     </message>
     <message>
         <source>Friend&apos;s email address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parrainer un ami</translation>
     </message>
     <message>
         <source>Your message</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre message</translation>
     </message>
     <message>
         <source>Download Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger Zelvara Softwares</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Zelvara Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande source de logiciels zelvara au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs goûts.                                                             Tous les programmes de la suite Zelvara Softwares sont simples et faciles à utiliser. Ils sont amusants et aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez Zelvara Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse e-mail ne peut pas contenir d’espace</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
         <extracomment>The text the message box shows until the user writes a message to the friend.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre message</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de votre ami</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail de votre ami</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir des adresses e-mail différentes</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre message</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom de votre ami</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l’adresse e-mail de votre ami</translation>
     </message>
     <message>
         <source>Zelvara Softwares, such as this can be created and maintained only with your support. The best way to support Zelvara is to visit Zelvara regularly and take part in the discussions and other activities on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les logiciels Zelvara Softwares comme celui-ci n’existent et ne vivent que grâce à votre soutien. La meilleure façon de soutenir Zelvara est de visiter Zelvara régulièrement et de participer aux discussions et activités du forum.</translation>
     </message>
     <message>
         <source>Visit Zelvara regularly. Support Zelvara by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Zelvara</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez Zelvara régulièrement. Soutenez Zelvara en participant aux discussions et autres activités. Sans vos visites régulières sur Zelvara, ces logiciels ne peuvent être ni soutenus ni maintenus</translation>
     </message>
     <message>
         <source>Zelvara is a FREE online discussion forum for all things zelvara. To help Zelvara develop and maintain this software visit Zelvara regularly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara est un forum de discussion GRATUIT sur tout l’univers zelvara. Pour aider Zelvara à développer et maintenir ce logiciel, visitez Zelvara régulièrement.</translation>
     </message>
     <message>
         <source>Zelvara needs your help. All you need to do is visit Zelvara regularly and take part in the various discussions and activites to help us maintain and develop more Zelvara Softwares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelvara a besoin de vous. Il suffit de visiter Zelvara régulièrement et de participer aux discussions et activités pour nous aider à maintenir et développer d’autres logiciels Zelvara Softwares.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Le forum de discussion Zelvara le plus populaire. La meilleure ressource sur tout l’univers Zelvara. Visitez %1 dès maintenant</translation>
     </message>
     <message>
         <source>Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. To achieve the perfect figure, take the below test to know your body shape now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun a une silhouette naturelle. Pour mieux comprendre votre corps, il faut connaître votre silhouette afin de travailler les zones qui en ont besoin. Pour obtenir la silhouette parfaite, faites le test ci-dessous et découvrez votre silhouette.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom</translation>
     </message>
     <message>
         <source>Take The Body Shape &amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester ma silhouette</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité à domicile. Lancez votre activité sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à vos couleurs. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide en &amp;ligne</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre &amp;site web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier les mises à jour</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gagner de l’argent</translation>
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des lettres</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
 </context>
 <context>
     <name>modShapeTest</name>
     <message>
         <source>Which part of your body would you like to change?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle partie de votre corps aimeriez-vous changer ?</translation>
     </message>
     <message>
         <source>Upper Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut du corps</translation>
     </message>
     <message>
         <source>Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas du corps</translation>
     </message>
     <message>
         <source>Upper And Lower Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut et bas du corps</translation>
     </message>
     <message>
         <source>Stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventre</translation>
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où avez-vous le plus de mal à perdre du poids ?</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
-        <translation type="unfinished"></translation>
+        <translation>Je maigris facilement</translation>
     </message>
     <message>
         <source>Which part of your body are you thinnest at?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où votre corps est-il le plus mince ?</translation>
     </message>
     <message>
         <source>Middle Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu du corps</translation>
     </message>
     <message>
         <source>Entire Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le corps</translation>
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation type="unfinished"></translation>
+        <translation>Où prenez-vous du poids ?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventre et fesses</translation>
     </message>
     <message>
         <source>Both upper and lower body</source>
-        <translation type="unfinished"></translation>
+        <translation>Le haut et le bas du corps</translation>
     </message>
     <message>
         <source>Hips, thighs and buttocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanches, cuisses et fesses</translation>
     </message>
     <message>
         <source>Back, chest, arms and stomach</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos, poitrine, bras et ventre</translation>
     </message>
     <message>
         <source>Ruler</source>
         <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
     </message>
     <message>
         <source>Hourglass</source>
         <extracomment>Name of a body shape, full at bust and hips with a narrow waist.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sablier</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans cette silhouette, le tour de taille fait moins de 75 % du tour de hanches ou de poitrine. Les graisses se répartissent sur le haut et le bas du corps. Votre poitrine, vos hanches, vos mains et votre fessier sont larges. Vous avez une silhouette harmonieuse. Privilégiez les exercices qui ciblent les cuisses, l’abdomen et les bras.</translation>
     </message>
     <message>
         <source>Spoon</source>
         <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poire</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans cette silhouette, le tour de taille fait environ 70 à 75 % du tour de poitrine, et le tour de hanches environ 110 % du tour de poitrine. Les graisses se logent sur les hanches, les cuisses et les fesses. Le haut de votre abdomen et votre taille sont larges. Votre ventre est généralement plat. Le haut de votre corps est plus fin que le bas. Il vous faut chaque jour un exercice cardio, associé à la musculation. Vous ne perdez pas facilement du poids. Vous risquez l’ostéoporose, les varices ou des troubles alimentaires.</translation>
     </message>
     <message>
         <source>Cone</source>
         <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En V</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de poitrine, et le tour de poitrine environ 110 % du tour de hanches. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et la poitrine. Vos épaules sont larges et vos hanches étroites. Vous portez beaucoup de poids sur le haut du dos et la poitrine. Votre ventre peut être proéminent. Attention aux blessures du bas du corps. Vos bras, vos jambes et votre ventre sont fins et musclés. Vous avez un risque accru de maladies cardiaques et de diabète. Il vous faut chaque jour un exercice cardio.</translation>
     </message>
 </context>
 <context>
     <name>modStartup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application est déjà en cours d’exécution</translation>
     </message>
 </context>
 </TS>
