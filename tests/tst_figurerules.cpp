@@ -160,6 +160,8 @@ private slots:
             "− hips 10 in, bust − waist 16 in (at least 9 in)."_s);
         row("borderline: 0.1 in to a spoon", u"34 29 36 35.901 in"_s, u"Ruler"_s,
             u"Borderline: 0.1 in more at the hips would make it Spoon. Measure again."_s);
+        row("borderline: the 2 in limit alone", u"34 28 36 35.9 in"_s, u"Ruler"_s,
+            u"Borderline: 0.101 in less at the bust would make it Spoon. Measure again."_s);
         row("borderline: 0.399 in", u"34 29 36 35.602 in"_s, u"Ruler"_s,
             u"Borderline: 0.399 in more at the hips would make it Spoon. Measure again."_s);
         row("borderline: 0.4 in is not", u"34 29 36 35.601 in"_s, u"Ruler"_s, QString());
