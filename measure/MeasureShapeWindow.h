@@ -1,14 +1,19 @@
 #pragma once
 
 // Measure My Shape: the user types four tape measurements and sees, as they type, the shape
-// the figure rules give and whether it agrees with the shape the answers gave. Nothing typed
-// here is kept. It opens modally over the questionnaire window's results page.
+// the figure rules give, what decided it, how near it lies to another, and whether it agrees
+// with the shape the answers gave. Nothing typed here is kept. It opens modally over the
+// questionnaire window's results page.
 //
-// On every keystroke the four texts and the unit go to MeasureReport, which reads them as
-// lengths and asks FigureRules for the figure; the window shows the three lines it returns.
+// On every keystroke the four fields and the unit go to MeasureReport, which reads them as
+// lengths and asks FigureRules for the figure; the window shows the lines it returns. Switching
+// the unit rewrites every field in the other unit and keeps the exact length behind each until
+// that field is edited. When the window closes with a shape shown, what it showed is remembered
+// for the result card (MeasuredResults), the measurements only if the user asked for them.
 
 #include "common/windowmodel.h"
 #include "measure/figurerules.h"
+#include "measure/measurereport.h"
 
 #include <QDialog>
 #include <memory>
@@ -16,6 +21,7 @@
 namespace Ui {
 class MeasureShapeWindow;
 }
+class QLineEdit;
 
 class MeasureShapeWindow : public Form<MeasureShapeWindow, QDialog> {
     Q_OBJECT
@@ -26,12 +32,20 @@ public:
     // Opens the window modally over `opener` and returns once it is closed and unloaded.
     static void showModal(QWidget &opener);
 
+protected:
+    void Form_Unload() override;
+
 private:
     friend class Form<MeasureShapeWindow, QDialog>;
     MeasureShapeWindow();
 
     FigureRules::Unit unit() const;
+    MeasureReport::Report currentReport() const;
+    void switchUnit(FigureRules::Unit to);
     void showReport();
+    void explainTheFourShapes();
 
     std::unique_ptr<Ui::MeasureShapeWindow> ui;
+    std::array<QLineEdit *, MeasureReport::FieldCount> m_fields{};
+    MeasureReport::Entries m_entries;
 };

@@ -56,15 +56,30 @@ bool isMeasurable(Length length);
 // The first figure whose rule holds, or none. All four lengths must be measurable.
 std::optional<Figure> identify(const Measurements &body);
 
-// The three hourglasses are an Hourglass, spoon and triangle a Spoon, the inverted triangle a
-// Cone and the rectangle a Ruler.
+// The hourglass and the top hourglass are an Hourglass: a defined waist, which the Cone's
+// description rules out. The bottom hourglass, spoon and triangle are a Spoon: fuller at the
+// hips than at the bust, as the Spoon's description has it. The inverted triangle is a Cone and
+// the rectangle a Ruler.
 modShapeTest::ShapeIndex shapeOf(Figure figure);
 
-// "bottom hourglass", "inverted triangle", ...
+// "bottom hourglass", "inverted triangle", ..., translated.
 QString nameOf(Figure figure);
 
 // high hip ÷ waist in thousandths, rounded down, so that a ratio shown as 1.193 is never
 // one that the rules take for less.
 Length highHipToWaistPermille(const Measurements &body);
+
+// One measurement changed: which (0 bust, 1 waist, 2 high hip, 3 hips, as in Measurements),
+// by how much (more when positive) and the figure it then gives.
+struct Change {
+    int measurement = 0;
+    Length by = 0;
+    std::optional<Figure> figure;
+};
+
+// The smallest change of a single measurement, a whole number of `step`s and less than `under`
+// either way, that gives another figure, while every length stays measurable; none when no such
+// change does. Found exactly from the rules' limits, where alone a figure can change.
+std::optional<Change> nearestChange(const Measurements &body, Length step, Length under);
 
 } // namespace FigureRules
