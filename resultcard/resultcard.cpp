@@ -1,5 +1,6 @@
 #include "resultcard/resultcard.h"
 
+#include "common/textlist.h"
 #include "resultcard/cardsilhouette.h"
 
 #include <QCoreApplication>
@@ -50,17 +51,15 @@ QString shapeName(int shape)
     return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
 }
 
+// A shape has 0 to 4 answers; languages that count in more forms than English get three.
 QString answers(int count)
 {
-    return count == 1 ? u"1 answer"_s : u"%1 answers"_s.arg(count);
-}
-
-// "Ruler and Cone", "Ruler, Hourglass and Spoon".
-QString listed(const QStringList &names)
-{
-    if (names.size() < 2)
-        return names.join(QString());
-    return names.mid(0, names.size() - 1).join(u", "_s) + u" and "_s + names.constLast();
+    if (count == 1)
+        return QCoreApplication::translate("ResultCard", "1 answer");
+    if (count == 0)
+        return QCoreApplication::translate("ResultCard", "0 answers");
+    //: %1 is 2, 3 or 4
+    return QCoreApplication::translate("ResultCard", "%1 answers").arg(count);
 }
 
 // Fonts are sized in points of the card, whatever the resolution of the device and the
@@ -211,7 +210,7 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
         return;
     }
     writer.write(QCoreApplication::translate("ResultCard", "%1 tied with %2 each.")
-                     .arg(listed(tied), answers(best)),
+                     .arg(TextList::listOf(tied), answers(best)),
                  10, Ink);
     writer.write(QCoreApplication::translate(
                      "ResultCard",
