@@ -2,34 +2,232 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>FigureRules</name>
+    <message>
+        <source>hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>top hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inverted triangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeasureReport</name>
+    <message>
+        <source>%1 in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are not numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure finds none of the four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure finds none of the four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure says %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure agrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bust: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High hip: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hips: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High hip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type all four measurements to see the shape they give.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured shape: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
         <translation>Mes mensurations</translation>
-    </message>
-    <message>
-        <source>#MeasureShapeWindow { background-color: #3A3A3A; }
-QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
-QLabel { color: #C0C000; font-weight: normal; }
-#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
-#shapeLabel { font-size: 9.75pt; font-weight: bold; }
-QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
-QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
-QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
-QPushButton:pressed { border-style: inset; }
-QPushButton:focus { border: 2px solid #000000; }</source>
-        <translation>#MeasureShapeWindow { background-color: #3A3A3A; }
-QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
-QLabel { color: #C0C000; font-weight: normal; }
-#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
-#shapeLabel { font-size: 9.75pt; font-weight: bold; }
-QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
-QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
-QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
-QPushButton:pressed { border-style: inset; }
-QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your measurements</source>
@@ -57,7 +255,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>En haut des hanches, env. 18 cm (7 pouces) sous la taille</translation>
+        <translation>En haut des hanches, env. 18&#xa0;cm (7 pouces) sous la taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -69,7 +267,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation>Unité :</translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Centimetres</source>
@@ -91,13 +289,141 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Put my &amp;measurements on the result card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why these &amp;four?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tape measure: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
+
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Cone: the inverted triangle, the bust broader than the hips.
+Ruler: the rectangle, with bust, waist and hips close together.
+
+The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultCard</name>
+    <message>
+        <source>Body shape result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body shape result for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your body shape is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How your answers counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of the four answers counted toward one shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 had the most answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tied with %2 each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the tape measure said</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <extracomment>%1 is 2, 3 or 4</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextList</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -139,11 +465,11 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation>Votre silhouette :-</translation>
+        <translation>Votre silhouette&#xa0;:-</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation>Célébrités :-</translation>
+        <translation>Célébrités&#xa0;:-</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -160,7 +486,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -217,7 +543,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation>Silhouette de type « %1 »</translation>
+        <translation>Silhouette de type «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -268,7 +594,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Zelvara Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande source de logiciels zelvara au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs goûts.                                                             Tous les programmes de la suite Zelvara Softwares sont simples et faciles à utiliser. Ils sont amusants et aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Zelvara Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande source de logiciels zelvara au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs goûts.                                                             Tous les programmes de la suite Zelvara Softwares sont simples et faciles à utiliser. Ils sont amusants et aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
@@ -368,7 +694,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -423,7 +749,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     <name>modShapeTest</name>
     <message>
         <source>Which part of your body would you like to change?</source>
-        <translation>Quelle partie de votre corps aimeriez-vous changer ?</translation>
+        <translation>Quelle partie de votre corps aimeriez-vous changer&#x202f;?</translation>
     </message>
     <message>
         <source>Upper Body</source>
@@ -443,7 +769,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation>Où avez-vous le plus de mal à perdre du poids ?</translation>
+        <translation>Où avez-vous le plus de mal à perdre du poids&#x202f;?</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
@@ -451,7 +777,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Which part of your body are you thinnest at?</source>
-        <translation>Où votre corps est-il le plus mince ?</translation>
+        <translation>Où votre corps est-il le plus mince&#x202f;?</translation>
     </message>
     <message>
         <source>Middle Body</source>
@@ -463,7 +789,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation>Où prenez-vous du poids ?</translation>
+        <translation>Où prenez-vous du poids&#x202f;?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
@@ -488,7 +814,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -497,7 +823,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>Dans cette silhouette, le tour de taille fait moins de 75 % du tour de hanches ou de poitrine. Les graisses se répartissent sur le haut et le bas du corps. Votre poitrine, vos hanches, vos mains et votre fessier sont larges. Vous avez une silhouette harmonieuse. Privilégiez les exercices qui ciblent les cuisses, l’abdomen et les bras.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait moins de 75&#xa0;% du tour de hanches ou de poitrine. Les graisses se répartissent sur le haut et le bas du corps. Votre poitrine, vos hanches, vos mains et votre fessier sont larges. Vous avez une silhouette harmonieuse. Privilégiez les exercices qui ciblent les cuisses, l’abdomen et les bras.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -506,7 +832,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>Dans cette silhouette, le tour de taille fait environ 70 à 75 % du tour de poitrine, et le tour de hanches environ 110 % du tour de poitrine. Les graisses se logent sur les hanches, les cuisses et les fesses. Le haut de votre abdomen et votre taille sont larges. Votre ventre est généralement plat. Le haut de votre corps est plus fin que le bas. Il vous faut chaque jour un exercice cardio, associé à la musculation. Vous ne perdez pas facilement du poids. Vous risquez l’ostéoporose, les varices ou des troubles alimentaires.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait environ 70 à 75&#xa0;% du tour de poitrine, et le tour de hanches environ 110&#xa0;% du tour de poitrine. Les graisses se logent sur les hanches, les cuisses et les fesses. Le haut de votre abdomen et votre taille sont larges. Votre ventre est généralement plat. Le haut de votre corps est plus fin que le bas. Il vous faut chaque jour un exercice cardio, associé à la musculation. Vous ne perdez pas facilement du poids. Vous risquez l’ostéoporose, les varices ou des troubles alimentaires.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -515,7 +841,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de poitrine, et le tour de poitrine environ 110 % du tour de hanches. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et la poitrine. Vos épaules sont larges et vos hanches étroites. Vous portez beaucoup de poids sur le haut du dos et la poitrine. Votre ventre peut être proéminent. Attention aux blessures du bas du corps. Vos bras, vos jambes et votre ventre sont fins et musclés. Vous avez un risque accru de maladies cardiaques et de diabète. Il vous faut chaque jour un exercice cardio.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de poitrine, et le tour de poitrine environ 110&#xa0;% du tour de hanches. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et la poitrine. Vos épaules sont larges et vos hanches étroites. Vous portez beaucoup de poids sur le haut du dos et la poitrine. Votre ventre peut être proéminent. Attention aux blessures du bas du corps. Vos bras, vos jambes et votre ventre sont fins et musclés. Vous avez un risque accru de maladies cardiaques et de diabète. Il vous faut chaque jour un exercice cardio.</translation>
     </message>
 </context>
 <context>

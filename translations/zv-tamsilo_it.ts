@@ -2,34 +2,232 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>FigureRules</name>
+    <message>
+        <source>hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bottom hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>top hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inverted triangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeasureReport</name>
+    <message>
+        <source>%1 in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are not numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure finds none of the four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure finds none of the four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure says %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure agrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure says otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bust: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High hip: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hips: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High hip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type all four measurements to see the shape they give.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measured shape: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
         <translation>Le mie misure</translation>
-    </message>
-    <message>
-        <source>#MeasureShapeWindow { background-color: #3A3A3A; }
-QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
-QLabel { color: #C0C000; font-weight: normal; }
-#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
-#shapeLabel { font-size: 9.75pt; font-weight: bold; }
-QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
-QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
-QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
-QPushButton:pressed { border-style: inset; }
-QPushButton:focus { border: 2px solid #000000; }</source>
-        <translation>#MeasureShapeWindow { background-color: #3A3A3A; }
-QGroupBox { background-color: #404040; color: #FFFF00; font-weight: bold; border: 2px groove #808080; margin-top: 6px; }
-QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }
-QLabel { color: #C0C000; font-weight: normal; }
-#bustLabel, #waistLabel, #highHipLabel, #hipsLabel, #unitLabel, #comparisonLabel { font-weight: bold; }
-#shapeLabel { font-size: 9.75pt; font-weight: bold; }
-QLineEdit { background-color: #FFFFFF; color: #000000; font-weight: normal; }
-QRadioButton { background-color: #404040; color: #C0C000; font-weight: normal; }
-QPushButton { background-color: #808080; color: #000000; font-weight: bold; border: 2px outset #B0B0B0; }
-QPushButton:pressed { border-style: inset; }
-QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Your measurements</source>
@@ -57,7 +255,7 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 pollici) sotto la vita</translation>
+        <translation>Sulla parte alta dei fianchi, circa 18&#xa0;cm (7 pollici) sotto la vita</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -90,6 +288,134 @@ QPushButton:focus { border: 2px solid #000000; }</translation>
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Put my &amp;measurements on the result card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why these &amp;four?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tape measure: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
+
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Cone: the inverted triangle, the bust broader than the hips.
+Ruler: the rectangle, with bust, waist and hips close together.
+
+The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultCard</name>
+    <message>
+        <source>Body shape result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body shape result for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your body shape is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How your answers counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of the four answers counted toward one shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 had the most answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tied with %2 each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the tape measure said</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <extracomment>%1 is 2, 3 or 4</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextList</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
