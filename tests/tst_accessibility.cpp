@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -85,8 +86,12 @@ QList<QWidget *> everyWindow(modShapeTest::ShapeIndex shape)
     }
     const QList<QWidget *> windows{&frmMain::get(), &frmDisplay::get(), &frmFarewell::get(),
                                    &frmAbout::get(), &MeasureShapeWindow::get()};
-    for (QWidget *window : windows)
+    for (QWidget *window : windows) {
         window->ensurePolished();
+        // Lines that a layout places get their room without the window being shown.
+        for (QLayout *layout : window->findChildren<QLayout *>())
+            layout->activate();
+    }
     return windows;
 }
 
