@@ -356,7 +356,9 @@ MeasureShapeWindow.inchesButton: Inches
 MeasureShapeWindow.resultFrame: By the tape measure
 MeasureShapeWindow.shapeLabel: Type all four measurements to see the shape they give.
 MeasureShapeWindow.comparisonLabel: Your answers said Ruler.
+MeasureShapeWindow.onCardBox: Put my &measurements on the result card
 MeasureShapeWindow.privacyLabel: Nothing you type here is kept or sent anywhere.
+MeasureShapeWindow.whyButton: Why these &four?
 MeasureShapeWindow.closeButton: &Close
 frmDisplay.lblBodyShape: Hourglass
 frmDisplay.lblCelebrities: Marilyn Monroe, Sophia Loren, Scarlett Johansson
