@@ -5,222 +5,222 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>Sanduhr</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>untere Sanduhr</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>obere Sanduhr</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Löffel</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>umgekehrtes Dreieck</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zoll</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 und %4</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind keine Zahlen.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation type="unfinished"></translation>
+        <translation>keine der vier</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Figurregel passt zu einer Hüfte, die %1 oder mehr über der Brust liegt, mit definierter Taille: Hüfte − Brust %2, Hüfte − Taille %3 (mind. %4), obere Hüfte ÷ Taille %5 (unter %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Figurregel passt zu einer Brust, die %1 oder mehr über der Hüfte liegt, mit definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Brust − Taille %4 (mind. %5) oder Hüfte − Taille %6 (mind. %7).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Hüfte − Taille %4 (mind. %5) und obere Hüfte ÷ Taille %6 (unter %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Brust − Hüfte %1 (über %2 und unter %3) und Brust − Taille %4 (mind. %5).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Hüfte − Brust %1 (über %2), Hüfte − Taille %3 (mind. %4) und obere Hüfte ÷ Taille %5 (mind. %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Hüfte − Brust %1 (mind. %2) und Hüfte − Taille %3 (unter %4).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Brust − Hüfte %1 (mind. %2) und Brust − Taille %3 (unter %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entschieden durch Hüfte − Brust %1 (über %2 und unter %3), Brust − Taille %4 (unter %5) und Hüfte − Taille %6 (unter %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 mehr an der Brust ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 weniger an der Brust ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 mehr an der Taille ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 weniger an der Taille ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 mehr an der oberen Hüfte ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 weniger an der oberen Hüfte ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 mehr an der Hüfte ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzfall: %1 weniger an der Hüfte ergäbe %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: Gleichstand zwischen %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: Gleichstand zwischen %1 – das Maßband findet keine der vier.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: %1 – das Maßband findet keine der vier.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: Gleichstand zwischen %1 – das Maßband sagt %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: %1 – das Maßband stimmt zu.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antworten: %1 – das Maßband sagt etwas anderes.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brust: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Hüfte: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hüfte: %1</translation>
     </message>
     <message>
         <source>Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>Brust</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>High hip</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Hüfte</translation>
     </message>
     <message>
         <source>Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>Hüfte</translation>
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib alle vier Maße ein, dann siehst du die passende Figur.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemessene Figur: %1</translation>
     </message>
 </context>
 <context>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Put my &amp;measurements on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meine Maße auf die Ergebniskarte</translation>
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum diese &amp;vier?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Maßband: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
@@ -310,112 +310,121 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die veröffentlichten Figurregeln ordnen vier Maßbandmaße sieben Figurtypen zu: Sanduhr, obere Sanduhr, untere Sanduhr, Löffel, Dreieck, umgekehrtes Dreieck und Rechteck. Dieses Programm kennt vier Figuren, daher wird jeder Typ als die Figur gezeigt, zu deren Beschreibung er passt.
+
+Sanduhr: die Sanduhr und die obere Sanduhr, wegen ihrer definierten Taille, die die Beschreibung des Umgekehrten Dreiecks ausschließt.
+Birne: die untere Sanduhr, der Löffel und das Dreieck – die Hüfte voller als die Brust, wie in der Beschreibung der Birne.
+Umgekehrtes Dreieck: das umgekehrte Dreieck – die Brust breiter als die Hüfte.
+Rechteck: das Rechteck – Brust, Taille und Hüfte nah beieinander.
+
+Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zentimeter bei einem Maß kann den Typ ändern – nimm das Ergebnis also als Orientierung.</translation>
     </message>
 </context>
 <context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Figurtyp</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Figurtyp von %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Figurtyp ist</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekannte Gesichter mit dieser Figur</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Über diese Figur</translation>
     </message>
     <message>
         <source>How your answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>So zählten deine Antworten</translation>
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede der vier Antworten zählte für eine Figur.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erhielt die meisten Antworten.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstand: %1 mit je %2.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Gleichstand gewinnt die erste Figur in der Reihenfolge Rechteck, Sanduhr, Birne, Umgekehrtes Dreieck.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Maßband sagt</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Save Result As</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis speichern unter</translation>
     </message>
     <message>
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis drucken</translation>
     </message>
     <message>
         <source>The result could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>1 answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Antwort</translation>
     </message>
     <message>
         <source>0 answers</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Antworten</translation>
     </message>
     <message>
         <source>%1 answers</source>
         <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Antworten</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 und %4</translation>
     </message>
 </context>
 <context>
