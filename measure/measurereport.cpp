@@ -154,7 +154,8 @@ QString shownShape(std::optional<Figure> figure)
     if (!figure)
         return translated(QT_TRANSLATE_NOOP("MeasureReport", "none of the four"));
     const QString shape = shapeName(FigureRules::shapeOf(*figure));
-    if (*figure == Figure::Hourglass || *figure == Figure::Spoon)
+    // A figure named as its shape is said once: "Hourglass", and in German "Rechteck".
+    if (FigureRules::nameOf(*figure).compare(shape, Qt::CaseInsensitive) == 0)
         return shape;
     return translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 (%2)"))
         .arg(shape, FigureRules::nameOf(*figure));
