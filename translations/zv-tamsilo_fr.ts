@@ -5,222 +5,222 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>sablier</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>sablier bas</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>sablier haut</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation type="unfinished"></translation>
+        <translation>cuillère</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangle</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangle inversé</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>rectangle</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;po</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 et %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 et %4</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: saisissez un nombre.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: saisissez des nombres.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;po.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;po.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune des quatre</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune règle ne couvre des hanches de %1 ou plus au-delà de la poitrine avec une taille marquée&#xa0;: hanches − poitrine %2, hanches − taille %3 (au moins %4), bassin ÷ taille %5 (moins de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune règle ne couvre une poitrine de %1 ou plus au-delà des hanches avec une taille marquée&#xa0;: poitrine − hanches %2, poitrine − taille %3 (au moins %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), poitrine − taille %4 (au moins %5) ou hanches − taille %6 (au moins %7).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), hanches − taille %4 (au moins %5) et bassin ÷ taille %6 (moins de %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par poitrine − hanches %1 (plus de %2 et moins de %3) et poitrine − taille %4 (au moins %5).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par hanches − poitrine %1 (plus de %2), hanches − taille %3 (au moins %4) et bassin ÷ taille %5 (au moins %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par hanches − poitrine %1 (au moins %2) et hanches − taille %3 (moins de %4).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par poitrine − hanches %1 (au moins %2) et poitrine − taille %3 (moins de %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Déterminé par hanches − poitrine %1 (plus de %2 et moins de %3), poitrine − taille %4 (moins de %5) et hanches − taille %6 (moins de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de plus à la poitrine donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de moins à la poitrine donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de plus à la taille donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de moins à la taille donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de plus au bassin donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de moins au bassin donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de plus aux hanches donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas limite&#xa0;: %1 de moins aux hanches donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité de vos réponses entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses indiquent %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban indique %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban confirme.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban dit autre chose.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poitrine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassin&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>Poitrine</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>High hip</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassin</translation>
     </message>
     <message>
         <source>Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanches</translation>
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les quatre mesures pour voir la silhouette obtenue.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Silhouette mesurée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Put my &amp;measurements on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre mes &amp;mesures sur la fiche</translation>
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi &amp;quatre&#xa0;?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le mètre ruban&#xa0;: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
@@ -310,112 +310,121 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les règles publiées classent quatre mesures prises au mètre ruban en sept types de silhouette&#xa0;: sablier, sablier haut, sablier bas, cuillère, triangle, triangle inversé et rectangle. Ce programme connaît quatre silhouettes&#xa0;: chaque type est donc affiché comme celle dont la description lui correspond.
+
+Sablier&#xa0;: le sablier et le sablier haut, pour leur taille marquée, que la description de l’En&#xa0;V exclut.
+Poire&#xa0;: le sablier bas, la cuillère et le triangle, hanches plus larges que la poitrine, comme les décrit la Poire.
+En V&#xa0;: le triangle inversé, poitrine plus large que les hanches.
+Rectangle&#xa0;: le rectangle, poitrine, taille et hanches proches.
+
+Ces règles sont publiées mais n’ont pas été validées par des scans corporels&#xa0;: un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
     </message>
 </context>
 <context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du test de silhouette</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du test de silhouette de %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre silhouette est</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Célébrités de cette silhouette</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de cette silhouette</translation>
     </message>
     <message>
         <source>How your answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décompte de vos réponses</translation>
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacune des quatre réponses compte pour une silhouette.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a obtenu le plus de réponses.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à égalité, avec %2 chacune.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cas d’égalité, la première silhouette dans l’ordre Rectangle, Sablier, Poire, En V l’emporte.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu’indique le mètre ruban</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Result As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le résultat sous</translation>
     </message>
     <message>
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le résultat sous «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le résultat</translation>
     </message>
     <message>
         <source>The result could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’imprimer le résultat.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de dessiner la fiche.</translation>
     </message>
     <message>
         <source>1 answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réponse</translation>
     </message>
     <message>
         <source>0 answers</source>
-        <translation type="unfinished"></translation>
+        <translation>0 réponse</translation>
     </message>
     <message>
         <source>%1 answers</source>
         <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 réponses</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 et %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 et %4</translation>
     </message>
 </context>
 <context>

@@ -5,222 +5,222 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>clessidra</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>clessidra inferiore</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>clessidra superiore</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation type="unfinished"></translation>
+        <translation>cucchiaio</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangolo</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triangolo invertito</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>rettangolo</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;pollici</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inserisci un numero.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inserisci dei numeri.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;pollici.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;pollici.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno dei quattro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna regola copre fianchi di %1 o più oltre il seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), bacino ÷ vita %5 (meno di %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna regola copre un seno di %1 o più oltre i fianchi con la vita segnata: seno − fianchi %2, seno − vita %3 (almeno %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), seno − vita %4 (almeno %5) o fianchi − vita %6 (almeno %7).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e bacino ÷ vita %6 (meno di %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da seno − fianchi %1 (più di %2 e meno di %3) e seno − vita %4 (almeno %5).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e bacino ÷ vita %5 (almeno %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da fianchi − seno %1 (almeno %2) e fianchi − vita %3 (meno di %4).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da seno − fianchi %1 (almeno %2) e seno − vita %3 (meno di %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deciso da fianchi − seno %1 (più di %2 e meno di %3), seno − vita %4 (meno di %5) e fianchi − vita %6 (meno di %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in più al seno darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in meno al seno darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in più alla vita darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in meno alla vita darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in più al bacino darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in meno al bacino darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in più ai fianchi darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al limite: %1 in meno ai fianchi darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte in parità tra %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue risposte indicano %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte in parità tra %1: il metro non trova nessuno dei quattro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue risposte indicano %1: il metro non trova nessuno dei quattro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte in parità tra %1: il metro dice %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue risposte indicano %1: il metro conferma.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue risposte indicano %1: il metro dice altro.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seno: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vita: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bacino: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fianchi: %1</translation>
     </message>
     <message>
         <source>Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>Seno</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Vita</translation>
     </message>
     <message>
         <source>High hip</source>
-        <translation type="unfinished"></translation>
+        <translation>Bacino</translation>
     </message>
     <message>
         <source>Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>Fianchi</translation>
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci tutte e quattro le misure per vedere il fisico che ne risulta.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisico misurato: %1</translation>
     </message>
 </context>
 <context>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Put my &amp;measurements on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>Metti le mie &amp;misure sulla scheda</translation>
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché &amp;quattro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo il metro: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
@@ -310,112 +310,121 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le regole pubblicate classificano quattro misure prese col metro in sette tipi di figura: clessidra, clessidra superiore, clessidra inferiore, cucchiaio, triangolo, triangolo invertito e rettangolo. Questo programma conosce quattro fisici, quindi ogni tipo è mostrato come il fisico alla cui descrizione corrisponde.
+
+Clessidra: la clessidra e la clessidra superiore, per la vita segnata, che la descrizione della Forma a V esclude.
+Pera: la clessidra inferiore, il cucchiaio e il triangolo, fianchi più pieni del seno, come li descrive la Pera.
+Forma a V: il triangolo invertito, seno più ampio dei fianchi.
+Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
+
+Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
     </message>
 </context>
 <context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato del test sul fisico</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato del test sul fisico di %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo fisico è</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaggi famosi con questo fisico</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Su questo fisico</translation>
     </message>
     <message>
         <source>How your answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Il conteggio delle tue risposte</translation>
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognuna delle quattro risposte vale per un fisico.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha ottenuto più risposte.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in parità, con %2 ciascuno.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>In caso di parità vince il primo fisico nell’ordine Rettangolo, Clessidra, Pera, Forma a V.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa dice il metro</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Result As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva risultato con nome</translation>
     </message>
     <message>
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il risultato come «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa risultato</translation>
     </message>
     <message>
         <source>The result could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare il risultato.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile disegnare la scheda.</translation>
     </message>
     <message>
         <source>1 answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 risposta</translation>
     </message>
     <message>
         <source>0 answers</source>
-        <translation type="unfinished"></translation>
+        <translation>0 risposte</translation>
     </message>
     <message>
         <source>%1 answers</source>
         <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 risposte</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4</translation>
     </message>
 </context>
 <context>
