@@ -5,222 +5,222 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj de arena</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj de arena inferior</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj de arena superior</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation type="unfinished"></translation>
+        <translation>cuchara</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triángulo</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triángulo invertido</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>rectángulo</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 y %4</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no son números.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 in.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna de las cuatro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna regla cubre una cadera %1 o más por encima del busto con cintura marcada: cadera − busto %2, cadera − cintura %3 (al menos %4), cadera alta ÷ cintura %5 (menos de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna regla cubre un busto %1 o más por encima de la cadera con cintura marcada: busto − cadera %2, busto − cintura %3 (al menos %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según cadera − busto %1 (de %2 a menos de %3), busto − cintura %4 (al menos %5) o cadera − cintura %6 (al menos %7).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según cadera − busto %1 (de %2 a menos de %3), cadera − cintura %4 (al menos %5) y cadera alta ÷ cintura %6 (menos de %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según busto − cadera %1 (más de %2 y menos de %3) y busto − cintura %4 (al menos %5).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según cadera − busto %1 (más de %2), cadera − cintura %3 (al menos %4) y cadera alta ÷ cintura %5 (al menos %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según cadera − busto %1 (al menos %2) y cadera − cintura %3 (menos de %4).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según busto − cadera %1 (al menos %2) y busto − cintura %3 (menos de %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Según cadera − busto %1 (más de %2 y menos de %3), busto − cintura %4 (menos de %5) y cadera − cintura %6 (menos de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 más de busto sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 menos de busto sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 más de cintura sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 menos de cintura sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 más de cadera alta sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 menos de cadera alta sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 más de cadera sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al límite: con %1 menos de cadera sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas empataron entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas dieron %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas empataron entre %1: la cinta no halla ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas dieron %1: la cinta no halla ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas empataron entre %1: la cinta dice %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas dieron %1: la cinta coincide.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus respuestas dieron %1: la cinta dice otra cosa.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Busto: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cintura: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadera alta: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadera: %1</translation>
     </message>
     <message>
         <source>Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>Busto</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Cintura</translation>
     </message>
     <message>
         <source>High hip</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadera alta</translation>
     </message>
     <message>
         <source>Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadera</translation>
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las cuatro medidas para ver qué figura dan.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Figura medida: %1</translation>
     </message>
 </context>
 <context>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Put my &amp;measurements on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner mis &amp;medidas en la tarjeta de resultado</translation>
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿&amp;Por qué cuatro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La cinta métrica: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
@@ -310,112 +310,121 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las reglas de figura publicadas clasifican cuatro medidas en siete tipos: reloj de arena, reloj de arena superior, reloj de arena inferior, cuchara, triángulo, triángulo invertido y rectángulo. Este programa conoce cuatro figuras, así que cada tipo se muestra como la figura cuya descripción encaja.
+
+Reloj de arena: el reloj de arena y el reloj de arena superior, por su cintura marcada, que la descripción de Forma de V descarta.
+Pera: el reloj de arena inferior, la cuchara y el triángulo, cadera más llena que el busto, como la describe Pera.
+Forma de V: el triángulo invertido, busto más ancho que la cadera.
+Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
+
+Las reglas están publicadas, pero no se han validado con escáneres corporales: un centímetro en una medida puede cambiar el tipo, así que toma el resultado como orientación.</translation>
     </message>
 </context>
 <context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado del test de figura</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado del test de figura de %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu tipo de cuerpo es</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Famosos con esta figura</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre esta figura</translation>
     </message>
     <message>
         <source>How your answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo contaron tus respuestas</translation>
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada una de las cuatro respuestas sumó para una figura.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuvo más respuestas.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empataron con %2 cada una.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>En caso de empate, gana la primera en el orden Rectángulo, Reloj de arena, Pera, Forma de V.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que dijo la cinta métrica</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Result As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultado como</translation>
     </message>
     <message>
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el resultado como «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir resultado</translation>
     </message>
     <message>
         <source>The result could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el resultado.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dibujar la tarjeta.</translation>
     </message>
     <message>
         <source>1 answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 respuesta</translation>
     </message>
     <message>
         <source>0 answers</source>
-        <translation type="unfinished"></translation>
+        <translation>0 respuestas</translation>
     </message>
     <message>
         <source>%1 answers</source>
         <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 respuestas</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 y %4</translation>
     </message>
 </context>
 <context>
@@ -810,7 +819,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Ruler</source>
         <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
-        <translation>Regla</translation>
+        <translation>Rectángulo</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
@@ -828,7 +837,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Spoon</source>
         <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
-        <translation>Cuchara</translation>
+        <translation>Pera</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
@@ -837,7 +846,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Cone</source>
         <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
-        <translation>Cono</translation>
+        <translation>Forma de V</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>

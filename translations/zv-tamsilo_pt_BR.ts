@@ -5,222 +5,222 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>ampulheta</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>ampulheta inferior</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation type="unfinished"></translation>
+        <translation>ampulheta superior</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation type="unfinished"></translation>
+        <translation>colher</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triângulo</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>triângulo invertido</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>retângulo</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não são números.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 in.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum dos quatro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma regra cobre um quadril %1 ou mais acima do busto com cintura marcada: quadril − busto %2, quadril − cintura %3 (no mínimo %4), quadril alto ÷ cintura %5 (abaixo de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma regra cobre um busto %1 ou mais acima do quadril com cintura marcada: busto − quadril %2, busto − cintura %3 (no mínimo %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por quadril − busto %1 (de %2 a menos de %3), busto − cintura %4 (no mínimo %5) ou quadril − cintura %6 (no mínimo %7).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por quadril − busto %1 (de %2 a menos de %3), quadril − cintura %4 (no mínimo %5) e quadril alto ÷ cintura %6 (abaixo de %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por busto − quadril %1 (acima de %2 e abaixo de %3) e busto − cintura %4 (no mínimo %5).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por quadril − busto %1 (acima de %2), quadril − cintura %3 (no mínimo %4) e quadril alto ÷ cintura %5 (no mínimo %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por quadril − busto %1 (no mínimo %2) e quadril − cintura %3 (abaixo de %4).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por busto − quadril %1 (no mínimo %2) e busto − cintura %3 (abaixo de %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por quadril − busto %1 (acima de %2 e abaixo de %3), busto − cintura %4 (abaixo de %5) e quadril − cintura %6 (abaixo de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a mais no busto, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a menos no busto, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a mais na cintura, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a menos na cintura, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a mais no quadril alto, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a menos no quadril alto, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a mais no quadril, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limite: com %1 a menos no quadril, seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas empataram entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas deram %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas empataram entre %1: a fita não acha nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas deram %1: a fita não acha nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas empataram entre %1: a fita diz %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas deram %1: a fita concorda.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas deram %1: a fita diz outra coisa.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Busto: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cintura: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadril alto: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadril: %1</translation>
     </message>
     <message>
         <source>Bust</source>
-        <translation type="unfinished"></translation>
+        <translation>Busto</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Cintura</translation>
     </message>
     <message>
         <source>High hip</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadril alto</translation>
     </message>
     <message>
         <source>Hips</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadril</translation>
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite as quatro medidas para ver o tipo de corpo.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo medido: %1</translation>
     </message>
 </context>
 <context>
@@ -291,15 +291,15 @@
     </message>
     <message>
         <source>Put my &amp;measurements on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôr minhas &amp;medidas no cartão de resultado</translation>
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Por que quatro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A fita métrica: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
@@ -310,112 +310,121 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>As regras de silhueta publicadas classificam quatro medidas em sete tipos: ampulheta, ampulheta superior, ampulheta inferior, colher, triângulo, triângulo invertido e retângulo. Este programa conhece quatro tipos de corpo, então cada tipo aparece como aquele cuja descrição lhe cabe.
+
+Ampulheta: a ampulheta e a ampulheta superior, pela cintura marcada, que a descrição de Forma de V exclui.
+Pera: a ampulheta inferior, a colher e o triângulo, quadril mais cheio que o busto, como descreve Pera.
+Forma de V: o triângulo invertido, busto mais largo que o quadril.
+Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
+
+As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
     </message>
 </context>
 <context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do tipo de corpo</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do tipo de corpo de %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu tipo de corpo é</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Famosos com este tipo de corpo</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre este tipo de corpo</translation>
     </message>
     <message>
         <source>How your answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Como suas respostas contaram</translation>
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada uma das quatro respostas contou para um tipo.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teve mais respostas.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empataram com %2 cada.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em caso de empate, vence o primeiro na ordem Retângulo, Ampulheta, Pera, Forma de V.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
-        <translation type="unfinished"></translation>
+        <translation>O que a fita métrica disse</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem PNG (*.png)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save Result As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar resultado como</translation>
     </message>
     <message>
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o resultado como “%1”.
+
+%2</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir resultado</translation>
     </message>
     <message>
         <source>The result could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o resultado.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível desenhar o cartão.</translation>
     </message>
     <message>
         <source>1 answer</source>
-        <translation type="unfinished"></translation>
+        <translation>1 resposta</translation>
     </message>
     <message>
         <source>0 answers</source>
-        <translation type="unfinished"></translation>
+        <translation>0 respostas</translation>
     </message>
     <message>
         <source>%1 answers</source>
         <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 respostas</translation>
     </message>
 </context>
 <context>
     <name>TextList</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 e %4</translation>
     </message>
 </context>
 <context>
@@ -810,7 +819,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Ruler</source>
         <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
-        <translation>Régua</translation>
+        <translation>Retângulo</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
@@ -828,7 +837,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Spoon</source>
         <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
-        <translation>Colher</translation>
+        <translation>Pera</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
@@ -837,7 +846,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Cone</source>
         <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
-        <translation>Cone</translation>
+        <translation>Forma de V</translation>
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
