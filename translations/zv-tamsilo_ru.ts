@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation>Введённые данные не сохраняются и никуда не отправляются.</translation>
+        <translation>Данные не сохраняются и никуда не отправляются.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
