@@ -7,6 +7,7 @@
 #include "measure/measuredresult.h"
 #include "messageboxes.h"
 #include "testapp.h"
+#include "translations/language.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -145,25 +147,33 @@ private slots:
             QTest::newRow(row) << QString::fromLatin1(row);
     }
 
+    // In English and in every language the program speaks.
     void everyLineIsReadableWhole()
     {
         QFETCH(QString, measures);
-        MeasureShapeWindow &window = openAndType(measures);
-        for (QLabel *label : window.findChildren<QLabel *>()) {
-            if (!label->isVisible())
-                continue;
-            const QSize needed = label->wordWrap()
-                                     ? QSize(label->width(), label->heightForWidth(label->width()))
-                                     : label->sizeHint();
-            const QString what = label->objectName() + u": "_s + label->text();
-            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-                     qPrintable(what));
-            QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(what));
-            QVERIFY2(!label->text().isEmpty(), "a bare caption for a screen reader");
+        auto english = qScopeGuard([] { Language::use(QString()); });
+        for (const QString &language : QStringList{QString()} + Language::builtIn()) {
+            QVERIFY(Language::use(language));
+            MeasureShapeWindow &window = openAndType(measures);
+            for (QLabel *label : window.findChildren<QLabel *>()) {
+                if (!label->isVisible())
+                    continue;
+                const QSize needed =
+                    label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                      : label->sizeHint();
+                const QString what =
+                    language + u' ' + label->objectName() + u": "_s + label->text();
+                QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                         qPrintable(what));
+                QVERIFY2(label->parentWidget()->rect().contains(label->geometry()),
+                         qPrintable(what));
+                QVERIFY2(!label->text().isEmpty(), "a bare caption for a screen reader");
+            }
+            for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
+                QVERIFY2(button->sizeHint().width() <= button->width(),
+                         qPrintable(language + u' ' + button->objectName()));
+            MeasureShapeWindow::unload();
         }
-        for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
-            QVERIFY2(button->sizeHint().width() <= button->width(),
-                     qPrintable(button->objectName()));
     }
 
     void theCardIsGivenWhatWasShown_data()

@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Ни одно правило не описывает бёдра на %1 и более шире груди при выраженной талии: бёдра − грудь %2, бёдра − талия %3 (не менее %4), верх бёдер ÷ талия %5 (меньше %6).</translation>
+        <translation>Нет правила для бёдер на %1 и более шире груди при выраженной талии: бёдра − грудь %2, бёдра − талия %3 (не менее %4), верх бёдер ÷ талия %5 (меньше %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Ни одно правило не описывает грудь на %1 и более шире бёдер при выраженной талии: грудь − бёдра %2, грудь − талия %3 (не менее %4).</translation>
+        <translation>Нет правила для груди на %1 и более шире бёдер при выраженной талии: грудь − бёдра %2, грудь − талия %3 (не менее %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
