@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -181,6 +182,11 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
                                              "Each of the four answers counted toward one shape."),
                  10, Quiet);
     writer.skip(8);
+    // The names' column is as wide as the longest name needs, in every language.
+    painter.setFont(cardFont(painter, 11, true));
+    qreal column = 90;
+    for (int shape = 0; shape < modShapeTest::ShapeCount; ++shape)
+        column = std::max(column, painter.fontMetrics().horizontalAdvance(shapeName(shape)) + 10.0);
     const int best = countOf(data.tally, data.shape);
     QStringList tied;
     for (int shape = 0; shape < modShapeTest::ShapeCount; ++shape) {
@@ -191,13 +197,13 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
         const qreal top = writer.top();
         painter.setFont(cardFont(painter, 11, winner));
         painter.setPen(winner ? Olive : Ink);
-        painter.drawText(QRectF(Margin, top, 90, 20), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRectF(Margin, top, column, 20), Qt::AlignLeft | Qt::AlignVCenter,
                          shapeName(shape));
         const qreal length =
             BarLength * qBound(0, count, modShapeTest::QuestionCount) / modShapeTest::QuestionCount;
-        painter.fillRect(QRectF(Margin + 90, top + 4, BarLength, 12), QColor(0xEE, 0xEE, 0xE0));
-        painter.fillRect(QRectF(Margin + 90, top + 4, length, 12), winner ? Olive : Accent);
-        painter.drawText(QRectF(Margin + 100 + BarLength, top, 100, 20),
+        painter.fillRect(QRectF(Margin + column, top + 4, BarLength, 12), QColor(0xEE, 0xEE, 0xE0));
+        painter.fillRect(QRectF(Margin + column, top + 4, length, 12), winner ? Olive : Accent);
+        painter.drawText(QRectF(Margin + column + 10 + BarLength, top, 100, 20),
                          Qt::AlignLeft | Qt::AlignVCenter, answers(count));
         writer.skip(22);
     }
