@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "widgets/applicationicon.h"
+#include "widgets/fixedsize.h"
 #include "widgets/programfont.h"
 
 #include <QApplication>
@@ -16,4 +17,5 @@ void prepareApplication()
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
     QApplication::setWindowIcon(applicationIcon());
+    keepFixedSizeWindowsUnmaximised();
 }
