@@ -3,6 +3,7 @@
 #include "widgets/messages.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace CommandLine {
@@ -25,6 +26,33 @@ std::optional<int> answerInformationOption(int argc, const char *const argv[])
         }
     }
     return std::nullopt;
+}
+
+const char *chosenPlatform(const char *userPlatform, const char *display, int argc,
+                           const char *const argv[])
+{
+    // Qt takes an empty QT_QPA_PLATFORM as none, and --platform as -platform.
+    if ((userPlatform && *userPlatform) || !display || !*display)
+        return nullptr;
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "-platform" || argument == "--platform")
+            return nullptr;
+    }
+    return "xcb";
+}
+
+QtArguments::QtArguments(int argc, char *argv[]) : m_values(argv, argv + argc), m_count(argc)
+{
+    static char option[] = "-platform";
+    if (const char *platform =
+            chosenPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), argc, argv)) {
+        m_values.push_back(option);
+        // Qt reorders the pointers it is given, and never writes into the texts.
+        m_values.push_back(const_cast<char *>(platform));
+        m_count += 2;
+    }
+    m_values.push_back(nullptr);
 }
 
 } // namespace CommandLine

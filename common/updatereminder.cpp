@@ -48,7 +48,8 @@ void checkUpdateReminderOn(QDate today)
     const QDate storedDate = ReminderDate::readDateText(storedText, today);
     if (!storedDate.isValid() || !ReminderDate::reminderDue(storedDate, today))
         return;
-    const bool wantsUpdate = askYesNo(UpdateQuestion);
+    // Asked before the welcome window is up: the box belongs to no window.
+    const bool wantsUpdate = askYesNo(nullptr, UpdateQuestion);
     if (storeDate(settings, today) && wantsUpdate)
         modHelp::OpenDownloadPage();
 }

@@ -85,7 +85,7 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 {
     if (KeyAscii != u' ')
         return;
-    showStop(u"Email Address Cannot Contain Space"_s);
+    showStop(box.window(), u"Email Address Cannot Contain Space"_s);
     KeyAscii = 0;
     box.setFocus();
 }
@@ -189,7 +189,7 @@ void frmFarewell::cmdSubmit_Click()
     modTellAFriend::strTafFriendEmail = trimSpaces(ui->txtFriendEmail->text());
     if (const std::optional<QString> problem =
             addressesProblem(modTellAFriend::strTafEmail, modTellAFriend::strTafFriendEmail)) {
-        showStop(*problem);
+        showStop(this, *problem);
         return;
     }
     modTellAFriend::SendTellAFriend();

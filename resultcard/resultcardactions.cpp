@@ -59,8 +59,8 @@ void saveResultAs(QWidget &parent)
         return;
     QString error;
     if (!saveResultCard(data, chosen, &error)) {
-        showStop(u"The result could not be saved as \"%1\".\n\n%2"_s.arg(
-            QDir::toNativeSeparators(cardFilePath(chosen)), error));
+        showStop(window, u"The result could not be saved as \"%1\".\n\n%2"_s.arg(
+                             QDir::toNativeSeparators(cardFilePath(chosen)), error));
     }
 }
 
@@ -81,7 +81,7 @@ void printResult(QWidget &parent)
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        showStop(u"The result could not be printed."_s);
+        showStop(&parent, u"The result could not be printed."_s);
         return;
     }
     // The painter starts at the corner of the printable area.

@@ -21,7 +21,7 @@ namespace {
 // Said for a refused key and for a refused paste alike.
 void refuseNonLetter()
 {
-    showInformation(u"Please Enter Only Alphabet"_s);
+    showInformation(&frmMain::get(), u"Please Enter Only Alphabet"_s);
 }
 } // namespace
 
@@ -88,7 +88,7 @@ bool frmMain::CheckFirstName()
 {
     // Not trimmed: a name of spaces only is a name.
     if (ui->txtFirstName->text().isEmpty()) {
-        showInformation(u"Please Enter Your Name"_s);
+        showInformation(this, u"Please Enter Your Name"_s);
         ui->txtFirstName->setFocus();
         return false;
     }
