@@ -56,8 +56,9 @@ E2E_PIDS+=($app)
 drive frmMain cmdNext "QMessageBox maximise"
 shot name-box
 drive QMessageBox
-grep -qx "ok $sent frmMain" "$E2E_TMP/out" || fail "the box does not belong to the welcome window"
-drive "frmMain maximise" "txtFirstName anna"
+grep -q "^ok $sent frmMain " "$E2E_TMP/out" || fail "the box does not belong to the welcome window"
+drive "frmMain maximise" "txtFirstName anna" frmMain
+grep -q "^ok $sent - 497x363$" "$E2E_TMP/out" || fail "the welcome window did not keep its size"
 shot welcome
 
 # Second copies, each saying "Application is already running" and ending once it is answered.
@@ -69,7 +70,7 @@ done
 E2E_PIDS+=("${copies[@]}")
 for copy in $(seq 20); do
     tries=0
-    until grep -q '^ok 1 -$' "$E2E_TMP/copy$copy"; do
+    until grep -q '^ok 1 - ' "$E2E_TMP/copy$copy"; do
         sleep 0.1
         tries=$((tries + 1))
         [ $tries -lt 600 ] || fail "copy $copy never said it was not the first"
@@ -93,6 +94,7 @@ drive cmdClose
 wait_exit "$app"
 [ "$E2E_STATUS" = 0 ] || fail "the program ended with status $E2E_STATUS on Wayland"
 grep -qi 'protocol error' "$E2E_TMP/app.log" && fail "the compositor cut the program off"
+[ ! -e "$XDG_RUNTIME_DIR/zv-tamsilo.lock" ] || fail "the program left its lock behind"
 
 # A Wayland session with Xwayland: the program picks X by itself.
 start_weston xwayland --xwayland

@@ -1,8 +1,8 @@
 // Drives the real program where the test has no input of its own (a headless Wayland compositor
 // has no seat). Loaded into it as a Qt generic plugin, it reads one command a line from the file
-// named by TAMSILO_DRIVER and prints "ok N OWNER" once the Nth command's target is shown (OWNER
-// the object name of the window its window belongs to, or -); the action follows, and may open
-// a modal window and return much later.
+// named by TAMSILO_DRIVER and prints "ok N OWNER SIZE" once the Nth command's target is shown
+// (of its window: the object name of the window it belongs to, or -, and its size); the action
+// follows, and may open a modal window and return much later.
 //   NAME TEXT      types TEXT into the line edit NAME
 //   NAME maximise  asks the window NAME to maximise, as the button on its title bar does
 //   NAME           clicks the button NAME, triggers the action NAME, answers a message box
@@ -79,8 +79,10 @@ private:
         const QString argument = QString::fromUtf8(m_unread.left(end)).section(u' ', 1);
         m_unread.remove(0, end + 1);
         const auto *widget = qobject_cast<QWidget *>(target);
-        const QWidget *owner = widget ? widget->window()->parentWidget() : nullptr;
-        std::printf("ok %d %s\n", ++m_done, owner ? qPrintable(owner->objectName()) : "-");
+        const QWidget *window = widget ? widget->window() : nullptr;
+        const QWidget *owner = window ? window->parentWidget() : nullptr;
+        std::printf("ok %d %s %dx%d\n", ++m_done, owner ? qPrintable(owner->objectName()) : "-",
+                    window ? window->width() : 0, window ? window->height() : 0);
         std::fflush(stdout);
         QTimer::singleShot(0, target, [target, argument] { act(target, argument); });
     }
