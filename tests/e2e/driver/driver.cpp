@@ -1,7 +1,8 @@
 // Drives the real program where the test has no input of its own (a headless Wayland compositor
 // has no seat). Loaded into it as a Qt generic plugin, it reads one command a line from the file
 // named by TAMSILO_DRIVER and prints "ok N OWNER SIZE" once the Nth command's target is shown
-// (of its window: the object name of the window it belongs to, or -, and where it stands); the
+// (of its window: the object name of the window it belongs to, or -, where it stands and the
+// largest size the window system may give it); the
 // action follows, and may open a modal window and return much later.
 //   NAME TEXT      types TEXT into the line edit NAME
 //   NAME maximise  asks the window NAME to maximise, as the button on its title bar does
@@ -82,9 +83,11 @@ private:
         const QWidget *window = widget ? widget->window() : nullptr;
         const QWidget *owner = window ? window->parentWidget() : nullptr;
         const QRect place = window ? window->geometry() : QRect();
-        std::printf("ok %d %s %dx%d+%d+%d\n", ++m_done,
+        const QSize most =
+            window && window->windowHandle() ? window->windowHandle()->maximumSize() : QSize();
+        std::printf("ok %d %s %dx%d+%d+%d %dx%d\n", ++m_done,
                     owner ? qPrintable(owner->objectName()) : "-", place.width(), place.height(),
-                    place.x(), place.y());
+                    place.x(), place.y(), most.width(), most.height());
         std::fflush(stdout);
         QTimer::singleShot(0, target, [target, argument] { act(target, argument); });
     }
