@@ -1,9 +1,8 @@
 // Drives the real program where the test has no input of its own (a headless Wayland compositor
 // has no seat). Loaded into it as a Qt generic plugin, it reads one command a line from the file
-// named by TAMSILO_DRIVER and prints "ok N OWNER SIZE" once the Nth command's target is shown
-// (of its window: the object name of the window it belongs to, or -, where it stands and the
-// largest size the window system may give it); the
-// action follows, and may open a modal window and return much later.
+// named by TAMSILO_DRIVER and prints "ok N OWNER WxH+X+Y MAXWxMAXH" once the Nth command's
+// target is shown, of the target's window: the name of the window it belongs to (or -), where it
+// stands, and the largest size it may be given. The action follows, and may open a modal window.
 //   NAME TEXT      types TEXT into the line edit NAME
 //   NAME maximise  asks the window NAME to maximise, as the button on its title bar does
 //   NAME           clicks the button NAME, triggers the action NAME, answers a message box
@@ -72,22 +71,20 @@ private:
     {
         m_unread += m_commands.readAll();
         const qsizetype end = m_unread.indexOf('\n');
-        QObject *target =
-            end < 0 ? nullptr
-                    : findShown(QString::fromUtf8(m_unread.left(end)).section(u' ', 0, 0));
+        const QString line = QString::fromUtf8(m_unread.left(end));
+        QObject *target = end < 0 ? nullptr : findShown(line.section(u' ', 0, 0));
         if (!target)
             return;
-        const QString argument = QString::fromUtf8(m_unread.left(end)).section(u' ', 1);
+        const QString argument = line.section(u' ', 1);
         m_unread.remove(0, end + 1);
         const auto *widget = qobject_cast<QWidget *>(target);
         const QWidget *window = widget ? widget->window() : nullptr;
         const QWidget *owner = window ? window->parentWidget() : nullptr;
-        const QRect place = window ? window->geometry() : QRect();
-        const QSize most =
-            window && window->windowHandle() ? window->windowHandle()->maximumSize() : QSize();
+        const QRect at = window ? window->geometry() : QRect();
+        const QSize most = window ? window->windowHandle()->maximumSize() : QSize();
         std::printf("ok %d %s %dx%d+%d+%d %dx%d\n", ++m_done,
-                    owner ? qPrintable(owner->objectName()) : "-", place.width(), place.height(),
-                    place.x(), place.y(), most.width(), most.height());
+                    owner ? qPrintable(owner->objectName()) : "-", at.width(), at.height(), at.x(),
+                    at.y(), most.width(), most.height());
         std::fflush(stdout);
         QTimer::singleShot(0, target, [target, argument] { act(target, argument); });
     }
