@@ -102,7 +102,7 @@ grep -qi 'protocol error' "$E2E_TMP/app.log" && fail "the compositor cut the pro
 start_weston xwayland --xwayland
 x=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$E2E_TMP/xwayland.log")
 [ -n "$x" ] || fail "no Xwayland: $(cat "$E2E_TMP/xwayland.log")"
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM QT_QPA_GENERIC_PLUGINS
 DISPLAY=$x XDG_SESSION_TYPE=wayland "$E2E_APP" >"$E2E_TMP/out" 2>>"$E2E_TMP/app.log" &
 E2E_PIDS+=($!)
 tries=0
