@@ -2,6 +2,7 @@
 
 #include "translations/language.h"
 #include "widgets/applicationicon.h"
+#include "widgets/fixedsize.h"
 #include "widgets/programfont.h"
 
 #include <QApplication>
@@ -18,4 +19,5 @@ void prepareApplication()
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
     QApplication::setWindowIcon(applicationIcon());
+    keepFixedSizeWindowsUnmaximised();
 }

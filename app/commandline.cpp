@@ -35,8 +35,8 @@ constexpr std::array<std::string_view, 9> QtFlags{"reverse", "widgetcount", "nog
 enum class Kind { Plain, QtOption, QtOptionWithValue, Unknown };
 
 // The platform and display named on the command line, which override the environment's.
-QByteArray chosenPlatform;
-QByteArray chosenDisplay;
+QByteArray platformOption;
+QByteArray displayOption;
 
 std::string_view nameOf(std::string_view option)
 {
@@ -106,9 +106,9 @@ std::optional<int> answerInformationOption(int argc, const char *const argv[])
         case Kind::QtOptionWithValue:
             // The value is Qt's, whatever it looks like.
             if (++index < argc && nameOf(argument) == "platform")
-                chosenPlatform = argv[index];
+                platformOption = argv[index];
             if (index < argc && nameOf(argument) == "display")
-                chosenDisplay = argv[index];
+                displayOption = argv[index];
             break;
         case Kind::Plain:
         case Kind::QtOption:
@@ -142,8 +142,8 @@ QtMessageHandler &qtHandler()
 void tellMissingDisplay()
 {
     const QByteArray platform =
-        chosenPlatform.isNull() ? qgetenv("QT_QPA_PLATFORM") : chosenPlatform;
-    const QByteArray x11 = chosenDisplay.isNull() ? qgetenv("DISPLAY") : chosenDisplay;
+        platformOption.isNull() ? qgetenv("QT_QPA_PLATFORM") : platformOption;
+    const QByteArray x11 = displayOption.isNull() ? qgetenv("DISPLAY") : displayOption;
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     if (!platform.isEmpty()) {
         std::fprintf(stderr,
@@ -189,6 +189,33 @@ void displayFound()
                           message.text);
     }
     heldBack().clear();
+}
+
+const char *chosenPlatform(const char *userPlatform, const char *display, int argc,
+                           const char *const argv[])
+{
+    // Qt takes an empty QT_QPA_PLATFORM as none, and --platform as -platform.
+    if ((userPlatform && *userPlatform) || !display || !*display)
+        return nullptr;
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "-platform" || argument == "--platform")
+            return nullptr;
+    }
+    return "xcb";
+}
+
+QtArguments::QtArguments(int argc, char *argv[]) : m_values(argv, argv + argc), m_count(argc)
+{
+    static char option[] = "-platform";
+    if (const char *platform =
+            chosenPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), argc, argv)) {
+        m_values.push_back(option);
+        // Qt reorders the pointers it is given, and never writes into the texts.
+        m_values.push_back(const_cast<char *>(platform));
+        m_count += 2;
+    }
+    m_values.push_back(nullptr);
 }
 
 } // namespace CommandLine

@@ -19,6 +19,8 @@ public:
 
     explicit InstanceLock(const QString &path);
     Outcome acquire();
+    // Gives up the lock if this copy holds it.
+    void release() { m_lock.unlock(); }
 
     // The lock file of this user's copies.
     static QString userLockPath();

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/modStartup.h"
+#include "app/programend.h"
 #include "common/modHelp.h"
 
 #include <QApplication>
@@ -9,15 +10,16 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> status = CommandLine::answerInformationOption(argc, argv))
         return *status;
+    CommandLine::QtArguments arguments(argc, argv);
     CommandLine::watchForMissingDisplay();
-    QApplication app(argc, argv);
+    QApplication app(arguments.count(), arguments.values());
     CommandLine::displayFound();
     prepareApplication();
     modStartup::StartApplication();
     if (modHelp::applicationEnded())
-        return 0;
+        return endOfProgram(0);
     const int status = QApplication::exec();
     // The unloaded windows are still waiting to be deleted.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return status;
+    return endOfProgram(status);
 }

@@ -15,14 +15,18 @@
 namespace {
 std::int16_t intCoBrandRandomNumber = 0;
 
+// Lives until the process ends; its destructor releases the lock.
+InstanceLock &userLock()
+{
+    static InstanceLock lock(InstanceLock::userLockPath());
+    return lock;
+}
+
 bool anotherInstanceRunning()
 {
-    const QString path = InstanceLock::userLockPath();
-    if (path.isEmpty())
+    if (InstanceLock::userLockPath().isEmpty())
         return false;
-    // Lives until the process ends; its destructor releases the lock.
-    static InstanceLock lock(path);
-    return lock.acquire() == InstanceLock::Outcome::AlreadyRunning;
+    return userLock().acquire() == InstanceLock::Outcome::AlreadyRunning;
 }
 } // namespace
 
@@ -31,9 +35,10 @@ namespace modStartup {
 void StartApplication()
 {
     if (anotherInstanceRunning()) {
-        // Above the running copy's farewell window, which is kept above all others.
+        // Above the running copy's farewell window, which is kept above all others; this copy
+        // has no window of its own for it to belong to.
         showInformationAboveAll(
-            QCoreApplication::translate("modStartup", "Application is already running"));
+            nullptr, QCoreApplication::translate("modStartup", "Application is already running"));
         modHelp::EndApplication();
         return;
     }
@@ -54,6 +59,12 @@ void CoBrand_Randomize()
         frmMain::get().bringCobrandToFront();
     else
         frmMain::get().bringFullBrandToFront();
+}
+
+void releaseInstanceLock()
+{
+    if (!InstanceLock::userLockPath().isEmpty())
+        userLock().release();
 }
 
 std::int16_t coBrandRandomNumber()

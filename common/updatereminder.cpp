@@ -56,8 +56,9 @@ void checkUpdateReminderOn(QDate today)
     const QDate storedDate = ReminderDate::readDateText(storedText, today);
     if (!storedDate.isValid() || !ReminderDate::reminderDue(storedDate, today))
         return;
+    // Asked before the welcome window is up: the box belongs to no window.
     const bool wantsUpdate =
-        askYesNo(QCoreApplication::translate("UpdateReminder", UpdateQuestion));
+        askYesNo(nullptr, QCoreApplication::translate("UpdateReminder", UpdateQuestion));
     if (storeDate(settings, today) && wantsUpdate)
         modHelp::OpenDownloadPage();
 }

@@ -85,7 +85,8 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 {
     if (KeyAscii != u' ')
         return;
-    showStop(QCoreApplication::translate("frmFarewell", "Email Address Cannot Contain Space"));
+    showStop(box.window(),
+             QCoreApplication::translate("frmFarewell", "Email Address Cannot Contain Space"));
     KeyAscii = 0;
     box.setFocus();
 }
@@ -189,7 +190,7 @@ void frmFarewell::cmdSubmit_Click()
     modTellAFriend::strTafFriendEmail = trimSpaces(ui->txtFriendEmail->text());
     if (const std::optional<QString> problem =
             addressesProblem(modTellAFriend::strTafEmail, modTellAFriend::strTafFriendEmail)) {
-        showStop(*problem);
+        showStop(this, *problem);
         return;
     }
     modTellAFriend::SendTellAFriend();

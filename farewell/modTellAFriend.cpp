@@ -1,4 +1,5 @@
 #include "farewell/modTellAFriend.h"
+#include "farewell/frmFarewell.h"
 
 #include "common/browser.h"
 #include "farewell/referafriendaddress.h"
@@ -21,7 +22,8 @@ void SendTellAFriend()
     const ReferralValues values{strTafName, strTafEmail, strTafMessage, strTafFriendName,
                                 strTafFriendEmail};
     if (const std::optional<QString> problem = missingValueProblem(values)) {
-        showStop(*problem);
+        // The values are typed into the farewell window.
+        showStop(frmFarewell::isLoaded() ? &frmFarewell::get() : nullptr, *problem);
         return;
     }
     strTafUrl = referAFriendAddress(values);

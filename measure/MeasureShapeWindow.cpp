@@ -99,6 +99,7 @@ void MeasureShapeWindow::showReport()
 void MeasureShapeWindow::explainTheFourShapes()
 {
     showInformation(
+        this,
         tr("The published figure rules sort four tape measurements into seven figure types: "
            "hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and "
            "rectangle. This program knows four shapes, so each type is shown as the shape whose "

@@ -79,9 +79,9 @@ void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pi
     const CardFile file = cardFile(typed, type);
     QString error;
     if (!saveResultCard(data, file, &error)) {
-        showStop(QCoreApplication::translate("ResultCard",
-                                             "The result could not be saved as \"%1\".\n\n%2")
-                     .arg(QDir::toNativeSeparators(file.path), error));
+        showStop(window, QCoreApplication::translate(
+                             "ResultCard", "The result could not be saved as \"%1\".\n\n%2")
+                             .arg(QDir::toNativeSeparators(file.path), error));
     }
 }
 
@@ -126,7 +126,8 @@ void printResult(QWidget &parent, const QString &firstName, const ImageList &pic
             return;
     }
     if (!printResultCard(printer, data))
-        showStop(QCoreApplication::translate("ResultCard", "The result could not be printed."));
+        showStop(&parent,
+                 QCoreApplication::translate("ResultCard", "The result could not be printed."));
 }
 
 } // namespace ResultCard

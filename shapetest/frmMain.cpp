@@ -22,7 +22,8 @@ namespace {
 // Said for a refused key and for a refused paste alike.
 void refuseNonLetter()
 {
-    showInformation(QCoreApplication::translate("frmMain", "Please Enter Only Alphabet"));
+    showInformation(&frmMain::get(),
+                    QCoreApplication::translate("frmMain", "Please Enter Only Alphabet"));
 }
 } // namespace
 
@@ -89,7 +90,7 @@ bool frmMain::CheckFirstName()
 {
     // Not trimmed: a name of spaces only is a name.
     if (ui->txtFirstName->text().isEmpty()) {
-        showInformation(tr("Please Enter Your Name"));
+        showInformation(this, tr("Please Enter Your Name"));
         ui->txtFirstName->setFocus();
         return false;
     }

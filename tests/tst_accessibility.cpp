@@ -545,6 +545,9 @@ private slots:
             QCOMPARE(icon->pixmap().size(), QSize(64, 64));
         // The hand clicks with the tip of its finger, the dark outline at the top of it.
         QCOMPARE(handCursor().pixmap().toImage().pixelColor(handCursor().hotSpot()), Qt::black);
+        const QImage hand = handCursor().pixmap().toImage();
+        QCOMPARE(hand.pixelColor(handHotSpot(2.0, true)), Qt::black);
+        QCOMPARE(hand.pixelColor(handHotSpot(2.0, false) * 2), Qt::black);
     }
 };
 

@@ -401,6 +401,7 @@ private slots:
             QCOMPARE(boxes.seen().first().title, u"ZV Tamsilo"_s);
             QCOMPARE(boxes.seen().first().icon, QMessageBox::Critical);
             QCOMPARE(boxes.seen().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QCOMPARE(boxes.seen().first().owner, &window);
         }
         QCOMPARE(window.focusWidget(), edit);
 
@@ -463,6 +464,7 @@ private slots:
             QCOMPARE(seen.title, u"ZV Tamsilo"_s);
             QCOMPARE(seen.icon, QMessageBox::Critical);
             QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QCOMPARE(seen.owner, &window);
         }
         QCOMPARE(opened.addresses().size(), messages.isEmpty() ? 1 : 0);
         // Stored on every click, before any check.

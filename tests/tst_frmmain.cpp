@@ -103,6 +103,7 @@ private slots:
         QCOMPARE(boxes.seen().first().title, u"ZV Tamsilo"_s);
         QCOMPARE(boxes.seen().first().icon, QMessageBox::Information);
         QCOMPARE(boxes.seen().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(boxes.seen().first().owner, box->window());
         QCOMPARE(box->text(), u"AB"_s);
         QCOMPARE(frmMain::get().focusWidget(), box);
     }
@@ -195,6 +196,7 @@ private slots:
             QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
         QTRY_COMPARE(boxes.texts(), QStringList{EnterYourName});
         QCOMPARE(boxes.seen().first().icon, QMessageBox::Information);
+        QCOMPARE(boxes.seen().first().owner, &window);
         QCOMPARE(window.focusWidget(), nameBox());
         QVERIFY(!frmDisplay::isLoaded());
         QVERIFY(window.isVisible());

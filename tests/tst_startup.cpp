@@ -1,5 +1,6 @@
 // Start-up: the single-copy rule, the order of the first steps, and the promotional label.
 
+#include "app/commandline.h"
 #include "app/instancelock.h"
 #include "app/modStartup.h"
 #include "common/apprandom.h"
@@ -67,6 +68,43 @@ private slots:
         QCOMPARE(InstanceLock::userLockPath(), m_runtime.filePath(u"zv-tamsilo.lock"_s));
     }
 
+    void theProgramRunsOnXUnlessAPlatformIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("named");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("onX");
+        const QByteArray none;
+        QTest::newRow("nothing named") << none << ":0"_ba << QByteArrayList() << true;
+        QTest::newRow("named empty") << ""_ba
+                                     << ":0"_ba << QByteArrayList() << true;
+        QTest::newRow("named wayland") << "wayland"_ba
+                                       << ":0"_ba << QByteArrayList() << false;
+        QTest::newRow("-platform")
+            << none << ":0"_ba << QByteArrayList{"-platform", "wayland"} << false;
+        QTest::newRow("--platform")
+            << none << ":0"_ba << QByteArrayList{"--platform", "xcb"} << false;
+        QTest::newRow("another option")
+            << none << ":0"_ba << QByteArrayList{"-platformtheme", "x"} << true;
+        QTest::newRow("no X display") << none << none << QByteArrayList() << false;
+        QTest::newRow("empty DISPLAY") << none << ""_ba << QByteArrayList() << false;
+    }
+
+    void theProgramRunsOnXUnlessAPlatformIsNamed()
+    {
+        QFETCH(QByteArray, named);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(bool, onX);
+        std::vector<const char *> argv{"zv-tamsilo"};
+        for (const QByteArray &argument : arguments)
+            argv.push_back(argument.constData());
+        const char *chosen = CommandLine::chosenPlatform(
+            named.isNull() ? nullptr : named.constData(),
+            display.isNull() ? nullptr : display.constData(), int(argv.size()), argv.data());
+        QCOMPARE(QByteArray(chosen), onX ? "xcb"_ba : QByteArray());
+    }
+
     // Runs before a copy of the program holds the lock in this process.
     void aSecondCopySaysSoAndEnds()
     {
@@ -77,6 +115,7 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList{u"Application is already running"_s});
         QCOMPARE(boxes.seen().first().title, u"ZV Tamsilo"_s);
         QCOMPARE(boxes.seen().first().icon, QMessageBox::Information);
+        QCOMPARE(boxes.seen().first().owner, nullptr);
         QVERIFY(modHelp::applicationEnded());
         QVERIFY(!frmMain::isLoaded());
     }

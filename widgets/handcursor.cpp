@@ -1,4 +1,5 @@
 #include "widgets/handcursor.h"
+#include "widgets/windowsystem.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -21,12 +22,17 @@ QPixmap handPicture()
 }
 } // namespace
 
+QPoint handHotSpot(qreal pictureRatio, bool inPicturePixels)
+{
+    const qreal unit = inPicturePixels ? pictureRatio : 1.0;
+    return {qRound(HandHotSpotX * unit), qRound(HandHotSpotY * unit)};
+}
+
 const QCursor &handCursor()
 {
-    // The window system takes the picture pixel for pixel, the double-size one too, and the
-    // hot spot with it: it is counted in the picture's own pixels.
     static const QPixmap picture = handPicture();
-    static const QCursor cursor(picture, qRound(HandHotSpotX * picture.devicePixelRatio()),
-                                qRound(HandHotSpotY * picture.devicePixelRatio()));
+    static const QPoint hotSpot =
+        handHotSpot(picture.devicePixelRatio(), WindowSystem::cursorHotSpotInPicturePixels());
+    static const QCursor cursor(picture, hotSpot.x(), hotSpot.y());
     return cursor;
 }

@@ -1,4 +1,5 @@
 #include "widgets/windowframe.h"
+#include "widgets/windowsystem.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -106,6 +107,9 @@ void useFixedSingleBorder(QMainWindow &window, QSize clientSize)
 
 void centreOnScreen(QWidget &window)
 {
+    // Where the compositor places the windows, a move would do nothing and no frame is told.
+    if (!WindowSystem::placesWindows())
+        return;
     // A window is placed by the top left corner of its frame. Before it maps, the frame is
     // reckoned to be like the last one seen, and put right once its own is known.
     const bool mapped = window.isVisible();

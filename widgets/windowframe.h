@@ -1,7 +1,8 @@
 #pragma once
 
 // The frame every window of the program has: a title bar with a close box only, a client
-// area of fixed size, centred on the screen with its title bar and border when it opens.
+// area of fixed size, centred on the screen with its title bar and border when it opens (where
+// the window system lets the program place its windows).
 
 #include <QSize>
 

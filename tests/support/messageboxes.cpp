@@ -32,8 +32,8 @@ void MessageBoxAnswerer::answerOpenBox()
         const QMessageBox::StandardButton defaultButton =
             box->defaultButton() ? box->standardButton(box->defaultButton())
                                  : QMessageBox::NoButton;
-        m_seen.append(
-            {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), defaultButton});
+        m_seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                       defaultButton, box->parentWidget()});
         if (m_beforeAnswer)
             m_beforeAnswer(*box);
         QAbstractButton *button = box->button(m_answer);

@@ -17,6 +17,7 @@ struct SeenMessageBox {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QWidget *owner;
 };
 
 class MessageBoxAnswerer : public QObject {
