@@ -5,6 +5,7 @@
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
+#include "widgets/windowkeyboard.h"
 
 #include <QSignalBlocker>
 
@@ -13,6 +14,7 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     ModalWindow::takeOwner(*this);
     ui->setupUi(this);
     useClassicOptionButtons(*this);
+    useWindowKeyboard(*this);
     m_fields = {ui->bustEdit, ui->waistEdit, ui->highHipEdit, ui->hipsEdit};
     const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {

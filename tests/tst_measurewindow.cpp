@@ -131,6 +131,9 @@ private slots:
         QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
         QTRY_COMPARE(answerer.seen().size(), 1);
         QVERIFY(answerer.seen().first().text.contains(u"seven figure types"_s));
+        // An Alt+key that no access key takes types nothing.
+        QTest::keyClick(control<QLineEdit>(window, u"bustEdit"_s), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(control<QLineEdit>(window, u"bustEdit"_s)->text(), QString());
     }
 
     // Every line at its longest: four answers tied, and lengths to the thousandth.
