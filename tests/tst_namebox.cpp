@@ -28,6 +28,18 @@ void type(QLineEdit *box, Qt::Key key, const QString &text, Qt::KeyboardModifier
 {
     QTest::sendKeyEvent(QTest::Click, box, key, text, modifiers);
 }
+
+// The items of a text box's context menu, without their keys.
+QStringList offeredByContextMenu(QLineEdit *box)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, box->mapToGlobal(QPoint()));
+    QApplication::sendEvent(box, &event);
+    QStringList offered;
+    for (const QAction *action : QApplication::activePopupWidget()->actions())
+        offered << action->text().section(u'\t', 0, 0);
+    QApplication::activePopupWidget()->close();
+    return offered;
+}
 } // namespace
 
 class TestNameBox : public QObject {
@@ -80,13 +92,7 @@ private slots:
     // No Undo or Redo: their keys, Ctrl+Z and Ctrl+Y, are refused.
     void theMenuOffersNoUndo()
     {
-        QLineEdit *box = nameBox();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, box->mapToGlobal(QPoint()));
-        QApplication::sendEvent(box, &event);
-        QStringList offered;
-        for (const QAction *action : QApplication::activePopupWidget()->actions())
-            offered << action->text().section(u'\t', 0, 0);
-        QApplication::activePopupWidget()->close();
+        const QStringList offered = offeredByContextMenu(nameBox());
         QCOMPARE(offered,
                  QStringList(
                      {{}, u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"Delete"_s, {}, u"Select All"_s}));
@@ -97,13 +103,7 @@ private slots:
     {
         QVERIFY(Language::use(u"de"_s));
         auto english = qScopeGuard([] { Language::use(QString()); });
-        QLineEdit *box = nameBox();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, box->mapToGlobal(QPoint()));
-        QApplication::sendEvent(box, &event);
-        QStringList offered;
-        for (const QAction *action : QApplication::activePopupWidget()->actions())
-            offered << action->text().section(u'\t', 0, 0);
-        QApplication::activePopupWidget()->close();
+        const QStringList offered = offeredByContextMenu(nameBox());
         QCOMPARE(offered.size(), 7);
         QVERIFY2(!offered.contains(u"&Paste"_s), qPrintable(offered.join(u'|')));
     }
