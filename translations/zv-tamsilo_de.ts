@@ -554,6 +554,14 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>Silhouette of the %1 body shape</source>
         <translation>Silhouette des Figurtyps %1</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

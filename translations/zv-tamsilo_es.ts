@@ -554,6 +554,14 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>Silhouette of the %1 body shape</source>
         <translation>Silueta del tipo de cuerpo %1</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

@@ -554,6 +554,14 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>Silhouette of the %1 body shape</source>
         <translation>Silhouette de type «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

@@ -554,6 +554,14 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>Silhouette of the %1 body shape</source>
         <translation>Sagoma del fisico «%1»</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

@@ -554,6 +554,14 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>Silhouette of the %1 body shape</source>
         <translation>Silhueta do tipo de corpo %1</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

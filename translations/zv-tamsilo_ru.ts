@@ -554,6 +554,14 @@ The rules are published, but they have not been validated against body scans: a 
         <source>Silhouette of the %1 body shape</source>
         <translation>Силуэт типа фигуры «%1»</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Ответ</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
