@@ -1,5 +1,7 @@
 #include "measure/measurereport.h"
 
+#include "common/textlist.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -89,21 +91,6 @@ QString inchesText(Length tenths, Unit unit, const QLocale &locale)
     return lengthText(tenths * FigureRules::UnitsPerInch / 10, unit, locale);
 }
 
-// "Bust", "Bust and Hips", "Bust, Waist and Hips"
-QString listOf(const QStringList &names)
-{
-    static constexpr std::array<const char *, 3> Lists{
-        QT_TRANSLATE_NOOP("MeasureReport", "%1 and %2"),
-        QT_TRANSLATE_NOOP("MeasureReport", "%1, %2 and %3"),
-        QT_TRANSLATE_NOOP("MeasureReport", "%1, %2, %3 and %4")};
-    if (names.size() < 2)
-        return names.value(0);
-    QString list = translated(Lists[std::size_t(names.size() - 2)]);
-    for (const QString &name : names)
-        list = list.arg(name);
-    return list;
-}
-
 QString problemsWith(const std::array<Field, FieldCount> &fields, Unit unit, const QLocale &locale)
 {
     QStringList notNumbers, outOfRange;
@@ -119,7 +106,7 @@ QString problemsWith(const std::array<Field, FieldCount> &fields, Unit unit, con
                          .arg(notNumbers.first());
     else if (!notNumbers.isEmpty())
         sentences << translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 are not numbers."))
-                         .arg(listOf(notNumbers));
+                         .arg(TextList::listOf(notNumbers));
     if (!outOfRange.isEmpty()) {
         // The measurable range in hundredths of the unit, rounded inwards so all it shows counts.
         const Length perHundredth = unitsPer(unit) / 100;
@@ -134,7 +121,7 @@ QString problemsWith(const std::array<Field, FieldCount> &fields, Unit unit, con
                               "%1 are out of range: measure between %2 and %3 in.")};
         const std::size_t which = (unit == Unit::Inches ? 2 : 0) + (outOfRange.size() > 1);
         sentences << translated(Sentences[which])
-                         .arg(listOf(outOfRange),
+                         .arg(TextList::listOf(outOfRange),
                               locale.toString(double(lowest) / 100, 'f',
                                               QLocale::FloatingPointShortest),
                               locale.toString(double(highest) / 100, 'f',
@@ -277,7 +264,7 @@ QString comparisonOf(const QList<modShapeTest::ShapeIndex> &answered, bool measu
     QStringList names;
     for (const modShapeTest::ShapeIndex shape : answered)
         names << shapeName(shape);
-    const QString answers = listOf(names);
+    const QString answers = TextList::listOf(names);
     const bool tied = answered.size() > 1;
     if (!measured) {
         return tied ? translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers tied %1."))

@@ -43,18 +43,6 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 und %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 und %4</translation>
-    </message>
-    <message>
         <source>%1 is not a number.</source>
         <translation>%1 ist keine Zahl.</translation>
     </message>

@@ -43,18 +43,6 @@
         <translation>%1&#xa0;cm</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 e %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 e %4</translation>
-    </message>
-    <message>
         <source>%1 is not a number.</source>
         <translation>%1: inserisci un numero.</translation>
     </message>
