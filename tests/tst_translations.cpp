@@ -33,6 +33,8 @@ private slots:
         QTest::addColumn<QStringList>("preferred");
         QTest::addColumn<QString>("shown");
         QTest::newRow("LANGUAGE=fr:de") << QStringList{u"fr"_s, u"fr-FR"_s, u"de"_s} << u"fr"_s;
+        QTest::newRow("unknown first") << QStringList{u"ja-JP"_s, u"de-DE"_s} << u"de"_s;
+        QTest::newRow("English first") << QStringList{u"en-US"_s, u"de"_s} << QString();
         QTest::newRow("nothing we speak") << QStringList{u"ja"_s, u"ko"_s} << QString();
         for (const QString &language : Language::builtIn())
             QTest::newRow(qPrintable(language)) << QStringList{language} << language;
