@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(TranslatedText)
+
 class TestPlaceholders : public QObject {
     Q_OBJECT
 
@@ -36,30 +38,28 @@ private slots:
     void enteringABoxClearsOnlyItsExactPlaceholder_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("placeholder");
+        QTest::addColumn<TranslatedText>("placeholder");
         QTest::addColumn<bool>("clears");
-        QTest::newRow("placeholder") << u"Your Name"_s << QString(Placeholder::Name) << true;
-        QTest::newRow("placeholder in spaces")
-            << u"  Your Name   "_s << QString(Placeholder::Name) << true;
-        QTest::newRow("small letters") << u"your name"_s << QString(Placeholder::Name) << false;
-        QTest::newRow("capitals") << u"YOUR NAME"_s << QString(Placeholder::Name) << false;
+        QTest::newRow("placeholder") << u"Your Name"_s << Placeholder::Name << true;
+        QTest::newRow("placeholder in spaces") << u"  Your Name   "_s << Placeholder::Name << true;
+        QTest::newRow("small letters") << u"your name"_s << Placeholder::Name << false;
+        QTest::newRow("capitals") << u"YOUR NAME"_s << Placeholder::Name << false;
         QTest::newRow("another box's placeholder")
-            << u"Friend's Name"_s << QString(Placeholder::Name) << false;
+            << u"Friend's Name"_s << Placeholder::Name << false;
         QTest::newRow("typed after the placeholder")
-            << u"Your Name Ann"_s << QString(Placeholder::Name) << false;
+            << u"Your Name Ann"_s << Placeholder::Name << false;
         QTest::newRow("message with its line break")
-            << u"Your Message\r\n"_s << QString(Placeholder::Message) << false;
-        QTest::newRow("message placeholder")
-            << u"Your Message"_s << QString(Placeholder::Message) << true;
+            << u"Your Message\r\n"_s << Placeholder::Message << false;
+        QTest::newRow("message placeholder") << u"Your Message"_s << Placeholder::Message << true;
         QTest::newRow("friend's address")
-            << u"Friend's Email Address"_s << QString(Placeholder::FriendEmail) << true;
-        QTest::newRow("empty") << QString() << QString(Placeholder::Email) << false;
+            << u"Friend's Email Address"_s << Placeholder::FriendEmail << true;
+        QTest::newRow("empty") << QString() << Placeholder::Email << false;
     }
 
     void enteringABoxClearsOnlyItsExactPlaceholder()
     {
         QFETCH(QString, text);
-        QFETCH(QString, placeholder);
+        QFETCH(TranslatedText, placeholder);
         QTEST(clearsOnGotFocus(text, placeholder), "clears");
     }
 
@@ -82,11 +82,11 @@ private slots:
 
     void theFivePlaceholders()
     {
-        QCOMPARE(QString(Placeholder::Name), u"Your Name"_s);
-        QCOMPARE(QString(Placeholder::Email), u"Your Email Address"_s);
-        QCOMPARE(QString(Placeholder::Message), u"Your Message"_s);
-        QCOMPARE(QString(Placeholder::FriendName), u"Friend's Name"_s);
-        QCOMPARE(QString(Placeholder::FriendEmail), u"Friend's Email Address"_s);
+        QCOMPARE(Placeholder::Name, u"Your Name"_s);
+        QCOMPARE(Placeholder::Email, u"Your Email Address"_s);
+        QCOMPARE(Placeholder::Message, u"Your Message"_s);
+        QCOMPARE(Placeholder::FriendName, u"Friend's Name"_s);
+        QCOMPARE(Placeholder::FriendEmail, u"Friend's Email Address"_s);
     }
 };
 
