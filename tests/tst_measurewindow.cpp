@@ -1,5 +1,3 @@
-// Measure My Shape as a user meets it: its unit, its lines, its keys, and what the card is given.
-
 #include "controls.h"
 #include "measure/MeasureShapeWindow.h"
 #include "measure/measuredresult.h"
@@ -57,9 +55,8 @@ private slots:
         Language::use(QString());
     }
 
-    // In the country's unit (an American's inches, a German's centimetres): what the card is
-    // given, unticked and ticked; lengths just under the 3.6 in limit keep their shape switched
-    // to inches; an unused Alt+key types nothing; the Tab order.
+    // In an American's inches the card's lines, box unticked and ticked; a German's centimetres
+    // just under a limit keep their shape in inches; an unused Alt+key types nothing; Tab order.
     void aUserMeetsTheWindow()
     {
         QLocale::setDefault(QLocale(u"en_US"_s));
