@@ -143,7 +143,7 @@ private slots:
         // As sharp on paper as the text: 300 dots per inch, the same across and down.
         const QImage png(file.fileName());
         QCOMPARE(QList({png.dotsPerMeterX(), png.dotsPerMeterY()}),
-                 QList(2, png.isNull() ? 0 : 11811));
+                 QList<int>(2, png.isNull() ? 0 : 11811));
         QProcess pdfimages;
         pdfimages.start(u"pdfimages"_s, {u"-list"_s, file.fileName()});
         pdfimages.waitForFinished();
