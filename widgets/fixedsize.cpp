@@ -30,17 +30,24 @@ class MaximiseRefusal : public QObject {
 public:
     using QObject::QObject;
 
+    static constexpr int MostRefusedInARow = 3;
+    static constexpr const char *RefusedInARow = "maximiseRefusedInARow";
+
 protected:
+    // An application-wide filter sees windows as well as widgets: each event is read as what
+    // it was sent to. A paint goes to a window too.
     bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && object->isWindowType()) {
-            connect(static_cast<QWindow *>(object), &QWindow::windowStateChanged, this,
-                    &MaximiseRefusal::stateAsked, Qt::UniqueConnection);
-        } else if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
-                   object->isWindowType()) {
-            stateGiven(*static_cast<QWindow *>(object),
-                       static_cast<QWindowStateChangeEvent *>(event)->oldState());
-        } else if (event->type() == QEvent::Paint && !m_maximised.isEmpty()) {
+        if (object->isWindowType()) {
+            auto *window = static_cast<QWindow *>(object);
+            if (event->type() == QEvent::Show) {
+                connect(window, &QWindow::windowStateChanged, this, &MaximiseRefusal::stateAsked,
+                        Qt::UniqueConnection);
+            } else if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+                stateGiven(*window, static_cast<QWindowStateChangeEvent *>(event)->oldState());
+            }
+        } else if (event->type() == QEvent::Paint && object->isWidgetType() &&
+                   m_maximised.contains(object)) {
             drawn(*static_cast<QWidget *>(object));
         }
         return false;
@@ -55,16 +62,23 @@ private:
             window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 
-    // What the window system made of it.
+    // What the window system made of it. A compositor that maximises the window again each time
+    // it is taken back is let have its way after a few rounds, rather than asked for ever.
     void stateGiven(QWindow &window, Qt::WindowStates before)
     {
         QWidget *widget = fixedSizeWidgetOf(&window);
         if (!widget)
             return;
-        if (window.windowStates() & Qt::WindowMaximized)
-            m_maximised.append(widget);
-        else if (before & Qt::WindowMaximized)
+        const int refused = window.property(RefusedInARow).toInt();
+        if (window.windowStates() & Qt::WindowMaximized) {
+            if (refused < MostRefusedInARow) {
+                window.setProperty(RefusedInARow, refused + 1);
+                m_maximised.append(widget);
+            }
+        } else if (before & Qt::WindowMaximized) {
+            window.setProperty(RefusedInARow, 0);
             window.setMaximumSize(widget->maximumSize());
+        }
     }
 
     // The frame of the maximised size is on its way to the compositor once the paint is over.
