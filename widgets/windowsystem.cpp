@@ -37,6 +37,11 @@ bool cursorHotSpotInPicturePixels()
     return !onWayland();
 }
 
+bool maximisesAnyWindow()
+{
+    return onWayland();
+}
+
 bool disconnectsSafely()
 {
     return !onWayland();

@@ -25,6 +25,10 @@ bool placesWindows();
 // for pixel), not in the window's (Wayland scales the picture by its pixel ratio).
 bool cursorHotSpotInPicturePixels();
 
+// The window system may maximise any window, whatever its largest size, and then wants a frame
+// of the size it gives.
+bool maximisesAnyWindow();
+
 // Qt can close its connection to the window system safely. Qt 6.4 on Wayland can hang for good
 // in it: its event thread waits to read events that the main thread, waiting for that thread
 // to end, never reads.
