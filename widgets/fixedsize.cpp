@@ -29,7 +29,8 @@ void unmaximise(QWindow &window)
 // if a frame of any other size comes. Qt 6.4 holds a window to its largest size when it takes
 // the compositor's, so a fixed-size window lets Qt give it any size, draws one frame maximised,
 // asks for its own size back, and takes it again once the compositor agrees. A compositor that
-// maximises the window again each time is let have its way after a few rounds.
+// maximises the window again each time is let have its way after a few rounds without a key
+// or a click of the user's in between.
 class MaximiseRefusal : public QObject {
 public:
     using QObject::QObject;
@@ -56,6 +57,12 @@ protected:
         } else if (event->type() == QEvent::Paint && object->isWidgetType() &&
                    m_maximised.contains(object)) {
             drawn(*static_cast<QWidget *>(object));
+        } else if ((event->type() == QEvent::KeyPress ||
+                    event->type() == QEvent::MouseButtonPress) &&
+                   object->isWidgetType()) {
+            // The user is here: a maximise after this one is asked anew.
+            if (QWindow *window = static_cast<QWidget *>(object)->window()->windowHandle())
+                window->setProperty(RefusedInARow, 0);
         }
         return false;
     }
@@ -76,7 +83,6 @@ private:
             }
         } else if (before & Qt::WindowMaximized) {
             window.setProperty(Maximised, false);
-            window.setProperty(RefusedInARow, 0);
             resized(window);
         }
     }
