@@ -2,9 +2,9 @@
 // reading commands from the file named by TAMSILO_DRIVER. Once the Nth command's target shows it
 // prints "ok N OWNER WxH+X+Y TIMES ACTIVE" of the target's window: the window it belongs to
 // (or -), where it stands, how often the window system has maximised it, and 1 if it has the
-// keyboard. "NAME maximise" asks as the title bar does, "NAME
-// shown" only looks, "NAME TEXT" types, "NAME" clicks, triggers, answers a message box by default
-// or just waits.
+// keyboard. "NAME maximise" asks as the title bar does ("NAME insist": again each time the window
+// is given back, ten times), "NAME shown" only looks, "NAME TEXT" types, "NAME" clicks, triggers,
+// answers a message box by default or just waits.
 #include <QApplication>
 #include <QFile>
 #include <QGenericPlugin>
@@ -30,7 +30,16 @@ static void act(QObject *target, const QString &argument)
     QWindow *window = widget ? widget->windowHandle() : nullptr;
     if (argument == QLatin1String("shown"))
         return;
-    if (argument == QLatin1String("maximise"))
+    if (argument == QLatin1String("insist")) { // maximises the window each time it is given back
+        QObject::connect(window, &QWindow::windowStateChanged, window,
+                         [window, times = 10](Qt::WindowState state) mutable {
+                             if (state == Qt::WindowNoState && times-- > 0)
+                                 QTimer::singleShot(0, window, [window] {
+                                     window->setWindowStates(Qt::WindowMaximized);
+                                 });
+                         });
+    }
+    if (argument == QLatin1String("maximise") || argument == QLatin1String("insist"))
         window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized);
     else if (!argument.isEmpty())
         target->setProperty("text", argument);
