@@ -72,8 +72,8 @@ private slots:
     }
 
     // Each row: DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM (null: unset) and the arguments, where
-    // "live-x", "dead-x", "tcp-x", "live-wl" and "dead-wl" stand for displays that do or do not
-    // answer; then the -platform handed to Qt and what is said should Qt open nothing.
+    // "live-x", "dead-x", "tcp-x", "gone-tcp", "live-wl" and "dead-wl" stand for displays that do
+    // or do not answer; then the -platform handed to Qt and what is said should Qt open nothing.
     void theProgramOpensAWindowSystemThatAnswers_data()
     {
         QTest::addColumn<QStringList>("line");
@@ -87,6 +87,8 @@ private slots:
         };
         row("X answers", {u"live-x"_s, u"live-wl"_s, {}}, "xcb", u"display 'live-x'"_s);
         row("X by TCP", {u"tcp-x"_s, u"live-wl"_s, {}}, "xcb", u"display 'tcp-x'"_s);
+        row("X by TCP silent", {u"gone-tcp"_s, u"live-wl"_s, {}}, "wayland",
+            u"the display 'gone-tcp' did not answer"_s);
         row("X silent, Wayland answers", {u"dead-x"_s, u"live-wl"_s, {}}, "wayland", silent);
         row("neither answers", {u"dead-x"_s, u"dead-wl"_s, {}}, "xcb", silent);
         row("no X, Wayland answers", {u""_s, u"live-wl"_s, {}}, "wayland", u"display 'live-wl'"_s);
@@ -127,11 +129,13 @@ private slots:
                 displays.insert(displays.isEmpty() ? u"live-x"_s : u"dead-x"_s, u":%1"_s.arg(n));
         }
         unused.close();
-        QTcpServer tcp;
-        for (int n = 400; !tcp.isListening(); ++n) {
-            if (tcp.listen(QHostAddress::LocalHost, quint16(6000 + n)))
-                displays.insert(u"tcp-x"_s, u"127.0.0.1:%1"_s.arg(n));
+        QTcpServer tcp, gone;
+        for (int n = 400; !gone.isListening(); ++n) {
+            if ((tcp.isListening() ? gone : tcp).listen(QHostAddress::LocalHost, quint16(6000 + n)))
+                displays.insert(gone.isListening() ? u"gone-tcp"_s : u"tcp-x"_s,
+                                u"127.0.0.1:%1"_s.arg(n));
         }
+        gone.close();
         QLocalServer wayland;
         QVERIFY(wayland.listen(m_runtime.filePath(u"wayland-live"_s)));
         displays.insert(u"live-wl"_s, u"wayland-live"_s);
