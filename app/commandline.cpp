@@ -1,16 +1,17 @@
 #include "app/commandline.h"
 
 #include "widgets/messages.h"
+#include "widgets/windowsystem.h"
 
-#include <QByteArray>
+#include <QCommandLineParser>
+#include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string_view>
 #include <unistd.h>
 
 namespace CommandLine {
@@ -18,104 +19,143 @@ namespace CommandLine {
 namespace {
 
 // Qt's own options, which QApplication reads and takes away: those followed by a value, and
-// those standing alone. Qt takes each with one dash or two.
-constexpr std::array<std::string_view, 16> QtOptionsWithValue{
-    "platform",        "platformpluginpath",
-    "platformtheme",   "plugin",
-    "qwindowgeometry", "geometry",
-    "qwindowicon",     "icon",
-    "qwindowtitle",    "title",
-    "display",         "name",
-    "session",         "visual",
-    "style",           "stylesheet"};
-constexpr std::array<std::string_view, 9> QtFlags{"reverse", "widgetcount", "nograb",
-                                                  "dograb",  "sync",        "testability",
-                                                  "qdebug",  "qdevel",      "qmljsdebugger"};
+// those standing alone. Qt takes each with one dash or two, and a few with "=" before the value.
+constexpr std::array QtOptionsWithValue{"platform",        "platformpluginpath",
+                                        "platformtheme",   "plugin",
+                                        "qwindowgeometry", "geometry",
+                                        "qwindowicon",     "icon",
+                                        "qwindowtitle",    "title",
+                                        "display",         "name",
+                                        "session",         "visual",
+                                        "style",           "stylesheet",
+                                        "qmljsdebugger"};
+constexpr std::array QtFlags{"reverse", "widgetcount", "nograb", "dograb",
+                             "sync",    "testability", "qdebug", "qdevel"};
+// Qt reads this one's value only after "=".
+constexpr QLatin1StringView ValueAfterEquals("qmljsdebugger");
 
-enum class Kind { Plain, QtOption, QtOptionWithValue, Unknown };
-
-// The platform and display named on the command line, which override the environment's.
-QByteArray platformOption;
-QByteArray displayOption;
-
-std::string_view nameOf(std::string_view option)
-{
-    return option.substr(option.starts_with("--") ? 2 : 1);
-}
-
-Kind kindOf(std::string_view argument)
-{
-    if (argument.size() < 2 || argument[0] != '-')
-        return Kind::Plain;
-    std::string_view name = nameOf(argument);
-    // -style=fusion, -stylesheet=file.qss, -qmljsdebugger=port:1234
-    if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
-        name = name.substr(0, equals);
-        return name == "style" || name == "stylesheet" || name == "qmljsdebugger" ? Kind::QtOption
-                                                                                  : Kind::Unknown;
-    }
-    for (const std::string_view option : QtOptionsWithValue) {
-        if (name == option)
-            return Kind::QtOptionWithValue;
-    }
-    for (const std::string_view flag : QtFlags) {
-        if (name == flag)
-            return Kind::QtOption;
-    }
-    return Kind::Unknown;
-}
+enum Status { Printed = 0, Failed = 1, WrongOption = 2 };
 
 // Whatever was printed must have reached standard output: `--version > /dev/full` fails.
 int printed()
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return 0;
+        return Printed;
     std::fprintf(stderr, "zv-tamsilo: could not write to standard output: %s\n",
                  std::strerror(errno));
-    return 1;
+    return Failed;
+}
+
+// The unknown option as it was typed: "-bogus", "--bogus=1".
+QString typed(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        const QString bare = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+        if (argument.startsWith(u'-') && bare.section(u'=', 0, 0) == name)
+            return argument;
+    }
+    return name;
 }
 
 } // namespace
 
-std::optional<int> answerInformationOption(int argc, const char *const argv[])
+Arguments::Arguments(int argc, char *argv[])
 {
-    for (int index = 1; index < argc; ++index) {
-        const std::string_view argument = argv[index];
-        if (argument == "--version") {
-            std::printf("%s %s\n", ApplicationTitle, TAMSILO_VERSION);
-            return printed();
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    QCommandLineParser parser;
+    // -platform as Qt reads it, not as -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    for (const char *name : QtOptionsWithValue)
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char *name : QtFlags)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        m_answer = Answer::WrongOption;
+        m_error =
+            unknown.isEmpty()
+                ? parser.errorText()
+                : QStringLiteral("unknown option '%1'").arg(typed(arguments, unknown.first()));
+        return;
+    }
+    // Each option as it was found, with its own value: Qt is given the same, spelt as it reads it.
+    QHash<QString, qsizetype> seen;
+    for (const QString &name : parser.optionNames()) {
+        if (name == u"h" || name == u"help" || name == u"version") {
+            m_answer = name == u"version" ? Answer::Version : Answer::Help;
+            return;
         }
-        if (argument == "--help" || argument == "-h") {
-            std::printf("Usage: zv-tamsilo [-h|--help] [--version] [Qt options]\n"
-                        "Tells you your natural body shape from four questions.\n"
-                        "\n"
-                        "  -h, --help  print this help and exit\n"
-                        "  --version   print the name and version and exit\n"
-                        "\n"
-                        "Qt's own options, such as -platform NAME, -display DISPLAY, -style STYLE\n"
-                        "and -reverse, are passed on to Qt.\n");
-            return printed();
-        }
-        switch (kindOf(argument)) {
-        case Kind::Unknown:
-            std::fprintf(stderr,
-                         "zv-tamsilo: unknown option '%s'\n"
-                         "Try 'zv-tamsilo --help' for the options it knows.\n",
-                         argv[index]);
-            return 2;
-        case Kind::QtOptionWithValue:
-            // The value is Qt's, whatever it looks like.
-            if (++index < argc && nameOf(argument) == "platform")
-                platformOption = argv[index];
-            if (index < argc && nameOf(argument) == "display")
-                displayOption = argv[index];
-            break;
-        case Kind::Plain:
-        case Kind::QtOption:
-            break;
-        }
+        const QStringList values = parser.values(name);
+        const QByteArray value =
+            values.isEmpty() ? QByteArray() : values.at(seen[name]++).toLocal8Bit();
+        if (name == u"platform")
+            m_namedPlatform = value;
+        else if (name == ValueAfterEquals)
+            m_qtOptions.push_back('-' + name.toLatin1() + '=' + value);
+        else
+            m_qtOptions.insert(m_qtOptions.end(), {'-' + name.toLatin1(), value});
+        if (name == u"display")
+            m_display = value;
+    }
+    const QByteArray picked = WindowSystem::chosenPlatform(m_namedPlatform, m_display);
+    if (const QByteArray platform = picked.isNull() ? m_namedPlatform : picked; !platform.isNull())
+        m_qtOptions.insert(m_qtOptions.end(), {QByteArrayLiteral("-platform"), platform});
+    // Qt reorders the pointers it is given, and never writes into the texts.
+    m_values.push_back(argv[0]);
+    for (QByteArray &option : m_qtOptions)
+        m_values.push_back(option.data());
+    m_count = int(m_values.size());
+    m_values.push_back(nullptr);
+}
+
+std::optional<int> Arguments::answerInformationOption() const
+{
+    switch (m_answer) {
+    case Answer::Start:
+        return std::nullopt;
+    case Answer::WrongOption:
+        std::fprintf(stderr,
+                     "zv-tamsilo: %s\n"
+                     "Try 'zv-tamsilo --help' for the options it knows.\n",
+                     qPrintable(m_error));
+        return WrongOption;
+    case Answer::Version:
+        std::printf("%s %s\n", ApplicationTitle, TAMSILO_VERSION);
+        return printed();
+    case Answer::Help:
+        std::printf("Usage: zv-tamsilo [-h|--help] [--version] [Qt options]\n"
+                    "Tells you your natural body shape from four questions.\n"
+                    "\n"
+                    "  -h, --help  print this help and exit\n"
+                    "  --version   print the name and version and exit\n"
+                    "\n"
+                    "Qt's own options, such as -platform NAME, -display DISPLAY, -style STYLE\n"
+                    "and -reverse, are passed on to Qt.\n");
+        return printed();
     }
     return std::nullopt;
+}
+
+// What is missing, in the user's terms rather than Qt's plugin names.
+QByteArray Arguments::missingDisplayMessage() const
+{
+    const QByteArray platform =
+        m_namedPlatform.isNull() ? qgetenv("QT_QPA_PLATFORM") : m_namedPlatform;
+    const QByteArray x11 = m_display.isNull() ? qgetenv("DISPLAY") : m_display;
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    QByteArray message = "zv-tamsilo: cannot open a window: ";
+    if (!platform.isEmpty())
+        message += "Qt's platform '" + platform + "' did not start.\n";
+    else if (x11.isEmpty() && wayland.isEmpty())
+        message += "no display is set (DISPLAY and WAYLAND_DISPLAY are empty).\n";
+    else
+        message += "the display '" + (x11.isEmpty() ? wayland : x11) + "' did not answer.\n";
+    return message + "Start it from a desktop session, or set DISPLAY to a running X server.\n";
 }
 
 namespace {
@@ -138,26 +178,11 @@ QtMessageHandler &qtHandler()
     return handler;
 }
 
-// What is missing, in the user's terms rather than Qt's plugin names.
-void tellMissingDisplay()
+// The command line that names what Qt is opening.
+const Arguments *&watched()
 {
-    const QByteArray platform =
-        platformOption.isNull() ? qgetenv("QT_QPA_PLATFORM") : platformOption;
-    const QByteArray x11 = displayOption.isNull() ? qgetenv("DISPLAY") : displayOption;
-    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    if (!platform.isEmpty()) {
-        std::fprintf(stderr,
-                     "zv-tamsilo: cannot open a window: Qt's platform '%s' did not start.\n",
-                     platform.constData());
-    } else if (x11.isEmpty() && wayland.isEmpty()) {
-        std::fprintf(stderr, "zv-tamsilo: cannot open a window: no display is set "
-                             "(DISPLAY and WAYLAND_DISPLAY are empty).\n");
-    } else {
-        std::fprintf(stderr, "zv-tamsilo: cannot open a window: the display '%s' did not answer.\n",
-                     (x11.isEmpty() ? wayland : x11).constData());
-    }
-    std::fprintf(stderr,
-                 "Start it from a desktop session, or set DISPLAY to a running X server.\n");
+    static const Arguments *arguments = nullptr;
+    return arguments;
 }
 
 void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -166,7 +191,7 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
         heldBack().append({type, context.category, message});
         return;
     }
-    tellMissingDisplay();
+    std::fputs(watched()->missingDisplayMessage().constData(), stderr);
     std::fflush(stderr);
     // Not exit(): the half-made application must not be torn down.
     _exit(1);
@@ -174,8 +199,9 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
 
 } // namespace
 
-void watchForMissingDisplay()
+void watchForMissingDisplay(const Arguments &arguments)
 {
+    watched() = &arguments;
     qtHandler() = qInstallMessageHandler(holdBack);
 }
 
@@ -189,33 +215,6 @@ void displayFound()
                           message.text);
     }
     heldBack().clear();
-}
-
-const char *chosenPlatform(const char *userPlatform, const char *display, int argc,
-                           const char *const argv[])
-{
-    // Qt takes an empty QT_QPA_PLATFORM as none, and --platform as -platform.
-    if ((userPlatform && *userPlatform) || !display || !*display)
-        return nullptr;
-    for (int index = 1; index < argc; ++index) {
-        const std::string_view argument = argv[index];
-        if (argument == "-platform" || argument == "--platform")
-            return nullptr;
-    }
-    return "xcb";
-}
-
-QtArguments::QtArguments(int argc, char *argv[]) : m_values(argv, argv + argc), m_count(argc)
-{
-    static char option[] = "-platform";
-    if (const char *platform =
-            chosenPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), argc, argv)) {
-        m_values.push_back(option);
-        // Qt reorders the pointers it is given, and never writes into the texts.
-        m_values.push_back(const_cast<char *>(platform));
-        m_count += 2;
-    }
-    m_values.push_back(nullptr);
 }
 
 } // namespace CommandLine

@@ -8,10 +8,10 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = CommandLine::answerInformationOption(argc, argv))
+    CommandLine::Arguments arguments(argc, argv);
+    if (const std::optional<int> status = arguments.answerInformationOption())
         return *status;
-    CommandLine::QtArguments arguments(argc, argv);
-    CommandLine::watchForMissingDisplay();
+    CommandLine::watchForMissingDisplay(arguments);
     QApplication app(arguments.count(), arguments.values());
     CommandLine::displayFound();
     prepareApplication();

@@ -15,7 +15,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLocalServer>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,24 +71,121 @@ private slots:
         QCOMPARE(InstanceLock::userLockPath(), m_runtime.filePath(u"zv-tamsilo.lock"_s));
     }
 
-    void theProgramRunsOnXUnlessAPlatformIsNamed_data()
+    // Each row: DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM (null: unset) and the arguments, where
+    // "live-x", "dead-x", "tcp-x", "gone-tcp", "live-wl" and "dead-wl" stand for displays that do
+    // or do not answer; then the -platform handed to Qt and what is said should Qt open nothing.
+    void theProgramOpensAWindowSystemThatAnswers_data()
     {
-        QTest::addColumn<QByteArrayList>("line"); // picked, QT_QPA_PLATFORM, DISPLAY, then argv
-        QTest::newRow("nothing named") << QByteArrayList{"xcb", {}, ":0", "zv", "-platformtheme"};
-        QTest::newRow("named empty") << QByteArrayList{"xcb", "", ":0", "zv"};
-        QTest::newRow("named wayland") << QByteArrayList{{}, "wayland", ":0", "zv"};
-        QTest::newRow("-platform") << QByteArrayList{{}, {}, ":0", "zv", "-platform", "wayland"};
-        QTest::newRow("--platform") << QByteArrayList{{}, {}, ":0", "zv", "--platform", "xcb"};
-        QTest::newRow("no X display") << QByteArrayList{{}, {}, {}, "zv"};
-        QTest::newRow("empty DISPLAY") << QByteArrayList{{}, {}, "", "zv"};
+        QTest::addColumn<QStringList>("line");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("said");
+        const QString silent = u"the display 'dead-x' did not answer"_s;
+        const QString none = u"no display is set"_s;
+        const auto row = [](const char *name, QStringList line, const char *platform,
+                            const QString &said) {
+            QTest::newRow(name) << line << QString::fromLatin1(platform) << said;
+        };
+        row("X answers", {u"live-x"_s, u"live-wl"_s, {}}, "xcb", u"display 'live-x'"_s);
+        row("X by TCP", {u"tcp-x"_s, u"live-wl"_s, {}}, "xcb", u"display 'tcp-x'"_s);
+        row("X by TCP silent", {u"gone-tcp"_s, u"live-wl"_s, {}}, "wayland",
+            u"the display 'gone-tcp' did not answer"_s);
+        row("X silent, Wayland answers", {u"dead-x"_s, u"live-wl"_s, {}}, "wayland", silent);
+        row("neither answers", {u"dead-x"_s, u"dead-wl"_s, {}}, "xcb", silent);
+        row("no X, Wayland answers", {u""_s, u"live-wl"_s, {}}, "wayland", u"display 'live-wl'"_s);
+        row("nothing set", {u""_s, u""_s, {}}, "", none);
+        row("QT_QPA_PLATFORM", {u"dead-x"_s, u"live-wl"_s, u"xcb"_s}, "", u"platform 'xcb'"_s);
+        row("empty QT_QPA_PLATFORM", {u"dead-x"_s, u"live-wl"_s, u""_s}, "wayland", silent);
+        row("-platform", {u"dead-x"_s, u"live-wl"_s, {}, u"-platform"_s, u"xcb"_s}, "xcb",
+            u"platform 'xcb'"_s);
+        row("--platform=", {u"live-x"_s, u""_s, {}, u"--platform=wayland"_s}, "wayland",
+            u"platform 'wayland'"_s);
+        row("-display answers", {u"dead-x"_s, u"live-wl"_s, {}, u"-display"_s, u"live-x"_s}, "xcb",
+            u"display 'live-x'"_s);
+        row("-display silent", {u"live-x"_s, u"live-wl"_s, {}, u"-display"_s, u"dead-x"_s},
+            "wayland", silent);
+        row("a title like -platform",
+            {u"dead-x"_s, u"live-wl"_s, {}, u"-qwindowtitle"_s, u"-platform"_s}, "wayland", silent);
     }
-    void theProgramRunsOnXUnlessAPlatformIsNamed()
+    void theProgramOpensAWindowSystemThatAnswers()
     {
-        QFETCH(QByteArrayList, line);
-        std::vector<const char *> c;
-        for (const QByteArray &part : line)
-            c.push_back(part.isNull() ? nullptr : part.constData());
-        QCOMPARE(CommandLine::chosenPlatform(c[1], c[2], int(c.size()) - 3, &c[3]), c[0]);
+        QFETCH(QStringList, line);
+        QFETCH(QString, platform);
+        QFETCH(QString, said);
+        const QList<QByteArray> variables{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+        QList<QByteArray> before;
+        for (const QByteArray &variable : variables)
+            before.append(qEnvironmentVariableIsSet(variable) ? qgetenv(variable) : QByteArray());
+        const auto restore = qScopeGuard([&] {
+            for (qsizetype i = 0; i < variables.size(); ++i)
+                before[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], before[i]);
+        });
+        QHash<QString, QString> displays;
+        QLocalServer x, unused;
+        for (QLocalServer *server : {&x, &unused})
+            server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+        for (int n = 400; displays.size() < 2; ++n) {
+            const QString socket = u"/tmp/.X11-unix/X"_s + QString::number(n);
+            if (!QFile::exists(socket) && (displays.isEmpty() ? x : unused).listen(socket))
+                displays.insert(displays.isEmpty() ? u"live-x"_s : u"dead-x"_s, u":%1"_s.arg(n));
+        }
+        unused.close();
+        QTcpServer tcp, gone;
+        for (int n = 400; !gone.isListening(); ++n) {
+            if ((tcp.isListening() ? gone : tcp).listen(QHostAddress::LocalHost, quint16(6000 + n)))
+                displays.insert(gone.isListening() ? u"gone-tcp"_s : u"tcp-x"_s,
+                                u"127.0.0.1:%1"_s.arg(n));
+        }
+        gone.close();
+        QLocalServer wayland;
+        QVERIFY(wayland.listen(m_runtime.filePath(u"wayland-live"_s)));
+        displays.insert(u"live-wl"_s, u"wayland-live"_s);
+        displays.insert(u"dead-wl"_s, u"wayland-gone"_s);
+        QList<QByteArray> arguments{"zv-tamsilo"};
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QByteArray value = displays.value(line[i], line[i]).toLocal8Bit();
+            if (i >= variables.size())
+                arguments.append(value);
+            else if (line[i].isNull())
+                qunsetenv(variables[i]);
+            else
+                qputenv(variables[i], value);
+        }
+        for (auto [token, display] : displays.asKeyValueRange())
+            said.replace(token, display);
+        std::vector<char *> argv;
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        CommandLine::Arguments parsed(int(argv.size()), argv.data());
+        QVERIFY(!parsed.answerInformationOption());
+        const QList<QByteArray> toQt(parsed.values(), parsed.values() + parsed.count());
+        const qsizetype option = toQt.lastIndexOf("-platform");
+        QCOMPARE(option < 0 ? QString() : QString::fromLocal8Bit(toQt.value(option + 1)), platform);
+        QVERIFY2(parsed.missingDisplayMessage().contains(said.toLocal8Bit()),
+                 parsed.missingDisplayMessage());
+    }
+
+    void onlyOptionsTheProgramOrQtKnowsAreTaken_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<int>("status"); // -1: the program starts
+        QTest::newRow("unknown") << QByteArrayList{"--bogus"} << 2;
+        QTest::newRow("a value missing") << QByteArrayList{"-platform"} << 2;
+        QTest::newRow("a value not wanted") << QByteArrayList{"-reverse=1"} << 2;
+        QTest::newRow("Qt's, with =") << QByteArrayList{"-style=fusion", "--reverse"} << -1;
+        QTest::newRow("a file name") << QByteArrayList{"notes.txt"} << -1;
+    }
+    void onlyOptionsTheProgramOrQtKnowsAreTaken()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(int, status);
+        arguments.prepend("zv-tamsilo");
+        std::vector<char *> argv;
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        QCOMPARE(CommandLine::Arguments(int(argv.size()), argv.data())
+                     .answerInformationOption()
+                     .value_or(-1),
+                 status);
     }
     // Runs before a copy of the program holds the lock in this process.
     void aSecondCopySaysSoAndEnds()

@@ -84,6 +84,12 @@ SCRIPT
     done
 }
 
+# until_ok TRIES COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most TRIES times.
+until_ok() {
+    for _ in $(seq "$1"); do "${@:2}" 2>/dev/null && return; sleep 0.1; done
+    fail "never: ${*:2}"
+}
+
 # Starts the program; its pid is left in E2E_LAST_PID.
 start_app() {
     "$E2E_APP" 2>>"$E2E_TMP/app.log" &

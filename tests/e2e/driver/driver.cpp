@@ -1,7 +1,10 @@
 // Drives the program where a headless Wayland compositor gives no input: a Qt generic plugin
 // reading commands from the file named by TAMSILO_DRIVER. Once the Nth command's target shows it
-// prints "ok N WxH" (the target's size); "NAME maximise" asks as the title bar's button does,
-// "NAME TEXT" types, "NAME" clicks, triggers, answers a message box by default or just waits.
+// prints "ok N OWNER WxH+X+Y TIMES ACTIVE" of the target's window: the window it belongs to
+// (or -), where it stands, how often the window system has maximised it, and 1 if it has the
+// keyboard. "NAME maximise" asks as the title bar does ("NAME insist": again each time the window
+// is given back, ten times), "NAME shown" only looks, "NAME TEXT" types, "NAME" clicks, triggers,
+// answers a message box by default or just waits.
 #include <QApplication>
 #include <QFile>
 #include <QGenericPlugin>
@@ -25,7 +28,18 @@ static void act(QObject *target, const QString &argument)
     auto *box = qobject_cast<QMessageBox *>(target);
     auto *widget = qobject_cast<QWidget *>(target);
     QWindow *window = widget ? widget->windowHandle() : nullptr;
-    if (argument == QLatin1String("maximise"))
+    if (argument == QLatin1String("shown"))
+        return;
+    if (argument == QLatin1String("insist")) { // maximises the window each time it is given back
+        QObject::connect(window, &QWindow::windowStateChanged, window,
+                         [window, times = 10](Qt::WindowState state) mutable {
+                             if (state == Qt::WindowNoState && times-- > 0)
+                                 QTimer::singleShot(0, window, [window] {
+                                     window->setWindowStates(Qt::WindowMaximized);
+                                 });
+                         });
+    }
+    if (argument == QLatin1String("maximise") || argument == QLatin1String("insist"))
         window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized);
     else if (!argument.isEmpty())
         target->setProperty("text", argument);
@@ -33,6 +47,19 @@ static void act(QObject *target, const QString &argument)
         QMetaObject::invokeMethod(box ? box->defaultButton() : target,
                                   widget ? "click" : "trigger");
 }
+// Counts on each window the maximised states the window system gave it.
+class Maximisations : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
+            object->isWindowType() &&
+            (static_cast<QWindow *>(object)->windowStates() & Qt::WindowMaximized))
+            object->setProperty("maximised", object->property("maximised").toInt() + 1);
+        return false;
+    }
+};
 class DriverPlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "driver.json")
@@ -41,14 +68,22 @@ public:
     {
         auto *commands = new QFile(qEnvironmentVariable("TAMSILO_DRIVER"));
         commands->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        qApp->installEventFilter(new Maximisations(commands));
         auto *timer = new QTimer(commands);
         timer->callOnTimeout(commands, [commands, line = QString(), done = 0]() mutable {
             line = line.isEmpty() ? QString::fromUtf8(commands->readLine()).trimmed() : line;
             QObject *target = line.isEmpty() ? nullptr : findShown(line.section(u' ', 0, 0));
             if (!target)
                 return;
-            const QSize size = target->property("size").toSize();
-            std::printf("ok %d %dx%d\n", ++done, size.width(), size.height());
+            auto *widget = qobject_cast<QWidget *>(target);
+            const QWidget *window = widget ? widget->window() : nullptr;
+            const QWidget *owner = window ? window->parentWidget() : nullptr;
+            const QRect at = window ? window->geometry() : QRect();
+            const QWindow *handle = window ? window->windowHandle() : nullptr;
+            std::printf("ok %d %s %dx%d+%d+%d %d %d\n", ++done,
+                        owner ? qPrintable(owner->objectName()) : "-", at.width(), at.height(),
+                        at.x(), at.y(), handle ? handle->property("maximised").toInt() : 0,
+                        window && window->isActiveWindow() ? 1 : 0);
             std::fflush(stdout);
             QTimer::singleShot(0, target, [=] { act(target, line.section(u' ', 1)); });
             line.clear();
