@@ -113,21 +113,6 @@ private slots:
         QCOMPARE(boxes.seen().size(), 1);
     }
 
-    // German ß becomes two letters, and the cursor goes on past both.
-    void aSharpSIsTypedAsTwoLetters()
-    {
-        QVERIFY(Language::use(u"de"_s));
-        showWelcome();
-        QLineEdit *box = focusedNameBox();
-        QTest::keyClicks(box, u"sie"_s);
-        box->setCursorPosition(2);
-        typeCode(box, Qt::Key_ssharp, u"ß"_s);
-        QApplication::clipboard()->setText(u"ßa"_s);
-        box->paste();
-        QTest::keyClicks(box, u"l"_s);
-        QCOMPARE(box->text(), u"SISSSSALE"_s);
-    }
-
     void otherCharactersAreRefusedWithAMessage_data()
     {
         QTest::addColumn<int>("key");

@@ -20,12 +20,10 @@ private slots:
     {
         QTest::addColumn<QByteArrayList>("environment"); // LC_ALL, LC_TIME, LANG
         QTest::addColumn<QString>("locale");
-        QTest::newRow("LANG") << QByteArrayList{"", "", "bg_BG.UTF-8"} << u"bg_BG"_s;
         QTest::newRow("LC_TIME before LANG")
             << QByteArrayList{"", "ar_EG.UTF-8", "en_US.UTF-8"} << u"ar_EG"_s;
         QTest::newRow("LC_ALL before both")
             << QByteArrayList{"ru_RU.UTF-8", "ar_EG.UTF-8", "en_US.UTF-8"} << u"ru_RU"_s;
-        QTest::newRow("none: C") << QByteArrayList{"", "", ""} << u"C"_s;
     }
 
     void datesFollowTheLocaleOfTimes()
