@@ -39,9 +39,9 @@ void CheckUpdateReminder();
 
 // Shift every character's code in the user's 8-bit code page up or down by one fixed offset, so
 // the stored setting does not read as plain text. The code page is Latin-1, with the upper half
-// of Windows-1251 or 1256 in locales written in the Cyrillic or Arabic script for what lies
-// beyond Latin-1; a decimal digit it lacks is taken as its ASCII digit. A character with no code,
-// or whose shifted code would leave 0 to 255, is left out.
+// of Windows-1251 or 1256 where dates are written in the Cyrillic or Arabic script (see
+// ReminderDate::datesLocale) for what lies beyond Latin-1; a decimal digit it lacks is taken as its
+// ASCII digit. A character with no code, or whose shifted code would leave 0 to 255, is left out.
 QString ScrambleSetting(const QString &text);
 QString UnscrambleSetting(const QString &text);
 

@@ -49,14 +49,28 @@ QDate leapDayOfCenturyYear(const QString &text, QDate today)
 
 namespace ReminderDate {
 
+QLocale datesLocale()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    for (const char *variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return QLocale(name);
+    }
+    return QLocale::c();
+#else
+    return QLocale::system();
+#endif
+}
+
 QString dateText(QDate date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return datesLocale().toString(date, QLocale::ShortFormat);
 }
 
 QDate readDateText(const QString &text, QDate today)
 {
-    const QLocale locale;
+    const QLocale locale = datesLocale();
     const QDate date = locale.toDate(text, QLocale::ShortFormat);
     if (!hasTwoDigitYear(locale.dateFormat(QLocale::ShortFormat)))
         return date;

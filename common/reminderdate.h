@@ -5,11 +5,18 @@
 // today's date is always passed in, so the rules can be tried on any day.
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 namespace ReminderDate {
 
-// The date as the user's short date format writes it.
+// The locale that writes the user's dates: on Linux the C library's choice for times (LC_ALL,
+// then LC_TIME, then LANG), which Qt's own date formats follow too. Never the language of the
+// texts, which LANGUAGE can set apart: QLocale() takes its script from there. Elsewhere the
+// system's locale.
+QLocale datesLocale();
+
+// The date as the user's short date format writes it, in datesLocale().
 QString dateText(QDate date);
 
 // Reads text written by dateText, also as the settings keep it (with ASCII digits for the

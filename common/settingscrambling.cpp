@@ -3,6 +3,7 @@
 // shifted by one fixed offset.
 
 #include "common/modHelp.h"
+#include "common/reminderdate.h"
 
 #include <QLocale>
 
@@ -48,8 +49,8 @@ constexpr UpperHalf Windows1256 = {
     0x0651, 0x00F9, 0x0652, 0x00FB, 0x00FC, 0x200E, 0x200F, 0x06D2,
 };
 
-// The code page Windows gave the locale's script. None: Latin-1 alone. Only scripts whose short
-// dates hold more than Latin-1 and digits need one.
+// The code page Windows gave the script of the locale that writes the dates. None: Latin-1 alone.
+// Only scripts whose short dates hold more than Latin-1 and digits need one.
 const UpperHalf *upperHalfOf(const QLocale &locale)
 {
     switch (locale.script()) {
@@ -93,7 +94,7 @@ namespace modHelp {
 
 QString ScrambleSetting(const QString &text)
 {
-    const UpperHalf *upperHalf = upperHalfOf(QLocale());
+    const UpperHalf *upperHalf = upperHalfOf(ReminderDate::datesLocale());
     QString result;
     result.reserve(text.size());
     for (const char32_t ch : text.toUcs4()) {
@@ -106,7 +107,7 @@ QString ScrambleSetting(const QString &text)
 
 QString UnscrambleSetting(const QString &text)
 {
-    const UpperHalf *upperHalf = upperHalfOf(QLocale());
+    const UpperHalf *upperHalf = upperHalfOf(ReminderDate::datesLocale());
     QString result;
     result.reserve(text.size());
     for (const QChar ch : text) {

@@ -1,6 +1,8 @@
 // The first-name box of the welcome window under any sequence of keys, pastes, input-method
 // commits, drops and undos: whatever arrives, the box holds only capital letters A to Z and
-// spaces, and the only messages are the window's own. Keys are delivered as a program sending
+// spaces in English, and in a translated language only capitals of its script besides, and the
+// only messages are the window's own. Each input runs in English, then again in one of the
+// translated languages. Keys are delivered as a program sending
 // them would, so access keys work: Alt+X leaves the window and Alt+T starts the test, which
 // ends that input; the next one starts again from the welcome window alone.
 
@@ -12,6 +14,7 @@
 #include "farewell/frmFarewell.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
+#include "translations/language.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,6 +26,7 @@
 #include <QTimer>
 
 #include <array>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -150,10 +154,14 @@ void drop(QLineEdit &box, FuzzInput &input)
     QCoreApplication::sendEvent(&box, &dropped);
 }
 
-bool onlyCapitalsAndSpaces(const QString &text)
+// A to Z and spaces, and in a translated language capitals of its script besides.
+bool onlyCapitalsAndSpaces(const QString &text, const QString &language)
 {
+    const QChar::Script script = language == "ru"_L1 ? QChar::Script_Cyrillic : QChar::Script_Latin;
     for (const QChar c : text) {
-        if (c != u' ' && (c < u'A' || c > u'Z'))
+        if (c == u' ' || (c >= u'A' && c <= u'Z'))
+            continue;
+        if (language.isEmpty() || !c.isUpper() || c.script() != script)
             return false;
     }
     return true;
@@ -176,19 +184,12 @@ void backToTheWelcomeWindowAlone()
 }
 
 MessageBoxCloser *boxes = nullptr;
-} // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    startFuzzApplication();
-    boxes = new MessageBoxCloser;
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void runIn(const QString &language, const std::uint8_t *data, std::size_t size)
 {
     FuzzInput input(data, size);
     backToTheWelcomeWindowAlone();
+    Language::use(language);
     frmMain &window = frmMain::get();
     window.show();
     QApplication::setActiveWindow(&window);
@@ -226,13 +227,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QCoreApplication::processEvents();
         if (!box)
             break;
-        require(onlyCapitalsAndSpaces(box->text()), "the name box holds only A to Z and spaces",
-                visible(box->text()));
+        require(onlyCapitalsAndSpaces(box->text(), language),
+                "the name box holds only capitals and spaces",
+                language + u": "_s + visible(box->text()));
         if (!frmMain::isLoaded() || !window.isVisible())
             break;
     }
+    const QStringList own = {QCoreApplication::translate("frmMain", "Please Enter Only Alphabet"),
+                             QCoreApplication::translate("frmMain", "Please Enter Your Name")};
     for (const QString &text : boxes->texts())
-        require(text == u"Please Enter Only Alphabet"_s || text == u"Please Enter Your Name"_s,
-                "the only messages are the window's own", text);
+        require(own.contains(text), "the only messages are the window's own", text);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    startFuzzApplication();
+    boxes = new MessageBoxCloser;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    runIn(QString(), data, size);
+    // The same steps in a translated language, which one following from the bytes alone.
+    const QStringList offered = Language::offered();
+    const std::size_t sum = std::accumulate(data, data + size, std::size_t(0));
+    runIn(offered[qsizetype(sum % std::size_t(offered.size()))], data, size);
     return 0;
 }

@@ -22,6 +22,9 @@ namespace {
 // Said for a refused key and for a refused paste alike.
 void refuseNonLetter()
 {
+    //: Refuses a character typed or pasted into the first-name box. In English the box takes
+    //: A to Z only; in this language it takes A to Z and this language's own letters too
+    //: (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.
     showInformation(&frmMain::get(),
                     QCoreApplication::translate("frmMain", "Please Enter Only Alphabet"));
 }

@@ -1,18 +1,22 @@
 #pragma once
 
 // What the first-name box accepts: capital letters A to Z and spaces, a small letter being
-// taken as its capital. This holds whatever way text arrives: typed, pasted or dropped.
+// taken as its capital. In a translated language the letters of its alphabet are taken too, in
+// that language's capitals (German ß as SS). This holds whatever way text arrives: typed, pasted
+// or dropped, and follows the language shown (Language::shown()).
 
 #include <QValidator>
 
 class QLineEdit;
 
 // The character to type for a Windows character code k, or 0 when it is refused. Backspace (8),
-// carriage return (13) and space (32) pass unchanged.
+// carriage return (13) and space (32) pass unchanged, and so does a letter whose capital is two
+// letters, which NameValidator then writes.
 int nameKeyCharacter(int k);
 
 // Guards the box against text that does not come through the keyboard: small letters become
-// capitals, anything else is refused whole and reported through refused(). A refused text is
+// capitals (the cursor moving on past a letter that becomes two), anything else is refused
+// whole and reported through refused(). A refused text is
 // left to keepNameRule to take back (see there).
 class NameValidator : public QValidator {
     Q_OBJECT

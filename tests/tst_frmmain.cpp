@@ -10,6 +10,7 @@
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "testapp.h"
+#include "translations/language.h"
 #include "welcome.h"
 #include "widgets/clicklabel.h"
 
@@ -57,7 +58,11 @@ class TestFrmMain : public QObject {
 
 private slots:
     void initTestCase() { prepareTestApplication(); }
-    void cleanup() { resetApplication(); }
+    void cleanup()
+    {
+        resetApplication();
+        Language::use(QString());
+    }
 
     void smallLettersAreTypedAsCapitals()
     {
@@ -66,6 +71,46 @@ private slots:
         QTest::keyClicks(focusedNameBox(), u"anna Lee"_s);
         QCOMPARE(nameBox()->text(), u"ANNA LEE"_s);
         QVERIFY(boxes.seen().isEmpty());
+    }
+
+    // Each language's own letters are typed as its capitals, besides A to Z; a letter of
+    // another alphabet is refused.
+    void eachLanguageTakesItsOwnLetters_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QString>("capitals");
+        QTest::addColumn<QString>("foreign");
+        QTest::newRow("English") << QString() << u"anna"_s << u"ANNA"_s << u"é"_s;
+        QTest::newRow("German") << u"de"_s << u"jäöüßẞ"_s << u"JÄÖÜSSẞ"_s << u"Ж"_s;
+        QTest::newRow("Spanish") << u"es"_s << u"jáéíñóúü"_s << u"JÁÉÍÑÓÚÜ"_s << u"ç"_s;
+        QTest::newRow("French") << u"fr"_s << u"jàâæçéèêëîïôœùûüÿ"_s << u"JÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ"_s
+                                << u"ñ"_s;
+        QTest::newRow("Italian") << u"it"_s << u"jàèéìíîòóùú"_s << u"JÀÈÉÌÍÎÒÓÙÚ"_s << u"ä"_s;
+        QTest::newRow("Portuguese")
+            << u"pt_BR"_s << u"jáâãàçéêíóôõú"_s << u"JÁÂÃÀÇÉÊÍÓÔÕÚ"_s << u"ñ"_s;
+        QTest::newRow("Russian") << u"ru"_s << u"jабвгдеёжзийклмнопрстуфхцчшщъыьэюя"_s
+                                 << u"JАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s << u"é"_s;
+    }
+
+    void eachLanguageTakesItsOwnLetters()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, letters);
+        QFETCH(QString, capitals);
+        QFETCH(QString, foreign);
+        QVERIFY(Language::use(language));
+        showWelcome();
+        QLineEdit *box = focusedNameBox();
+        MessageBoxAnswerer boxes;
+        // As a keyboard sends them: the key of the letter's capital, and the letter.
+        for (const QChar letter : letters + capitals)
+            typeCode(box, Qt::Key(letter.toUpper().unicode()), QString(letter));
+        QCOMPARE(box->text(), capitals + capitals);
+        QVERIFY(boxes.seen().isEmpty());
+        typeCode(box, Qt::Key(foreign.front().toUpper().unicode()), foreign);
+        QCOMPARE(box->text(), capitals + capitals);
+        QCOMPARE(boxes.seen().size(), 1);
     }
 
     void otherCharactersAreRefusedWithAMessage_data()

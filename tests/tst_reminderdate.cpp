@@ -12,7 +12,30 @@ class TestReminderDate : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { qputenv("LC_ALL", "C.UTF-8"); }
+
+    // Dates are written as the C library writes times (the environment of the process; the
+    // language of the texts never enters).
+    void datesFollowTheLocaleOfTimes_data()
+    {
+        QTest::addColumn<QByteArrayList>("environment"); // LC_ALL, LC_TIME, LANG
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("LC_TIME before LANG")
+            << QByteArrayList{"", "ar_EG.UTF-8", "en_US.UTF-8"} << u"ar_EG"_s;
+        QTest::newRow("LC_ALL before both")
+            << QByteArrayList{"ru_RU.UTF-8", "ar_EG.UTF-8", "en_US.UTF-8"} << u"ru_RU"_s;
+    }
+
+    void datesFollowTheLocaleOfTimes()
+    {
+        QFETCH(QByteArrayList, environment);
+        QFETCH(QString, locale);
+        qputenv("LC_ALL", environment[0]);
+        qputenv("LC_TIME", environment[1]);
+        qputenv("LANG", environment[2]);
+        const QDate day(2026, 3, 10);
+        QCOMPARE(ReminderDate::dateText(day), QLocale(locale).toString(day, QLocale::ShortFormat));
+    }
 
     void aDateWrittenTodayReadsBackAsToday_data()
     {
@@ -34,7 +57,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QDate, today);
-        QLocale::setDefault(QLocale(locale));
+        qputenv("LC_ALL", locale.toLatin1());
         QCOMPARE(ReminderDate::readDateText(ReminderDate::dateText(today), today), today);
     }
 
@@ -76,7 +99,7 @@ private slots:
         QFETCH(QDate, today);
         QFETCH(QString, text);
         QFETCH(QDate, date);
-        QLocale::setDefault(QLocale(locale));
+        qputenv("LC_ALL", locale.toLatin1());
         QCOMPARE(ReminderDate::readDateText(text, today), date);
     }
 
@@ -93,13 +116,15 @@ private slots:
         QTest::newRow("written with a two-digit year, read with four")
             << u"en_GB"_s << u"10/03/26"_s;
         QTest::newRow("text after the date") << u"de_DE"_s << u"10.03.26 x"_s;
+        // As earlier versions kept it under English texts: the "г." lost its letter.
+        QTest::newRow("a Bulgarian date without its year word") << u"bg_BG"_s << u"10.03.26 ."_s;
     }
 
     void notADate()
     {
         QFETCH(QString, locale);
         QFETCH(QString, text);
-        QLocale::setDefault(QLocale(locale));
+        qputenv("LC_ALL", locale.toLatin1());
         QVERIFY(!ReminderDate::readDateText(text, QDate(2026, 3, 10)).isValid());
     }
 

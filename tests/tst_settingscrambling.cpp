@@ -22,7 +22,7 @@ class TestSettingScrambling : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { qputenv("LC_ALL", "C.UTF-8"); }
 
     void scramble_data()
     {
@@ -68,7 +68,8 @@ private slots:
         QCOMPARE(modHelp::UnscrambleSetting(text), unscrambled);
     }
 
-    // Beyond Latin-1, the code page of the locale's script; reading takes its upper half so too.
+    // Beyond Latin-1, the code page of the dates' locale's script; reading takes its upper half so
+    // too.
     void codePage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -91,7 +92,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, scrambled);
         QFETCH(QString, unscrambled);
-        QLocale::setDefault(QLocale(locale));
+        qputenv("LC_ALL", locale.toLatin1());
         QCOMPARE(modHelp::ScrambleSetting(text), scrambled);
         QCOMPARE(modHelp::UnscrambleSetting(scrambled), unscrambled);
     }

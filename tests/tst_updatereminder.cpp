@@ -55,7 +55,7 @@ private slots:
     void initTestCase() { prepareTestApplication(); }
     void init()
     {
-        QLocale::setDefault(QLocale(u"en_US"_s));
+        qputenv("LC_ALL", "en_US.UTF-8");
         m_settingsFolder = useFreshSettings();
     }
 
@@ -209,6 +209,7 @@ private slots:
     // versions stored them), read back from the disk, and asked about again 15 days later.
     void everyLocaleKeepsTodaysDate_data()
     {
+        QTest::addColumn<QString>("tag");
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("stored");
         const QHash<QString, QString> shown = {
@@ -227,15 +228,18 @@ private slots:
             const QString tag = QLocale::languageToCode(locale.language()) + u'_' +
                                 QLocale::scriptToCode(locale.script()) + u'_' +
                                 QLocale::territoryToCode(locale.territory());
-            QTest::newRow(qPrintable(tag)) << locale << shown.value(tag, storedBefore(locale));
+            QTest::newRow(qPrintable(tag))
+                << tag << locale << shown.value(tag, storedBefore(locale));
         }
     }
 
     void everyLocaleKeepsTodaysDate()
     {
+        QFETCH(QString, tag);
         QFETCH(QLocale, locale);
         QFETCH(QString, stored);
-        QLocale::setDefault(locale);
+        QCOMPARE(QLocale(tag), locale);
+        qputenv("LC_ALL", tag.toLatin1());
         MessageBoxAnswerer boxes(QMessageBox::No);
         UpdateReminder::checkUpdateReminderOn(Today);
         runDeferredWrites();

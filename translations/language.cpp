@@ -25,6 +25,12 @@ QTranslator &qts()
     return translator;
 }
 
+QString &current()
+{
+    static QString language;
+    return language;
+}
+
 QString baseLanguage(const QString &language)
 {
     return language.section(u'_', 0, 0);
@@ -70,10 +76,12 @@ bool use(const QString &language)
 {
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
+    current().clear();
     if (language.isEmpty())
         return true;
     if (!ours().load(OurPrefix + language, OurFolder))
         return false;
+    current() = language;
     // Installed first, so ours is asked first.
     if (qts().load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         qts().load(u"qtbase_"_s + baseLanguage(language),
@@ -81,6 +89,11 @@ bool use(const QString &language)
         QCoreApplication::installTranslator(&qts());
     QCoreApplication::installTranslator(&ours());
     return true;
+}
+
+QString shown()
+{
+    return current();
 }
 
 void useDesktopLanguage()

@@ -25,6 +25,9 @@ QString choose(const QStringList &preferred, const QStringList &offered);
 // translation was found; Qt's own, when missing, leaves Qt's texts in English.
 bool use(const QString &language);
 
+// The language whose texts are shown now, as given to use() ("" for English).
+QString shown();
+
 // The program's choice at start: QLocale::uiLanguages() among the offered languages.
 void useDesktopLanguage();
 

@@ -743,7 +743,8 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation>Bitte gib nur Buchstaben ein</translation>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <translation>Bitte gib nur Buchstaben ein: A–Z, Ä, Ö, Ü oder ß</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>

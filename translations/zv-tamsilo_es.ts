@@ -743,7 +743,8 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation>Introduce solo letras</translation>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <translation>Introduce solo letras: de la A a la Z, la Ñ, la Ü y vocales con tilde</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>

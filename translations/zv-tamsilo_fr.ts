@@ -743,7 +743,8 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation>Veuillez saisir uniquement des lettres</translation>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <translation>Veuillez saisir uniquement des lettres du français (accents, Ç, Æ et Œ compris)</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>

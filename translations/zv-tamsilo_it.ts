@@ -743,7 +743,8 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation>Inserisci solo lettere</translation>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <translation>Inserisci solo lettere dalla A alla Z, anche con gli accenti dell’italiano</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>

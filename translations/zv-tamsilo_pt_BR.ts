@@ -743,7 +743,8 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <translation>Digite apenas letras</translation>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <translation>Digite apenas letras: de A a Z, Ç e vogais com os acentos do português</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
