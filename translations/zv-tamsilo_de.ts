@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 Zoll</translation>
+        <translation>%1 Zoll</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Keine Figurregel passt zu einer Hüfte, die %1 oder mehr über der Brust liegt, mit definierter Taille: Hüfte − Brust %2, Hüfte − Taille %3 (mind. %4), obere Hüfte ÷ Taille %5 (unter %6).</translation>
+        <translation>Keine Figurregel passt zu einem Hüftumfang, der den Brustumfang um %1 oder mehr übersteigt, bei definierter Taille: Hüfte − Brust %2, Hüfte − Taille %3 (mind. %4), obere Hüfte ÷ Taille %5 (unter %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Keine Figurregel passt zu einer Brust, die %1 oder mehr über der Hüfte liegt, mit definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
+        <translation>Keine Figurregel passt zu einem Brustumfang, der den Hüftumfang um %1 oder mehr übersteigt, bei definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 mehr an der Brust ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 mehr an der Brust ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 weniger an der Brust ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 weniger an der Brust ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 mehr an der Taille ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 mehr an der Taille ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 weniger an der Taille ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 weniger an der Taille ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 mehr an der oberen Hüfte ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 mehr an der oberen Hüfte ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 weniger an der oberen Hüfte ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 weniger an der oberen Hüfte ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 mehr an der Hüfte ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 mehr an der Hüfte ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Grenzfall: %1 weniger an der Hüfte ergäbe %2. Miss noch einmal.</translation>
+        <translation>Grenzfall: Mit %1 weniger an der Hüfte ergäbe sich %2. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation>Über die stärkste Stelle der Brust, Maßband waagerecht</translation>
+        <translation>Um die stärkste Stelle der Brust, Maßband waagerecht</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Around the narrowest part of the waist</source>
-        <translation>An der schmalsten Stelle der Taille</translation>
+        <translation>Um die schmalste Stelle der Taille</translation>
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
+        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Around the widest part of the hips and buttocks</source>
-        <translation>Über die breiteste Stelle von Hüfte und Po</translation>
+        <translation>Um die breiteste Stelle von Hüfte und Po</translation>
     </message>
     <message>
         <source>Unit:</source>
@@ -312,11 +312,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation>Dein Figurtyp</translation>
+        <translation>Ergebnis des Figurtests</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Figurtyp von %1</translation>
+        <translation>Ergebnis des Figurtests für %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -847,7 +847,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Brustumfangs und der Brustumfang etwa 110 Prozent des Hüftumfangs. Die Figur wirkt eher maskulin. Fett verteilt sich auf Gesicht, Bauch und Brust. Du hast breite Schultern und schmale Hüften. Du trägst viel Gewicht an oberem Rücken und Brust. Eventuell hast du einen vorstehenden Bauch. Pass auf Verletzungen am Unterkörper auf. Arme, Beine und Bauch sind schlank und muskulös. Du neigst zu Herzkrankheiten und Diabetes. Du brauchst täglich Ausdauertraining.</translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Brustumfangs und der Brustumfang etwa 110 Prozent des Hüftumfangs. Die Figur wirkt eher maskulin. Fett verteilt sich auf Gesicht, Bauch und Brust. Du hast breite Schultern und schmale Hüften. Du trägst viel Gewicht am oberen Rücken und an der Brust. Eventuell hast du einen vorstehenden Bauch. Pass auf Verletzungen am Unterkörper auf. Arme, Beine und Bauch sind schlank und muskulös. Du neigst zu Herzkrankheiten und Diabetes. Du brauchst täglich Ausdauertraining.</translation>
     </message>
 </context>
 <context>

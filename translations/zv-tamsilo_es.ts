@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1 pulg.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3 cm.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3 cm.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3 in.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3 in.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Ninguna regla cubre una cadera %1 o más por encima del busto con cintura marcada: cadera − busto %2, cadera − cintura %3 (al menos %4), cadera alta ÷ cintura %5 (menos de %6).</translation>
+        <translation>Ninguna regla cubre un contorno de cadera que supere en %1 o más al de busto con cintura marcada: cadera − busto %2, cadera − cintura %3 (al menos %4), cadera alta ÷ cintura %5 (menos de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Ninguna regla cubre un busto %1 o más por encima de la cadera con cintura marcada: busto − cadera %2, busto − cintura %3 (al menos %4).</translation>
+        <translation>Ninguna regla cubre un contorno de busto que supere en %1 o más al de cadera con cintura marcada: busto − cadera %2, busto − cintura %3 (al menos %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 más de busto sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 más de busto, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 menos de busto sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 menos de busto, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 más de cintura sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 más de cintura, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 menos de cintura sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 menos de cintura, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 más de cadera alta sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 más de cadera alta, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 menos de cadera alta sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 menos de cadera alta, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 más de cadera sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 más de cadera, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Al límite: con %1 menos de cadera sería %2. Vuelve a medir.</translation>
+        <translation>Al límite: con %1 menos de cadera, el resultado sería %2. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Tus respuestas empataron entre %1: la cinta no halla ninguna de las cuatro.</translation>
+        <translation>Tus respuestas empataron entre %1: la cinta no encuentra ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Tus respuestas dieron %1: la cinta no halla ninguna de las cuatro.</translation>
+        <translation>Tus respuestas dieron %1: la cinta no encuentra ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Por la parte alta de la cadera, unos 18 cm (7 in) bajo la cintura</translation>
+        <translation>Por la parte alta de la cadera, unos 18 cm (7 pulg.) bajo la cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -298,11 +298,11 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>Las reglas de figura publicadas clasifican cuatro medidas en siete tipos: reloj de arena, reloj de arena superior, reloj de arena inferior, cuchara, triángulo, triángulo invertido y rectángulo. Este programa conoce cuatro figuras, así que cada tipo se muestra como la figura cuya descripción encaja.
+        <translation>Las reglas de figura publicadas clasifican cuatro medidas en siete tipos: reloj de arena, reloj de arena superior, reloj de arena inferior, cuchara, triángulo, triángulo invertido y rectángulo. Este programa conoce cuatro figuras, así que cada tipo se muestra como la figura con cuya descripción encaja.
 
-Reloj de arena: el reloj de arena y el reloj de arena superior, por su cintura marcada, que la descripción de Forma de V descarta.
-Pera: el reloj de arena inferior, la cuchara y el triángulo, cadera más llena que el busto, como la describe Pera.
-Forma de V: el triángulo invertido, busto más ancho que la cadera.
+Reloj de arena: el reloj de arena y el reloj de arena superior, por su cintura marcada, que la descripción de la Forma de V descarta.
+Pera: el reloj de arena inferior, la cuchara y el triángulo, con la cadera más llena que el busto, como en la descripción de la Pera.
+Forma de V: el triángulo invertido, con el busto más ancho que la cadera.
 Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
 
 Las reglas están publicadas, pero no se han validado con escáneres corporales: un centímetro en una medida puede cambiar el tipo, así que toma el resultado como orientación.</translation>
@@ -340,11 +340,11 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation>%1 tuvo más respuestas.</translation>
+        <translation>%1 tuvo el mayor número de respuestas.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation>%1 empataron con %2 cada una.</translation>
+        <translation>Empate entre %1, con %2 por figura.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -838,7 +838,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>En este tipo de cuerpo, el contorno de cintura es de un setenta a un setenta y cinco por ciento del contorno de pecho, y el de cadera, de un ciento diez por ciento del de pecho. La grasa se acumula en caderas, muslos y glúteos. La parte alta del abdomen y la cintura son anchas. Sueles tener el vientre plano. La parte de arriba es más pequeña y la de abajo, más pesada. Necesitas algo de ejercicio cardiovascular cada día, junto con pesas. No adelgazas con tanta facilidad. Puedes sufrir osteoporosis, varices o trastornos alimentarios.</translation>
+        <translation>En este tipo de cuerpo, el contorno de cintura es de un setenta a un setenta y cinco por ciento del contorno de pecho, y el de cadera, de un ciento diez por ciento del de pecho. La grasa se acumula en caderas, muslos y glúteos. La parte alta del abdomen y la cintura son anchas. Sueles tener el vientre plano. Tu tren superior es más estrecho que el inferior. Necesitas algo de ejercicio cardiovascular cada día, junto con pesas. No adelgazas con tanta facilidad. Puedes sufrir osteoporosis, varices o trastornos alimentarios.</translation>
     </message>
     <message>
         <source>Cone</source>

@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;pollici</translation>
+        <translation>%1 in</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,15 +60,15 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;pollici.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;pollici.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
     </message>
     <message>
         <source>none of the four</source>
-        <translation>nessuno dei quattro</translation>
+        <translation>nessuna delle quattro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Nessuna regola copre fianchi di %1 o più oltre il seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), bacino ÷ vita %5 (meno di %6).</translation>
+        <translation>Nessuna regola copre una circonferenza dei fianchi che superi di %1 o più quella del seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), fianchi alti ÷ vita %5 (meno di %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Nessuna regola copre un seno di %1 o più oltre i fianchi con la vita segnata: seno − fianchi %2, seno − vita %3 (almeno %4).</translation>
+        <translation>Nessuna regola copre una circonferenza del seno che superi di %1 o più quella dei fianchi con la vita segnata: seno − fianchi %2, seno − vita %3 (almeno %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e bacino ÷ vita %6 (meno di %7).</translation>
+        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e fianchi alti ÷ vita %6 (meno di %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e bacino ÷ vita %5 (almeno %6).</translation>
+        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e fianchi alti ÷ vita %5 (almeno %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in più al seno darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in più al seno il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in meno al seno darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in meno al seno il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in più alla vita darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in più alla vita il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in meno alla vita darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in meno alla vita il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in più al bacino darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in più ai fianchi alti il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in meno al bacino darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in meno ai fianchi alti il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in più ai fianchi darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in più ai fianchi il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in meno ai fianchi darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: con %1 in meno ai fianchi il risultato sarebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Risposte in parità tra %1: il metro non trova nessuno dei quattro.</translation>
+        <translation>Risposte in parità tra %1: il metro non trova nessuna delle quattro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Le tue risposte indicano %1: il metro non trova nessuno dei quattro.</translation>
+        <translation>Le tue risposte indicano %1: il metro non trova nessuna delle quattro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation>Bacino: %1</translation>
+        <translation>Fianchi alti: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>High hip</source>
-        <translation>Bacino</translation>
+        <translation>Fianchi alti</translation>
     </message>
     <message>
         <source>Hips</source>
@@ -204,11 +204,11 @@
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation>Inserisci tutte e quattro le misure per vedere il fisico che ne risulta.</translation>
+        <translation>Inserisci tutte e quattro le misure per vedere la figura che ne risulta.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation>Fisico misurato: %1</translation>
+        <translation>Figura misurata: %1</translation>
     </message>
 </context>
 <context>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation>&amp;Bacino</translation>
+        <translation>Fianchi &amp;alti</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18&#xa0;cm (7 pollici) sotto la vita</translation>
+        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 in) sotto la vita</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -298,11 +298,11 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>Le regole pubblicate classificano quattro misure prese col metro in sette tipi di figura: clessidra, clessidra superiore, clessidra inferiore, cucchiaio, triangolo, triangolo invertito e rettangolo. Questo programma conosce quattro fisici, quindi ogni tipo è mostrato come il fisico alla cui descrizione corrisponde.
+        <translation>Le regole pubblicate classificano quattro misure prese col metro in sette tipi di figura: clessidra, clessidra superiore, clessidra inferiore, cucchiaio, triangolo, triangolo invertito e rettangolo. Questo programma conosce quattro figure, quindi ogni tipo è mostrato come la figura alla cui descrizione corrisponde.
 
 Clessidra: la clessidra e la clessidra superiore, per la vita segnata, che la descrizione della Forma a V esclude.
-Pera: la clessidra inferiore, il cucchiaio e il triangolo, fianchi più pieni del seno, come li descrive la Pera.
-Forma a V: il triangolo invertito, seno più ampio dei fianchi.
+Pera: la clessidra inferiore, il cucchiaio e il triangolo, con i fianchi più pieni del seno, come nella descrizione della Pera.
+Forma a V: il triangolo invertito, con il seno più ampio dei fianchi.
 Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
 
 Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
@@ -312,23 +312,23 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation>Risultato del test sul fisico</translation>
+        <translation>Risultato del test della figura</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Risultato del test sul fisico di %1</translation>
+        <translation>Risultato per: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
-        <translation>Il tuo fisico è</translation>
+        <translation>La tua figura è</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
-        <translation>Personaggi famosi con questo fisico</translation>
+        <translation>Personaggi famosi con questa figura</translation>
     </message>
     <message>
         <source>About this shape</source>
-        <translation>Su questo fisico</translation>
+        <translation>Su questa figura</translation>
     </message>
     <message>
         <source>How your answers counted</source>
@@ -336,19 +336,19 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation>Ognuna delle quattro risposte vale per un fisico.</translation>
+        <translation>Ognuna delle quattro risposte vale per una figura.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation>%1 ha ottenuto più risposte.</translation>
+        <translation>%1 ha ottenuto il maggior numero di risposte.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation>%1 in parità, con %2 ciascuno.</translation>
+        <translation>Parità tra %1, con %2 per figura.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation>In caso di parità vince il primo fisico nell’ordine Rettangolo, Clessidra, Pera, Forma a V.</translation>
+        <translation>In caso di parità vince la prima figura nell’ordine Rettangolo, Clessidra, Pera, Forma a V.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
@@ -435,7 +435,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>ZV Tamsilo helps you analyze your body shape. Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. Achieve that perfect figure with the help of this software. Copyright © 2026 Zelvara Softwares. All rights reserved.</source>
-        <translation>ZV Tamsilo ti aiuta ad analizzare la forma del tuo corpo. Ognuno ha una forma del corpo naturale. Per capire meglio il tuo corpo devi conoscerne la forma, così da lavorare sulle zone giuste. Raggiungi la figura perfetta con l’aiuto di questo software. Copyright © 2026 Zelvara Softwares. Tutti i diritti riservati.</translation>
+        <translation>ZV Tamsilo ti aiuta ad analizzare la tua figura. Ognuno ha una figura naturale. Per capire meglio il tuo corpo devi conoscere la tua figura, così da lavorare sulle zone giuste. Raggiungi la figura perfetta con l’aiuto di questo software. Copyright © 2026 Zelvara Softwares. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -462,11 +462,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation>Il tuo fisico è:-</translation>
+        <translation>La tua figura è:</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation>Celebrità:-</translation>
+        <translation>Celebrità:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -540,7 +540,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation>Sagoma del fisico «%1»</translation>
+        <translation>Sagoma della figura «%1»</translation>
     </message>
     <message>
         <source>Question</source>
@@ -683,7 +683,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. To achieve the perfect figure, take the below test to know your body shape now.</source>
-        <translation>Ognuno ha una forma del corpo naturale. Per capire meglio il tuo corpo devi conoscerne la forma, così da lavorare sulle zone giuste. Per raggiungere la figura perfetta, fai subito il test qui sotto e scopri la forma del tuo corpo.</translation>
+        <translation>Ognuno ha una figura naturale. Per capire meglio il tuo corpo devi conoscere la tua figura, così da lavorare sulle zone giuste. Per raggiungere la figura perfetta, fai subito il test qui sotto e scopri la tua figura.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -695,7 +695,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Take The Body Shape &amp;Test</source>
-        <translation>Fai il &amp;test del fisico</translation>
+        <translation>Fai il &amp;test della figura</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -820,7 +820,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>In questa forma del corpo la circonferenza della vita è dal 75 al 100% di quella dei fianchi o del petto. È un fisico di tipo maschile. Il grasso si distribuisce su viso, addome e glutei. Hai la fortuna di non essere in sovrappeso. Hai un corpo di forma rettangolare. Non devi allenarti più di tre giorni alla settimana. Rendi bene negli sport di resistenza sulle lunghe distanze. Tendi a perdere peso facilmente. Non ingrassi facilmente e hai un metabolismo veloce. Hai le spalle strette. Punta su proteine, frutta e verdura fresca. La corsa è d’obbligo. </translation>
+        <translation>In questa figura la circonferenza della vita è dal 75 al 100% di quella dei fianchi o del petto. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e glutei. Hai la fortuna di non essere in sovrappeso. Hai un corpo di forma rettangolare. Non devi allenarti più di tre giorni alla settimana. Rendi bene negli sport di resistenza sulle lunghe distanze. Tendi a perdere peso facilmente. Non ingrassi facilmente e hai un metabolismo veloce. Hai le spalle strette. Punta su proteine, frutta e verdura fresca. La corsa è d’obbligo. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -829,7 +829,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>In questa forma del corpo la circonferenza della vita è inferiore al 75% di quella dei fianchi o del petto. Il grasso si distribuisce sulla parte alta e su quella bassa del corpo. Hai petto, fianchi, mani e sedere ampi. Hai una figura armoniosa. Concentrati su esercizi mirati per cosce, addome e braccia.</translation>
+        <translation>In questa figura la circonferenza della vita è inferiore al 75% di quella dei fianchi o del petto. Il grasso si distribuisce sulla parte alta e su quella bassa del corpo. Hai petto, fianchi, mani e sedere ampi. Hai una figura armoniosa. Concentrati su esercizi mirati per cosce, addome e braccia.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -838,7 +838,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>In questa forma del corpo la circonferenza della vita è circa il 70-75% di quella del petto, e quella dei fianchi è circa il 110% di quella del petto. Il grasso si deposita su fianchi, cosce e glutei. Hai addome superiore e vita ampi. Di solito hai la pancia piatta. La parte alta del corpo è più esile di quella bassa. Ti serve ogni giorno un po’ di attività cardio insieme al sollevamento pesi. Non perdi peso tanto facilmente. Puoi soffrire di osteoporosi, vene varicose o disturbi alimentari.</translation>
+        <translation>In questa figura la circonferenza della vita è circa il 70–75% di quella del petto, e quella dei fianchi è circa il 110% di quella del petto. Il grasso si deposita su fianchi, cosce e glutei. Hai addome superiore e vita ampi. Di solito hai la pancia piatta. La parte alta del corpo è più esile di quella bassa. Ti serve ogni giorno un po’ di attività cardio insieme al sollevamento pesi. Non perdi peso tanto facilmente. Puoi soffrire di osteoporosi, vene varicose o disturbi alimentari.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -847,7 +847,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>In questa forma del corpo la circonferenza della vita è dal 75 al 100% di quella del petto, e quella del petto è circa il 110% di quella dei fianchi. È un fisico di tipo maschile. Il grasso si distribuisce su viso, addome e petto. Hai spalle larghe e fianchi stretti. Porti molto peso sulla parte alta della schiena e sul petto. Potresti avere la pancia sporgente. Attenzione agli infortuni della parte bassa del corpo. Hai braccia, gambe e addome sottili e muscolosi. Sei più a rischio di malattie cardiache e diabete. Ti serve ogni giorno un po’ di attività cardio.</translation>
+        <translation>In questa figura la circonferenza della vita è dal 75 al 100% di quella del petto, e quella del petto è circa il 110% di quella dei fianchi. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e petto. Hai spalle larghe e fianchi stretti. Porti molto peso sulla parte alta della schiena e sul petto. Potresti avere la pancia sporgente. Attenzione agli infortuni della parte bassa del corpo. Hai braccia, gambe e addome sottili e muscolosi. Sei più a rischio di malattie cardiache e diabete. Ti serve ogni giorno un po’ di attività cardio.</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1 pol.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3 cm.</translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3 cm.</translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3 in.</translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3 in.</translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Nenhuma regra cobre um quadril %1 ou mais acima do busto com cintura marcada: quadril − busto %2, quadril − cintura %3 (no mínimo %4), quadril alto ÷ cintura %5 (abaixo de %6).</translation>
+        <translation>Nenhuma regra cobre uma circunferência de quadril que supere a do busto em %1 ou mais, com cintura marcada: quadril − busto %2, quadril − cintura %3 (no mínimo %4), quadril alto ÷ cintura %5 (abaixo de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Nenhuma regra cobre um busto %1 ou mais acima do quadril com cintura marcada: busto − quadril %2, busto − cintura %3 (no mínimo %4).</translation>
+        <translation>Nenhuma regra cobre uma circunferência de busto que supere a do quadril em %1 ou mais, com cintura marcada: busto − quadril %2, busto − cintura %3 (no mínimo %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a mais no busto, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a mais no busto, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a menos no busto, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a menos no busto, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a mais na cintura, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a mais na cintura, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a menos na cintura, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a menos na cintura, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a mais no quadril alto, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a mais no quadril alto, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a menos no quadril alto, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a menos no quadril alto, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a mais no quadril, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a mais no quadril, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>No limite: com %1 a menos no quadril, seria %2. Meça de novo.</translation>
+        <translation>No limite: com %1 a menos no quadril, o resultado seria %2. Meça de novo.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Suas respostas empataram entre %1: a fita não acha nenhum dos quatro.</translation>
+        <translation>Suas respostas empataram entre %1: a fita não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Suas respostas deram %1: a fita não acha nenhum dos quatro.</translation>
+        <translation>Suas respostas deram %1: a fita não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
@@ -215,7 +215,7 @@
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
-        <translation>Medir meu corpo</translation>
+        <translation>Minhas medidas</translation>
     </message>
     <message>
         <source>Your measurements</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Na parte alta do quadril, cerca de 18 cm (7 in) abaixo da cintura</translation>
+        <translation>Na parte alta do quadril, cerca de 18 cm (7 pol.) abaixo da cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -298,11 +298,11 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>As regras de silhueta publicadas classificam quatro medidas em sete tipos: ampulheta, ampulheta superior, ampulheta inferior, colher, triângulo, triângulo invertido e retângulo. Este programa conhece quatro tipos de corpo, então cada tipo aparece como aquele cuja descrição lhe cabe.
+        <translation>As regras de silhueta publicadas classificam quatro medidas em sete tipos: ampulheta, ampulheta superior, ampulheta inferior, colher, triângulo, triângulo invertido e retângulo. Este programa conhece quatro tipos de corpo, então cada tipo aparece como aquele com cuja descrição ele combina.
 
-Ampulheta: a ampulheta e a ampulheta superior, pela cintura marcada, que a descrição de Forma de V exclui.
-Pera: a ampulheta inferior, a colher e o triângulo, quadril mais cheio que o busto, como descreve Pera.
-Forma de V: o triângulo invertido, busto mais largo que o quadril.
+Ampulheta: a ampulheta e a ampulheta superior, pela cintura marcada, que a descrição da Forma de V exclui.
+Pera: a ampulheta inferior, a colher e o triângulo, com o quadril mais cheio que o busto, como na descrição da Pera.
+Forma de V: o triângulo invertido, com o busto mais largo que o quadril.
 Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
 
 As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
@@ -312,11 +312,11 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation>Resultado do tipo de corpo</translation>
+        <translation>Resultado do teste de tipo de corpo</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Resultado do tipo de corpo de %1</translation>
+        <translation>Resultado de %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -340,11 +340,11 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>%1 had the most answers.</source>
-        <translation>%1 teve mais respostas.</translation>
+        <translation>%1 teve o maior número de respostas.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation>%1 empataram com %2 cada.</translation>
+        <translation>Empate entre %1, com %2 para cada tipo.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -500,7 +500,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation>Medir meu &amp;corpo…</translation>
+        <translation>&amp;Minhas medidas…</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
@@ -695,7 +695,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Take The Body Shape &amp;Test</source>
-        <translation>Faça o &amp;teste do seu corpo</translation>
+        <translation>Descubra seu &amp;tipo de corpo</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -838,7 +838,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>Neste tipo de corpo, a circunferência da cintura é de cerca de setenta a setenta e cinco por cento da do peito, e a do quadril, de cerca de cento e dez por cento da do peito. A gordura se acumula no quadril, nas coxas e no bumbum. A parte alta do abdômen e a cintura são largas. Em geral, a barriga é reta. A parte de cima é menor e a de baixo, mais pesada. Você precisa de algum exercício aeróbico todo dia, com musculação. Você não perde peso com tanta facilidade. Pode sofrer de osteoporose, varizes ou transtornos alimentares.</translation>
+        <translation>Neste tipo de corpo, a circunferência da cintura é de cerca de setenta a setenta e cinco por cento da do peito, e a do quadril, de cerca de cento e dez por cento da do peito. A gordura se acumula no quadril, nas coxas e no bumbum. A parte alta do abdômen e a cintura são largas. Em geral, a barriga é chapada. A parte de cima do corpo é mais estreita que a de baixo. Você precisa de algum exercício aeróbico todo dia, com musculação. Você não perde peso com tanta facilidade. Pode sofrer de osteoporose, varizes ou transtornos alimentares.</translation>
     </message>
     <message>
         <source>Cone</source>

@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 дюйм.</translation>
+        <translation>%1 дюйм.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 см</translation>
+        <translation>%1 см</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Нет правила для бёдер на %1 и более шире груди при выраженной талии: бёдра − грудь %2, бёдра − талия %3 (не менее %4), верх бёдер ÷ талия %5 (меньше %6).</translation>
+        <translation>Нет правила для случая, когда обхват бёдер больше обхвата груди на %1 и более при выраженной талии: бёдра − грудь %2, бёдра − талия %3 (не менее %4), верх бёдер ÷ талия %5 (меньше %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Нет правила для груди на %1 и более шире бёдер при выраженной талии: грудь − бёдра %2, грудь − талия %3 (не менее %4).</translation>
+        <translation>Нет правила для случая, когда обхват груди больше обхвата бёдер на %1 и более при выраженной талии: грудь − бёдра %2, грудь − талия %3 (не менее %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате груди на %1 больше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате груди на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате груди на %1 меньше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате груди на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате талии на %1 больше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате талии на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате талии на %1 меньше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате талии на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате верха бёдер на %1 больше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате верха бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате верха бёдер на %1 меньше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате верха бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате бёдер на %1 больше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате бёдер на %1 меньше вышло бы %2. Измерьте снова.</translation>
+        <translation>На грани: при обхвате бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>По верху бёдер, примерно на 18 см (7 дюймов) ниже талии</translation>
+        <translation>По верху бёдер, примерно на 18 см (7 дюймов) ниже талии</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -298,10 +298,10 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>Опубликованные правила определения фигуры распределяют четыре мерки по семи типам: песочные часы, верхние песочные часы, нижние песочные часы, ложка, треугольник, перевёрнутый треугольник и прямоугольник. Программа знает четыре фигуры, поэтому каждый тип показан как та фигура, под описание которой он подходит.
+        <translation>Опубликованные правила относят каждое сочетание четырёх мерок к одному из семи типов фигуры: песочные часы, верхние песочные часы, нижние песочные часы, ложка, треугольник, перевёрнутый треугольник и прямоугольник. Программа знает четыре фигуры, поэтому каждый тип показан как та фигура, под описание которой он подходит.
 
-Песочные часы: песочные часы и верхние песочные часы — из-за выраженной талии, которую исключает описание Перевёрнутого треугольника.
-Груша: нижние песочные часы, ложка и треугольник — бёдра полнее груди, как в описании Груши.
+Песочные часы: песочные часы и верхние песочные часы — из-за выраженной талии, которую исключает описание «Перевёрнутого треугольника».
+Груша: нижние песочные часы, ложка и треугольник — бёдра полнее груди, как в описании «Груши».
 Перевёрнутый треугольник: перевёрнутый треугольник — грудь шире бёдер.
 Прямоугольник: прямоугольник — грудь, талия и бёдра почти одинаковы.
 
@@ -312,11 +312,11 @@ The rules are published, but they have not been validated against body scans: a 
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
-        <translation>Ваш тип фигуры</translation>
+        <translation>Результат теста на тип фигуры</translation>
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Тип фигуры: %1</translation>
+        <translation>Результат для: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -336,7 +336,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation>Каждый из четырёх ответов засчитан одной фигуре.</translation>
+        <translation>Каждый из четырёх ответов засчитан в пользу одной фигуры.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
@@ -344,7 +344,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
-        <translation>Поровну: %1 — у каждой %2.</translation>
+        <translation>Поровну: %1 — по %2 у каждой фигуры.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -660,7 +660,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Zelvara Softwares, such as this can be created and maintained only with your support. The best way to support Zelvara is to visit Zelvara regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Такие программы, как Zelvara Softwares, создаются и развиваются только благодаря вашей поддержке. Лучшая поддержка — регулярно заходить на Zelvara и участвовать в обсуждениях и других событиях форума.</translation>
+        <translation>Программы Zelvara Softwares, такие как эта, создаются и развиваются только благодаря вашей поддержке. Лучшая поддержка — регулярно заходить на Zelvara и участвовать в обсуждениях и других событиях форума.</translation>
     </message>
     <message>
         <source>Visit Zelvara regularly. Support Zelvara by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Zelvara</source>
@@ -795,7 +795,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation>В какой части тела у вас откладывается лишний вес?</translation>
+        <translation>В какой части тела вы набираете вес?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
@@ -820,7 +820,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата бёдер или груди. Это мужской тип фигуры. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -829,7 +829,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>При этом типе фигуры обхват талии составляет менее 75 % обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
+        <translation>При этом типе фигуры обхват талии составляет менее 75 % обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -838,7 +838,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>При этом типе фигуры обхват талии составляет около 70–75 % обхвата груди, а обхват бёдер — около 110 % обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верх тела у вас меньше, низ тяжелее. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
+        <translation>При этом типе фигуры обхват талии составляет около 70–75 % обхвата груди, а обхват бёдер — около 110 % обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верхняя часть тела у вас уже нижней. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -847,7 +847,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата груди, а обхват груди — около 110 % обхвата бёдер. Это мужской тип фигуры. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас худые мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата груди, а обхват груди — около 110 % обхвата бёдер. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас стройные мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
     </message>
 </context>
 <context>

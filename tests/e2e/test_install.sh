@@ -16,11 +16,12 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$ID.metainfo.xml" >/dev/n
 # The menu and the software centre speak every language of the program's .ts files.
 for ts in "$(dirname "$0")"/../../translations/zv-tamsilo_*.ts; do
     lang=$(basename "$ts" .ts) && lang=${lang#zv-tamsilo_}
-    for key in Name GenericName Comment; do
+    for key in Name GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=" "$prefix/share/applications/$ID.desktop" || fail "no $key[$lang]"
     done
-    [ "$(grep -c "xml:lang=\"$lang\"" "$prefix/share/metainfo/$ID.metainfo.xml")" = 3 ] ||
-        fail "the AppStream summary or description is not in $lang"
+    # The summary, two paragraphs, the screenshot's caption and the release notes.
+    [ "$(grep -c "xml:lang=\"$lang\"" "$prefix/share/metainfo/$ID.metainfo.xml")" = 5 ] ||
+        fail "the AppStream summary, description, caption or release notes are not in $lang"
 done
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$ID.png
