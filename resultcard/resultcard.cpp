@@ -52,15 +52,16 @@ QString shapeName(int shape)
     return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
 }
 
-// A shape has 0 to 4 answers; languages that count in more forms than English get three.
+// A shape has 0 to 4 answers. English says none and one in words of their own; from two on,
+// each language counts in its own plural forms (Arabic has a dual), in the locale's digits.
 QString answers(int count)
 {
     if (count == 1)
         return QCoreApplication::translate("ResultCard", "1 answer");
     if (count == 0)
         return QCoreApplication::translate("ResultCard", "0 answers");
-    //: %1 is 2, 3 or 4
-    return QCoreApplication::translate("ResultCard", "%1 answers").arg(count);
+    //: %Ln is 2, 3 or 4, the number of answers a shape had
+    return QCoreApplication::translate("ResultCard", "%Ln answers", nullptr, count);
 }
 
 // Fonts are sized in points of the card, whatever the resolution of the device and the

@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1 pulg.</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3 in.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3 in.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Por la parte alta de la cadera, unos 18 cm (7 in) bajo la cintura</translation>
+        <translation>Por la parte alta de la cadera, unos 18 cm (7 pulg.) bajo la cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -306,6 +306,14 @@ Forma de V: el triángulo invertido, busto más ancho que la cadera.
 Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
 
 Las reglas están publicadas, pero no se han validado con escáneres corporales: un centímetro en una medida puede cambiar el tipo, así que toma el resultado como orientación.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -394,10 +402,13 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>0 answers</source>
         <translation>0 respuestas</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 respuestas</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln respuesta</numerusform>
+            <numerusform>%Ln respuestas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;po</translation>
+        <translation>%1&#xa0;pouces</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;po.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;pouces.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;po.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;pouces.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Aucune règle ne couvre des hanches de %1 ou plus au-delà de la poitrine avec une taille marquée&#xa0;: hanches − poitrine %2, hanches − taille %3 (au moins %4), bassin ÷ taille %5 (moins de %6).</translation>
+        <translation>Aucune règle ne couvre des hanches de %1 ou plus au-delà de la poitrine avec une taille marquée&#xa0;: hanches − poitrine %2, hanches − taille %3 (au moins %4), haut des hanches ÷ taille %5 (moins de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), hanches − taille %4 (au moins %5) et bassin ÷ taille %6 (moins de %7).</translation>
+        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), hanches − taille %4 (au moins %5) et haut des hanches ÷ taille %6 (moins de %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Déterminé par hanches − poitrine %1 (plus de %2), hanches − taille %3 (au moins %4) et bassin ÷ taille %5 (au moins %6).</translation>
+        <translation>Déterminé par hanches − poitrine %1 (plus de %2), hanches − taille %3 (au moins %4) et haut des hanches ÷ taille %5 (au moins %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite&#xa0;: %1 de plus au bassin donnerait %2. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: %1 de plus au haut des hanches donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite&#xa0;: %1 de moins au bassin donnerait %2. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: %1 de moins au haut des hanches donnerait %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation>Bassin&#xa0;: %1</translation>
+        <translation>Haut des hanches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>High hip</source>
-        <translation>Bassin</translation>
+        <translation>Haut des hanches</translation>
     </message>
     <message>
         <source>Hips</source>
@@ -309,6 +309,14 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
@@ -394,10 +402,13 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>0 answers</source>
         <translation>0 réponse</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 réponses</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln réponse</numerusform>
+            <numerusform>%Ln réponses</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Nessuna regola copre fianchi di %1 o più oltre il seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), bacino ÷ vita %5 (meno di %6).</translation>
+        <translation>Nessuna regola copre fianchi di %1 o più oltre il seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), fianchi alti ÷ vita %5 (meno di %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e bacino ÷ vita %6 (meno di %7).</translation>
+        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e fianchi alti ÷ vita %6 (meno di %7).</translation>
     </message>
     <message>
         <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e bacino ÷ vita %5 (almeno %6).</translation>
+        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e fianchi alti ÷ vita %5 (almeno %6).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in più al bacino darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: %1 in più ai fianchi alti darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: %1 in meno al bacino darebbe %2. Ripeti la misura.</translation>
+        <translation>Al limite: %1 in meno ai fianchi alti darebbe %2. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation>Bacino: %1</translation>
+        <translation>Fianchi alti: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>High hip</source>
-        <translation>Bacino</translation>
+        <translation>Fianchi alti</translation>
     </message>
     <message>
         <source>Hips</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation>&amp;Bacino</translation>
+        <translation>Fianchi &amp;alti</translation>
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
@@ -306,6 +306,14 @@ Forma a V: il triangolo invertito, seno più ampio dei fianchi.
 Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
 
 Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -394,10 +402,13 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>0 answers</source>
         <translation>0 risposte</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 risposte</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln risposta</numerusform>
+            <numerusform>%Ln risposte</numerusform>
+        </translation>
     </message>
 </context>
 <context>

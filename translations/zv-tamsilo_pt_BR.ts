@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1 pol.</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3 in.</translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3 in.</translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Na parte alta do quadril, cerca de 18 cm (7 in) abaixo da cintura</translation>
+        <translation>Na parte alta do quadril, cerca de 18 cm (7 pol.) abaixo da cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -306,6 +306,14 @@ Forma de V: o triângulo invertido, busto mais largo que o quadril.
 Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
 
 As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -394,10 +402,13 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>0 answers</source>
         <translation>0 respostas</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 respostas</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln resposta</numerusform>
+            <numerusform>%Ln respostas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
