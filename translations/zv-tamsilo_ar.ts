@@ -614,7 +614,8 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>إن أعجبك هذا البرنامج فستهمّك حتمًا برامجنا الأخرى من Zelvara Softwares. بدأنا ببرنامج واحد، وأصبحنا اليوم أكبر مصدر لبرامج zelvara في العالم. من الأبراج والحدس إلى التاروت وعلم الأعداد والغيبيات، لدينا برامج في كل المجالات تمنح مستخدمينا خيارات واسعة تناسب اهتماماتهم.                                                             كل برامج مجموعة Zelvara Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة في آن واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
+        <translation>إن أعجبك هذا البرنامج فستهمّك حتمًا برامجنا الأخرى من Zelvara Softwares. بدأنا ببرنامج واحد، وأصبحنا اليوم أكبر مصدر لبرامج zelvara في العالم. من الأبراج والحدس إلى التاروت وعلم الأعداد والغيبيات، لدينا برامج في كل المجالات تمنح مستخدمينا خيارات واسعة تناسب اهتماماتهم.
+كل برامج مجموعة Zelvara Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة في آن واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
