@@ -200,8 +200,8 @@ private slots:
                 unexplained << m.source;
         }
         // No more than today; the comments still to be written bring it to none.
-        QVERIFY2(unexplained.size() <= 53, qPrintable(unexplained.join(u'\n')));
-        QEXPECT_FAIL("", "53 messages with a %1 have no translator comment yet", Continue);
+        QVERIFY2(unexplained.size() <= 51, qPrintable(unexplained.join(u'\n')));
+        QEXPECT_FAIL("", "51 messages with a %1 have no translator comment yet", Continue);
         QVERIFY2(unexplained.isEmpty(), qPrintable(QString::number(unexplained.size())));
     }
 
@@ -255,10 +255,12 @@ private slots:
             if (std::none_of(row.forms.begin(), row.forms.end(), inProgram))
                 faults << u"the program never says "_s + row.english;
             for (const QString &word : row.wrong) {
-                if (holdsWord(program, word))
+                // A word written small is wrong at the start of a sentence too; "Ihr" is not "ihr".
+                const bool anyCase = word == word.toLower();
+                if (holdsWord(program, word, anyCase))
                     faults << u"the program says "_s + word + u": "_s +
                                   program.section(word, 0, 0).section(u'\n', -1) + word;
-                if (holdsWord(desktop, word))
+                if (holdsWord(desktop, word, anyCase))
                     faults << u"the desktop entry or AppStream file says "_s + word;
             }
         }
