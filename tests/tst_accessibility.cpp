@@ -415,7 +415,7 @@ private slots:
             }
         }
         outgrown.sort();
-        QCOMPARE(outgrown, outgrowing);
+        QCOMPARE(outgrown.join(u", "), outgrowing.join(u", "));
         QMessageBox question(QMessageBox::Information, {}, {}, QMessageBox::Yes | QMessageBox::No);
         QList<std::pair<QString, QString>> answers;
         for (QAbstractButton *button : question.buttons())
@@ -449,7 +449,7 @@ private slots:
             return line.endsWith(u": ZV Tamsilo v1.0"_s) ||
                    line.startsWith(u"frmDisplay.lblCelebrities: "_s);
         });
-        QCOMPARE(untranslated, QStringList());
+        QCOMPARE(untranslated.join(u"\n"), QString());
     }
 
     // Word for word and blank for blank, as written here: each window with the results page
