@@ -4,6 +4,7 @@
 #include "translations/language.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -166,6 +167,9 @@ private slots:
         QVERIFY(Language::use(shown));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes"_L1,
                  shown.isEmpty());
+        // Menus, message boxes and forms follow the direction the language is written in.
+        QCOMPARE(QGuiApplication::layoutDirection(),
+                 shown == "ar"_L1 ? Qt::RightToLeft : Qt::LeftToRight);
     }
 
     // Unfinished messages fail only in a language the program offers.
