@@ -3,6 +3,7 @@
 #include "translations/language.h"
 #include "widgets/applicationicon.h"
 #include "widgets/fixedsize.h"
+#include "widgets/mirroredforms.h"
 #include "widgets/programfont.h"
 
 #include <QApplication>
@@ -20,4 +21,5 @@ void prepareApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("example.zelvara.Tamsilo"));
     QApplication::setWindowIcon(applicationIcon());
     keepFixedSizeWindowsUnmaximised();
+    mirrorFormsRightToLeft();
 }

@@ -52,15 +52,16 @@ QString shapeName(int shape)
     return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
 }
 
-// A shape has 0 to 4 answers; languages that count in more forms than English get three.
+// A shape has 0 to 4 answers. English says none and one in words of their own; from two on,
+// each language counts in its own plural forms (Arabic has a dual), in the locale's digits.
 QString answers(int count)
 {
     if (count == 1)
         return QCoreApplication::translate("ResultCard", "1 answer");
     if (count == 0)
         return QCoreApplication::translate("ResultCard", "0 answers");
-    //: %1 is 2, 3 or 4
-    return QCoreApplication::translate("ResultCard", "%1 answers").arg(count);
+    //: %Ln is 2, 3 or 4, the number of answers a shape had
+    return QCoreApplication::translate("ResultCard", "%Ln answers", nullptr, count);
 }
 
 // Fonts are sized in points of the card, whatever the resolution of the device and the
@@ -70,9 +71,20 @@ QFont cardFont(const QPainter &painter, qreal points, bool bold = false)
     QFont font = QGuiApplication::font();
     font.setPointSizeF(points * 72.0 / painter.device()->logicalDpiY());
     font.setBold(bold);
-    // No ligatures: text copied or searched in the PDF reads "fi", not one joined letter.
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // No ligatures: text copied or searched in the PDF reads "fi", not one joined letter. Arabic
+    // script cannot do without: its letters join, and Qt skips the bidirectional order too.
+    if (painter.layoutDirection() == Qt::LeftToRight)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
+}
+
+// Right to left the card reads from its right edge: each box stands mirrored across the page,
+// and the painter, which takes the application's direction, aligns the text in it to its right.
+QRectF place(const QPainter &painter, QRectF box)
+{
+    if (painter.layoutDirection() == Qt::RightToLeft)
+        box.moveLeft(PageSize.width() - box.right());
+    return box;
 }
 
 // Walks down the card, one block of text under the other.
@@ -90,8 +102,8 @@ public:
         m_painter.setFont(cardFont(m_painter, points, bold));
         m_painter.setPen(colour);
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const QRectF bounds =
-            m_painter.boundingRect(QRectF(m_left, m_top, m_width, PageSize.height()), flags, text);
+        const QRectF bounds = m_painter.boundingRect(
+            place(m_painter, QRectF(m_left, m_top, m_width, PageSize.height())), flags, text);
         m_painter.drawText(bounds, flags, text);
         m_top = bounds.bottom();
     }
@@ -122,10 +134,11 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
         Margin + QFontMetricsF(cardFont(painter, 24, true), painter.device()).ascent();
     painter.setFont(dateFont);
     painter.setPen(Quiet);
-    painter.drawText(QPointF(Margin + ContentWidth -
-                                 QFontMetricsF(dateFont, painter.device()).horizontalAdvance(date),
-                             baseline),
-                     date);
+    const qreal width = QFontMetricsF(dateFont, painter.device()).horizontalAdvance(date);
+    painter.drawText(
+        QPointF(place(painter, QRectF(Margin + ContentWidth - width, 0, width, 0)).left(),
+                baseline),
+        date);
     writer.skip(6);
     painter.setPen(QPen(Accent, 2));
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
@@ -141,7 +154,8 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
 
 void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 {
-    const QRectF box(Margin + ContentWidth - PictureWidth, top, PictureWidth, PictureHeight);
+    const QRectF box = place(
+        painter, QRectF(Margin + ContentWidth - PictureWidth, top, PictureWidth, PictureHeight));
     const QImage silhouette = printableSilhouette(data.silhouette, box.size());
     if (!silhouette.isNull()) {
         QSizeF size = silhouette.size();
@@ -197,13 +211,15 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
         const qreal top = writer.top();
         painter.setFont(cardFont(painter, 11, winner));
         painter.setPen(winner ? Olive : Ink);
-        painter.drawText(QRectF(Margin, top, column, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         shapeName(shape));
+        painter.drawText(place(painter, QRectF(Margin, top, column, 20)),
+                         Qt::AlignLeft | Qt::AlignVCenter, shapeName(shape));
         const qreal length =
             BarLength * qBound(0, count, modShapeTest::QuestionCount) / modShapeTest::QuestionCount;
-        painter.fillRect(QRectF(Margin + column, top + 4, BarLength, 12), QColor(0xEE, 0xEE, 0xE0));
-        painter.fillRect(QRectF(Margin + column, top + 4, length, 12), winner ? Olive : Accent);
-        painter.drawText(QRectF(Margin + column + 10 + BarLength, top, 100, 20),
+        painter.fillRect(place(painter, QRectF(Margin + column, top + 4, BarLength, 12)),
+                         QColor(0xEE, 0xEE, 0xE0));
+        painter.fillRect(place(painter, QRectF(Margin + column, top + 4, length, 12)),
+                         winner ? Olive : Accent);
+        painter.drawText(place(painter, QRectF(Margin + column + 10 + BarLength, top, 100, 20)),
                          Qt::AlignLeft | Qt::AlignVCenter, answers(count));
         writer.skip(22);
     }
@@ -248,6 +264,7 @@ void paintCard(QPainter &painter, const QRectF &card, const ResultCardData &data
     painter.translate(card.topLeft());
     painter.scale(card.width() / PageSize.width(), card.height() / PageSize.height());
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setLayoutDirection(QGuiApplication::layoutDirection());
 
     Writer writer(painter, Margin, Margin, ContentWidth);
     paintHeader(painter, data, writer);

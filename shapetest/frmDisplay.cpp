@@ -13,6 +13,7 @@
 #include "shapetest/sharedlinks.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/menuitems.h"
+#include "widgets/mirroredforms.h"
 #include "widgets/optionbuttons.h"
 #include "widgets/pagestack.h"
 #include "widgets/windowframe.h"
@@ -174,7 +175,7 @@ void frmDisplay::cmdNext4_Click()
     const modShapeTest::ShapeResult &result =
         modShapeTest::Shape_Result(modShapeTest::Tally_ChooseShape());
     ui->lblBodyShape->setText(result.strShapeName);
-    ui->lblBodyShape->adjustSize();
+    adjustSizeFromLeadingEdge(*ui->lblBodyShape);
     showPicture(frmMain::get().IMG().picture(result.intPictureIndex));
     ui->picBodyShape->setAccessibleName(pictureName(result.strShapeName));
     ui->lblDesc->setText(result.strDescription);
@@ -186,7 +187,8 @@ void frmDisplay::showPicture(const QPixmap &picture)
     // The box takes the size of its picture, inside the border its style sheet gives it.
     QLabel &box = *ui->picBodyShape;
     box.setPixmap(picture);
-    box.resize(picture.deviceIndependentSize().toSize() + box.size() - box.contentsRect().size());
+    resizeFromLeadingEdge(box, picture.deviceIndependentSize().toSize() + box.size() -
+                                   box.contentsRect().size());
 }
 
 void frmDisplay::cmdBack_Click()

@@ -31,6 +31,8 @@ constexpr Alphabet Alphabets[] = {
     {"it"_L1, u"àèéìíîòóùú"},
     {"pt"_L1, u"áâãàçéêíóôõú"},
     {"ru"_L1, u"абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+    // Hamza, the letters with their seats, and ta marbuta and alif maqsura; Arabic has no case.
+    {"ar"_L1, u"ءآأؤإئابةتثجحخدذرزسشصضطظعغفقكلمنهوىي"},
 };
 
 bool isSmallLetter(int k)

@@ -3,9 +3,11 @@
 
 #include "controls.h"
 #include "messageboxes.h"
+#include "resultcard/resultcard.h"
 #include "resultcard/resultcardfile.h"
 #include "shapetest/frmDisplay.h"
 #include "testapp.h"
+#include "translations/language.h"
 #include "welcome.h"
 
 #include <QAction>
@@ -13,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +114,38 @@ private slots:
         for (const QString &each : expected)
             QVERIFY2(text.contains(each), qPrintable(each + u" not in: "_s + text));
         QVERIFY(!text.contains(unexpected));
+    }
+
+    void theCardReadsFromItsLeadingEdge_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("pictureOnTheLeft");
+        QTest::newRow("en") << QString() << false;
+        QTest::newRow("ar") << u"ar"_s << true;
+    }
+
+    // The silhouette stands beside the text on the side the text ends: the right in English.
+    void theCardReadsFromItsLeadingEdge()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, pictureOnTheLeft);
+        QVERIFY(Language::use(language));
+        auto restore = qScopeGuard([] { Language::use(QString()); });
+        QImage page(595, 842, QImage::Format_Grayscale8);
+        QPainter painter(&page);
+        ResultCard::paint(painter, page.rect(), card(u"MARY"_s, modShapeTest::Cone, {0, 1, 1, 2}));
+        painter.end();
+        if (const QString shots = qEnvironmentVariable("TAMSILO_SHOTS"); !shots.isEmpty())
+            page.save(shots + u"/card-"_s + QLatin1StringView(QTest::currentDataTag()) + u".png"_s);
+        // The ink of the upper half's outer thirds, where the picture is the darkest thing.
+        qint64 ink[2] = {0, 0};
+        for (int y = 100; y < 420; ++y) {
+            for (int x = 0; x < 198; ++x) {
+                ink[0] += 255 - qGray(page.pixel(x, y));
+                ink[1] += 255 - qGray(page.pixel(594 - x, y));
+            }
+        }
+        QCOMPARE(ink[0] > ink[1], pictureOnTheLeft);
     }
 
     void theFileKindFollowsTheExtension_data()

@@ -31,6 +31,16 @@ QString &current()
     return language;
 }
 
+// Qt reads the direction of the language from this message each time a translation comes or
+// goes, and lays out menus, message boxes and layouts to it; our own translation carries it, so
+// the direction never hangs on Qt's translation being installed.
+[[maybe_unused]] const struct {
+    const char *source, *comment;
+} Direction = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+    "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
 QString baseLanguage(const QString &language)
 {
     return language.section(u'_', 0, 0);

@@ -309,6 +309,14 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
@@ -394,10 +402,13 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>0 answers</source>
         <translation>0 Antworten</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 Antworten</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln Antwort</numerusform>
+            <numerusform>%Ln Antworten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

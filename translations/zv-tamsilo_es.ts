@@ -309,6 +309,14 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
@@ -394,10 +402,13 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>0 answers</source>
         <translation>0 respuestas</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 respuestas</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln respuesta</numerusform>
+            <numerusform>%Ln respuestas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

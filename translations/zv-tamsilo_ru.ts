@@ -309,6 +309,14 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ResultCard</name>
     <message>
         <source>Body shape result</source>
@@ -394,10 +402,14 @@ The rules are published, but they have not been validated against body scans: a 
         <source>0 answers</source>
         <translation>0 ответов</translation>
     </message>
-    <message>
-        <source>%1 answers</source>
-        <extracomment>%1 is 2, 3 or 4</extracomment>
-        <translation>%1 ответа</translation>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>%Ln ответ</numerusform>
+            <numerusform>%Ln ответа</numerusform>
+            <numerusform>%Ln ответов</numerusform>
+        </translation>
     </message>
 </context>
 <context>

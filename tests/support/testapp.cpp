@@ -3,6 +3,7 @@
 #include "common/modHelp.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"
+#include "widgets/mirroredforms.h"
 #include "widgets/programfont.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ void prepareTestApplication()
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();
+    mirrorFormsRightToLeft();
     useFreshSettings();
 }
 

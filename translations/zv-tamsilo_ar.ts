@@ -1,0 +1,875 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>FigureRules</name>
+    <message>
+        <source>hourglass</source>
+        <translation>ساعة رملية</translation>
+    </message>
+    <message>
+        <source>bottom hourglass</source>
+        <translation>ساعة رملية سفلية</translation>
+    </message>
+    <message>
+        <source>top hourglass</source>
+        <translation>ساعة رملية علوية</translation>
+    </message>
+    <message>
+        <source>spoon</source>
+        <translation>ملعقة</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>مثلث</translation>
+    </message>
+    <message>
+        <source>inverted triangle</source>
+        <translation>مثلث مقلوب</translation>
+    </message>
+    <message>
+        <source>rectangle</source>
+        <translation>مستطيل</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureReport</name>
+    <message>
+        <source>%1 in</source>
+        <translation>%1&#xa0;بوصة</translation>
+    </message>
+    <message>
+        <source>%1 cm</source>
+        <translation>%1&#xa0;سم</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>قيمة «%1» ليست رقمًا.</translation>
+    </message>
+    <message>
+        <source>%1 are not numbers.</source>
+        <translation>قيم «%1» ليست أرقامًا.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 cm.</source>
+        <translation>قيمة «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;سم.</translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 cm.</source>
+        <translation>قيم «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;سم.</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: measure between %2 and %3 in.</source>
+        <translation>قيمة «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;بوصة.</translation>
+    </message>
+    <message>
+        <source>%1 are out of range: measure between %2 and %3 in.</source>
+        <translation>قيم «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;بوصة.</translation>
+    </message>
+    <message>
+        <source>none of the four</source>
+        <translation>لا شكل من الأشكال الأربعة</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
+        <translation>لا تشمل أي قاعدة من قواعد القوام محيطَ ورك يزيد على محيط الصدر بمقدار %1 أو أكثر مع خصر محدد: الورك − الصدر %2، الورك − الخصر %3 (%4 على الأقل)، أعلى الورك ÷ الخصر %5 (أقل من %6).</translation>
+    </message>
+    <message>
+        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
+        <translation>لا تشمل أي قاعدة من قواعد القوام محيطَ صدر يزيد على محيط الورك بمقدار %1 أو أكثر مع خصر محدد: الصدر − الورك %2، الصدر − الخصر %3 (%4 على الأقل).</translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
+        <translation>حُدِّد بالفرق الورك − الصدر %1 (من %2 إلى أقل من %3)، والصدر − الخصر %4 (%5 على الأقل) أو الورك − الخصر %6 (%7 على الأقل).</translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
+        <translation>حُدِّد بالفرق الورك − الصدر %1 (من %2 إلى أقل من %3)، والورك − الخصر %4 (%5 على الأقل)، والنسبة أعلى الورك ÷ الخصر %6 (أقل من %7).</translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
+        <translation>حُدِّد بالفرق الصدر − الورك %1 (أكثر من %2 وأقل من %3) والصدر − الخصر %4 (%5 على الأقل).</translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
+        <translation>حُدِّد بالفرق الورك − الصدر %1 (أكثر من %2)، والورك − الخصر %3 (%4 على الأقل)، والنسبة أعلى الورك ÷ الخصر %5 (%6 على الأقل).</translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
+        <translation>حُدِّد بالفرق الورك − الصدر %1 (%2 على الأقل) والورك − الخصر %3 (أقل من %4).</translation>
+    </message>
+    <message>
+        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
+        <translation>حُدِّد بالفرق الصدر − الورك %1 (%2 على الأقل) والصدر − الخصر %3 (أقل من %4).</translation>
+    </message>
+    <message>
+        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
+        <translation>حُدِّد بالفرق الورك − الصدر %1 (أكثر من %2 وأقل من %3)، والصدر − الخصر %4 (أقل من %5)، والورك − الخصر %6 (أقل من %7).</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: زيادة %1 في محيط الصدر تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: نقص %1 في محيط الصدر يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: زيادة %1 في محيط الخصر تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: نقص %1 في محيط الخصر يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: زيادة %1 في أعلى الورك تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: نقص %1 في أعلى الورك يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: زيادة %1 في محيط الورك تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
+        <translation>نتيجة حدّية: نقص %1 في محيط الورك يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Your answers tied %1.</source>
+        <translation>تعادلت إجاباتك بين %1.</translation>
+    </message>
+    <message>
+        <source>Your answers said %1.</source>
+        <translation>إجاباتك تقول: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure finds none of the four.</source>
+        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure finds none of the four.</source>
+        <translation>إجاباتك تقول: %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+    </message>
+    <message>
+        <source>Your answers tied %1: the tape measure says %2.</source>
+        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فيقول: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure agrees.</source>
+        <translation>إجاباتك تقول: %1، وشريط القياس يوافقها.</translation>
+    </message>
+    <message>
+        <source>Your answers said %1: the tape measure says otherwise.</source>
+        <translation>إجاباتك تقول: %1، أما شريط القياس فيقول غير ذلك.</translation>
+    </message>
+    <message>
+        <source>Bust: %1</source>
+        <translation>الصدر: %1</translation>
+    </message>
+    <message>
+        <source>Waist: %1</source>
+        <translation>الخصر: %1</translation>
+    </message>
+    <message>
+        <source>High hip: %1</source>
+        <translation>أعلى الورك: %1</translation>
+    </message>
+    <message>
+        <source>Hips: %1</source>
+        <translation>الورك: %1</translation>
+    </message>
+    <message>
+        <source>Bust</source>
+        <translation>الصدر</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>الخصر</translation>
+    </message>
+    <message>
+        <source>High hip</source>
+        <translation>أعلى الورك</translation>
+    </message>
+    <message>
+        <source>Hips</source>
+        <translation>الورك</translation>
+    </message>
+    <message>
+        <source>Type all four measurements to see the shape they give.</source>
+        <translation>أدخل القياسات الأربعة كلها لترى الشكل الذي تعطيه.</translation>
+    </message>
+    <message>
+        <source>Measured shape: %1</source>
+        <translation>الشكل بحسب القياس: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureShapeWindow</name>
+    <message>
+        <source>Measure My Shape</source>
+        <translation>قياس شكل جسمي</translation>
+    </message>
+    <message>
+        <source>Your measurements</source>
+        <translation>قياساتك</translation>
+    </message>
+    <message>
+        <source>&amp;Bust</source>
+        <translation>ال&amp;صدر</translation>
+    </message>
+    <message>
+        <source>Around the fullest part of the bust, the tape kept level</source>
+        <translation>حول أعرض جزء من الصدر، مع إبقاء الشريط أفقيًّا</translation>
+    </message>
+    <message>
+        <source>&amp;Waist</source>
+        <translation>ال&amp;خصر</translation>
+    </message>
+    <message>
+        <source>Around the narrowest part of the waist</source>
+        <translation>حول أنحف جزء من الخصر</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh hip</source>
+        <translation>أ&amp;على الورك</translation>
+    </message>
+    <message>
+        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
+        <translation>حول الاستدارة العليا للورك، على بعد نحو ١٨&#xa0;سم (٧&#xa0;بوصات) تحت الخصر</translation>
+    </message>
+    <message>
+        <source>&amp;Hips</source>
+        <translation>ال&amp;ورك</translation>
+    </message>
+    <message>
+        <source>Around the widest part of the hips and buttocks</source>
+        <translation>حول أعرض جزء من الورك والأرداف</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>الوحدة:</translation>
+    </message>
+    <message>
+        <source>Centimetres</source>
+        <translation>سنتيمتر</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>بوصة</translation>
+    </message>
+    <message>
+        <source>By the tape measure</source>
+        <translation>بحسب شريط القياس</translation>
+    </message>
+    <message>
+        <source>Put my &amp;measurements on the result card</source>
+        <translation>إضافة &amp;قياساتي إلى بطاقة النتيجة</translation>
+    </message>
+    <message>
+        <source>Nothing you type here is kept or sent anywhere.</source>
+        <translation>لا يُحفظ شيء مما تكتبه هنا ولا يُرسل إلى أي مكان.</translation>
+    </message>
+    <message>
+        <source>Why these &amp;four?</source>
+        <translation>لماذا هذه الأر&amp;بعة؟</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>The tape measure: %1</source>
+        <translation>شريط القياس: %1</translation>
+    </message>
+    <message>
+        <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
+
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Cone: the inverted triangle, the bust broader than the hips.
+Ruler: the rectangle, with bust, waist and hips close together.
+
+The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
+        <translation>تصنّف قواعد القوام المنشورة أربعة قياسات بشريط القياس في سبعة أنواع من القوام: الساعة الرملية، والساعة الرملية العلوية، والساعة الرملية السفلية، والملعقة، والمثلث، والمثلث المقلوب، والمستطيل. ويعرف هذا البرنامج أربعة أشكال، لذا يُعرض كل نوع على أنه الشكل الذي يطابق وصفُه هذا النوع.
+
+الساعة الرملية: الساعة الرملية والساعة الرملية العلوية، لخصرهما المحدد الذي ينفيه وصف المثلث المقلوب.
+الكمثرى: الساعة الرملية السفلية والملعقة والمثلث، والورك فيها أعرض من الصدر كما يصفها شكل الكمثرى.
+المثلث المقلوب: المثلث المقلوب، والصدر فيه أعرض من الورك.
+المستطيل: المستطيل، وفيه الصدر والخصر والورك متقاربة.
+
+هذه القواعد منشورة، لكنها لم تُختبر على مسوح ضوئية للجسم: فقد يغيّر سنتيمتر واحد في أحد القياسات النوع، لذا خذ النتيجة على سبيل الاسترشاد.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ResultCard</name>
+    <message>
+        <source>1 answer</source>
+        <translation>إجابة واحدة</translation>
+    </message>
+    <message>
+        <source>0 answers</source>
+        <translation>لا إجابات</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answers</source>
+        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <translation>
+            <numerusform>لا إجابات</numerusform>
+            <numerusform>إجابة واحدة</numerusform>
+            <numerusform>إجابتان</numerusform>
+            <numerusform>%Ln إجابات</numerusform>
+            <numerusform>%Ln إجابة</numerusform>
+            <numerusform>%Ln إجابة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Body shape result</source>
+        <translation>نتيجة شكل الجسم</translation>
+    </message>
+    <message>
+        <source>Body shape result for %1</source>
+        <translation>نتيجة شكل الجسم لـ: %1</translation>
+    </message>
+    <message>
+        <source>Your body shape is</source>
+        <translation>شكل جسمك</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <translation>مشاهير لهم هذا الشكل</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <translation>عن هذا الشكل</translation>
+    </message>
+    <message>
+        <source>How your answers counted</source>
+        <translation>كيف احتُسبت إجاباتك</translation>
+    </message>
+    <message>
+        <source>Each of the four answers counted toward one shape.</source>
+        <translation>احتُسبت كل إجابة من الإجابات الأربع لشكل واحد.</translation>
+    </message>
+    <message>
+        <source>%1 had the most answers.</source>
+        <translation>حصل الشكل «%1» على أكبر عدد من الإجابات.</translation>
+    </message>
+    <message>
+        <source>%1 tied with %2 each.</source>
+        <translation>تعادل %1، ولكلٍّ منها %2.</translation>
+    </message>
+    <message>
+        <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
+        <translation>عند التعادل يفوز أول شكل بهذا الترتيب: المستطيل، الساعة الرملية، الكمثرى، المثلث المقلوب.</translation>
+    </message>
+    <message>
+        <source>What the tape measure said</source>
+        <translation>ما قاله شريط القياس</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>صورة PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>مستند PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <translation>حفظ النتيجة باسم</translation>
+    </message>
+    <message>
+        <source>The result could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>تعذّر حفظ النتيجة باسم «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation>طباعة النتيجة</translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation>تعذّرت طباعة النتيجة.</translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation>تعذّر رسم البطاقة.</translation>
+    </message>
+</context>
+<context>
+    <name>TextList</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 و%2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1 و%2 و%3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1 و%2 و%3 و%4</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
+        <translation>قد يتوفر تحديث لهذا البرنامج<byte value="xd"/>هل تريد البحث عن تحديث؟</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;حسنًا</translation>
+    </message>
+    <message>
+        <source>ZV Tamsilo icon</source>
+        <translation>أيقونة ZV Tamsilo</translation>
+    </message>
+    <message>
+        <source>ZV Tamsilo helps you analyze your body shape. Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. Achieve that perfect figure with the help of this software. Copyright © 2026 Zelvara Softwares. All rights reserved.</source>
+        <translation>يساعدك ZV Tamsilo على تحليل شكل جسمك. لكل إنسان شكل جسم طبيعي، ومعرفة شكل جسمك تساعدك على فهم جسمك أكثر والعناية بكل جزء منه بما يناسبه. حقّق القوام الذي تطمح إليه بمساعدة هذا البرنامج. حقوق النشر © 2026 Zelvara Softwares. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <translation>انقر هنا لمزيد من التفاصيل.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>فرصة عمل من المنزل: ابدأ مشروعك الخاص على الإنترنت واكسب المال عبرها. احصل على هذا البرنامج بالعلامة التجارية لموقعك كاملة.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>انقر هنا لزيارة %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <translation>أشهر منتدى نقاش عن Zelvara على الإنترنت، وأفضل مرجع لكل ما يخص Zelvara. زر %1 الآن</translation>
+    </message>
+    <message>
+        <source>ZV Tamsilo Results</source>
+        <translation>نتائج ZV Tamsilo</translation>
+    </message>
+    <message>
+        <source>Your Body Shape is :-</source>
+        <translation>شكل جسمك:</translation>
+    </message>
+    <message>
+        <source>Celebrities :-</source>
+        <translation>مشاهير:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>السؤال</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>الإجابة</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;التالي</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Goes back to the welcome window (not the body part).</extracomment>
+        <translation>&amp;رجوع</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>فرصة عمل من المنزل: ابدأ مشروعك الخاص على الإنترنت واكسب المال عبرها. احصل على هذا البرنامج بالعلامة التجارية لموقعك كاملة. انقر هنا لمزيد من التفاصيل.</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>ضع علامة موقعك على هذا البرنامج، وزد ولاء زوارك وعددهم. ضع اسم موقعك ورابطه هنا، والتفاصيل في «تعليمات». انقر هنا لمعرفة المزيد عن العلامة المشتركة.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;تعليمات</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Goes back to the welcome window (not the body part).</extracomment>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>&amp;قياس شكل جسمي…</translation>
+    </message>
+    <message>
+        <source>Save Result &amp;As…</source>
+        <translation>حفظ النتيجة &amp;باسم…</translation>
+    </message>
+    <message>
+        <source>&amp;Print Result…</source>
+        <translation>&amp;طباعة النتيجة…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>تعليمات على الإ&amp;نترنت</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;زيارة موقعنا</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>البحث عن ت&amp;حديث</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;عن البرنامج</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>تبرّ&amp;ع</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ا&amp;كسب المال عبر الإنترنت</translation>
+    </message>
+    <message>
+        <source>Silhouette of the %1 body shape</source>
+        <translation>صورة ظلية لشكل الجسم «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>frmFarewell</name>
+    <message>
+        <source>ZV Tamsilo icon</source>
+        <translation>أيقونة ZV Tamsilo</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>انقر هنا لزيارة %1 الآن</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>رشّح البرنامج لصديق</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>بريد صديقك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>ر&amp;شّحه لصديق الآن</translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Download Zelvara Softwares</source>
+        <translation>تنزيل برامج Zelvara Softwares</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <translation>إن أعجبك هذا البرنامج فستهمّك حتمًا برامجنا الأخرى من Zelvara Softwares. بدأنا ببرنامج واحد، وأصبحنا اليوم أكبر مصدر لبرامج zelvara في العالم. من الأبراج والحدس إلى التاروت وعلم الأعداد والغيبيات، لدينا برامج في كل المجالات تمنح مستخدمينا خيارات واسعة تناسب اهتماماتهم.
+كل برامج مجموعة Zelvara Softwares بسيطة وسهلة الاستخدام، وهي ممتعة ومفيدة في آن واحد. جرّبها اليوم وشارك تجربتك مع أصدقائك وعائلتك. </translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Zelvara Softwares</source>
+        <translation>انقر هنا لزيارة Zelvara Softwares</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>لا يمكن أن يحتوي عنوان البريد الإلكتروني على مسافة</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <extracomment>The text the message box shows until the user writes a message to the friend.</extracomment>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>بريد صديقك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>يُرجى إدخال عنوانَي بريد إلكتروني مختلفين</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>يُرجى إدخال عنوان بريد إلكتروني صحيح</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>يُرجى إدخال اسمك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>يُرجى إدخال بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>يُرجى إدخال رسالتك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>يُرجى إدخال اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>يُرجى إدخال بريد صديقك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Zelvara Softwares, such as this can be created and maintained only with your support. The best way to support Zelvara is to visit Zelvara regularly and take part in the discussions and other activities on the board.</source>
+        <translation>لا يمكن إنشاء برامج Zelvara Softwares مثل هذا البرنامج وصيانتها إلا بدعمك. وأفضل طريقة لدعم Zelvara هي زيارتها بانتظام والمشاركة في النقاشات والأنشطة الأخرى في المنتدى.</translation>
+    </message>
+    <message>
+        <source>Visit Zelvara regularly. Support Zelvara by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Zelvara</source>
+        <translation>زر Zelvara بانتظام، وادعمها بالمشاركة في النقاشات والأنشطة الأخرى. فلا يمكن دعم هذه البرامج وصيانتها من دون زياراتك المنتظمة لـ Zelvara</translation>
+    </message>
+    <message>
+        <source>Zelvara is a FREE online discussion forum for all things zelvara. To help Zelvara develop and maintain this software visit Zelvara regularly.</source>
+        <translation>Zelvara منتدى نقاش مجاني على الإنترنت لكل ما يخص zelvara. ولمساعدة Zelvara على تطوير هذا البرنامج وصيانته، زرها بانتظام.</translation>
+    </message>
+    <message>
+        <source>Zelvara needs your help. All you need to do is visit Zelvara regularly and take part in the various discussions and activites to help us maintain and develop more Zelvara Softwares.</source>
+        <translation>تحتاج Zelvara إلى مساعدتك. كل ما عليك هو زيارة Zelvara بانتظام والمشاركة في النقاشات والأنشطة المختلفة لتساعدنا على صيانة برامج Zelvara Softwares وتطوير المزيد منها.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <translation>أشهر منتدى نقاش عن Zelvara على الإنترنت، وأفضل مرجع لكل ما يخص Zelvara. زر %1 الآن</translation>
+    </message>
+    <message>
+        <source>Everybody has a natural body shape. To understand your body better you need to know your body shape so that  you can work on that part of the body accordingly. To achieve the perfect figure, take the below test to know your body shape now.</source>
+        <translation>لكل إنسان شكل جسم طبيعي. ومعرفة شكل جسمك تساعدك على فهم جسمك أكثر والعناية بكل جزء منه بما يناسبه. وللوصول إلى القوام الذي تطمح إليه، أجرِ الاختبار أدناه لتعرف شكل جسمك الآن.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>الاسم الأول</translation>
+    </message>
+    <message>
+        <source>Take The Body Shape &amp;Test</source>
+        <translation>&amp;بدء اختبار شكل الجسم</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>ضع علامة موقعك على هذا البرنامج، وزد ولاء زوارك وعددهم. ضع اسم موقعك ورابطه هنا، والتفاصيل في «تعليمات». انقر هنا لمعرفة المزيد عن العلامة المشتركة.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>فرصة عمل من المنزل: ابدأ مشروعك الخاص على الإنترنت واكسب المال عبرها. احصل على هذا البرنامج بالعلامة التجارية لموقعك كاملة. انقر هنا لمزيد من التفاصيل.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;تعليمات</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>تعليمات على الإ&amp;نترنت</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;زيارة موقعنا</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>البحث عن ت&amp;حديث</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;عن البرنامج</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>تبرّ&amp;ع</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ا&amp;كسب المال عبر الإنترنت</translation>
+    </message>
+    <message>
+        <source>Please Enter Only Alphabet</source>
+        <translation>يُرجى إدخال حروف فقط: A–Z أو الحروف العربية</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>يُرجى إدخال اسمك</translation>
+    </message>
+</context>
+<context>
+    <name>modShapeTest</name>
+    <message>
+        <source>Which part of your body would you like to change?</source>
+        <translation>أي جزء من جسمك تودّ تغييره؟</translation>
+    </message>
+    <message>
+        <source>Upper Body</source>
+        <translation>الجزء العلوي</translation>
+    </message>
+    <message>
+        <source>Lower Body</source>
+        <translation>الجزء السفلي</translation>
+    </message>
+    <message>
+        <source>Upper And Lower Body</source>
+        <translation>الجزءان العلوي والسفلي</translation>
+    </message>
+    <message>
+        <source>Stomach</source>
+        <translation>البطن</translation>
+    </message>
+    <message>
+        <source>Which part of your body do you find most difficult to lose weight?</source>
+        <translation>من أي جزء من جسمك تجد إنقاص الوزن أصعب؟</translation>
+    </message>
+    <message>
+        <source>I can lose weight easily</source>
+        <translation>أفقد الوزن بسهولة</translation>
+    </message>
+    <message>
+        <source>Which part of your body are you thinnest at?</source>
+        <translation>أي جزء من جسمك هو الأنحف؟</translation>
+    </message>
+    <message>
+        <source>Middle Body</source>
+        <translation>منتصف الجسم</translation>
+    </message>
+    <message>
+        <source>Entire Body</source>
+        <translation>الجسم كله</translation>
+    </message>
+    <message>
+        <source>Which part of your body do you put on weight?</source>
+        <translation>في أي جزء من جسمك يزداد وزنك؟</translation>
+    </message>
+    <message>
+        <source>Stomach and buttocks</source>
+        <translation>البطن والأرداف</translation>
+    </message>
+    <message>
+        <source>Both upper and lower body</source>
+        <translation>الجزءان العلوي والسفلي معًا</translation>
+    </message>
+    <message>
+        <source>Hips, thighs and buttocks</source>
+        <translation>الورك والفخذان والأرداف</translation>
+    </message>
+    <message>
+        <source>Back, chest, arms and stomach</source>
+        <translation>الظهر والصدر والذراعان والبطن</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <extracomment>Name of a body shape, straight up and down like a ruler; the same name on the results page and the card.</extracomment>
+        <translation>المستطيل</translation>
+    </message>
+    <message>
+        <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
+        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الورك أو الصدر، وهو شكل مستقيم الخطوط. تتوزع الدهون على الوجه والبطن والأرداف. ومن حسن حظك أن وزنك لا يزيد بسهولة، فجسمك مستطيل الشكل. يكفيك التمرين ثلاثة أيام في الأسبوع، وتبرع في تمارين التحمّل للمسافات الطويلة. يسهل عليك إنقاص الوزن، ولا يزداد وزنك بسهولة لأن معدل الأيض لديك مرتفع. كتفاك صغيرتان. يناسبك غذاء غني بالبروتين والفواكه والخضراوات الطازجة. والجري أساسي لك. </translation>
+    </message>
+    <message>
+        <source>Hourglass</source>
+        <extracomment>Name of a body shape, full at bust and hips with a narrow waist.</extracomment>
+        <translation>الساعة الرملية</translation>
+    </message>
+    <message>
+        <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
+        <translation>في هذا الشكل يبلغ محيط الخصر أقل من ٧٥٪ من محيط الورك أو الصدر. تتوزع الدهون على الجزأين العلوي والسفلي من الجسم. صدرك ووركاك ويداك وأردافك عريضة، وقوامك متناسق. ركّز على التمارين التي تستهدف الفخذين والبطن والذراعين.</translation>
+    </message>
+    <message>
+        <source>Spoon</source>
+        <extracomment>Name of a body shape, narrow at the top and heavier at the hips (also called pear).</extracomment>
+        <translation>الكمثرى</translation>
+    </message>
+    <message>
+        <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
+        <translation>في هذا الشكل يبلغ محيط الخصر نحو ٧٠ إلى ٧٥٪ من محيط الصدر، ومحيط الورك نحو ١١٠٪ من محيط الصدر. تتركز دهون الجسم على الورك والفخذين والأرداف. أعلى بطنك وخصرك عريضان، وبطنك مسطح عادةً. الجزء العلوي من جسمك أنحف، والجزء السفلي أعرض. يلزمك تمرين للقلب والأوعية الدموية كل يوم إلى جانب رفع الأثقال. لا يسهل عليك إنقاص الوزن كثيرًا. وقد تتعرض لهشاشة العظام أو الدوالي أو اضطرابات الأكل.</translation>
+    </message>
+    <message>
+        <source>Cone</source>
+        <extracomment>Name of a body shape, broad at the shoulders and narrow at the hips (inverted triangle).</extracomment>
+        <translation>المثلث المقلوب</translation>
+    </message>
+    <message>
+        <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
+        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الصدر، ومحيط الصدر نحو ١١٠٪ من محيط الورك، وهو شكل عريض الكتفين. تتوزع الدهون على الوجه والبطن والصدر. كتفاك عريضتان ووركك نحيل، ويتركز وزن كبير على أعلى ظهرك وصدرك. وقد يكون بطنك بارزًا. احرص على تجنّب إصابات الجزء السفلي من الجسم. ذراعاك وساقاك وبطنك نحيلة ومشدودة العضلات. وأنت أكثر عرضة لأمراض القلب والسكري، لذا يلزمك تمرين للقلب والأوعية الدموية كل يوم.</translation>
+    </message>
+</context>
+<context>
+    <name>modStartup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>البرنامج يعمل بالفعل</translation>
+    </message>
+</context>
+</TS>
