@@ -759,6 +759,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>يُرجى إدخال حروف فقط: A–Z أو الحروف العربية</translation>
     </message>
     <message>

@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 pulg.</translation>
+        <translation>%1&#xa0;pulg.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3 cm.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3 cm.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3 pulg.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3 pulg.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Por la parte alta de la cadera, unos 18 cm (7 pulg.) bajo la cintura</translation>
+        <translation>Por la parte alta de la cadera, unos 18&#xa0;cm (7&#xa0;pulg.) bajo la cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>

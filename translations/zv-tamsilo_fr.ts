@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1&#xa0;in</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 in.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 in.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Aucune règle ne couvre un tour de hanches supérieur d’au moins %1 au tour de poitrine avec une taille marquée : hanches − poitrine %2, hanches − taille %3 (au moins %4), haut des hanches ÷ taille %5 (moins de %6).</translation>
+        <translation>Aucune règle ne couvre un tour de hanches supérieur d’au moins %1 au tour de poitrine avec une taille marquée&#xa0;: hanches − poitrine %2, hanches − taille %3 (au moins %4), haut des hanches ÷ taille %5 (moins de %6).</translation>
     </message>
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Aucune règle ne couvre un tour de poitrine supérieur d’au moins %1 au tour de hanches avec une taille marquée : poitrine − hanches %2, poitrine − taille %3 (au moins %4).</translation>
+        <translation>Aucune règle ne couvre un tour de poitrine supérieur d’au moins %1 au tour de hanches avec une taille marquée&#xa0;: poitrine − hanches %2, poitrine − taille %3 (au moins %4).</translation>
     </message>
     <message>
         <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
@@ -112,35 +112,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus à la poitrine, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins à la poitrine, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus à la taille, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins à la taille, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus au haut des hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins au haut des hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus aux hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins aux hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation>Haut des hanches : %1</translation>
+        <translation>Haut des hanches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>En haut des hanches, env. 18 cm (7 in) sous la taille</translation>
+        <translation>En haut des hanches, env. 18&#xa0;cm (7&#xa0;in) sous la taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -298,14 +298,14 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>Les règles publiées classent quatre mesures prises au mètre ruban en sept types de silhouette : sablier, sablier haut, sablier bas, cuillère, triangle, triangle inversé et rectangle. Ce programme connaît quatre silhouettes : chaque type est donc affiché comme celle dont la description lui correspond.
+        <translation>Les règles publiées classent quatre mesures prises au mètre ruban en sept types de silhouette&#xa0;: sablier, sablier haut, sablier bas, cuillère, triangle, triangle inversé et rectangle. Ce programme connaît quatre silhouettes&#xa0;: chaque type est donc affiché comme celle dont la description lui correspond.
 
-Sablier : le sablier et le sablier haut, pour leur taille marquée, que la description de la silhouette En V exclut.
-Poire : le sablier bas, la cuillère et le triangle, hanches plus larges que la poitrine, comme dans la description de la Poire.
-En V : le triangle inversé, poitrine plus large que les hanches.
-Rectangle : le rectangle, poitrine, taille et hanches proches.
+Sablier&#xa0;: le sablier et le sablier haut, pour leur taille marquée, que la description de la silhouette En&#xa0;V exclut.
+Poire&#xa0;: le sablier bas, la cuillère et le triangle, hanches plus larges que la poitrine, comme dans la description de la Poire.
+En&#xa0;V&#xa0;: le triangle inversé, poitrine plus large que les hanches.
+Rectangle&#xa0;: le rectangle, poitrine, taille et hanches proches.
 
-Ces règles sont publiées mais n’ont pas été validées par des scans corporels : un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
+Ces règles sont publiées mais n’ont pas été validées par des scans corporels&#xa0;: un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
     </message>
 </context>
 <context>
@@ -324,7 +324,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Résultat pour : %1</translation>
+        <translation>Résultat pour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -473,11 +473,11 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation>Votre silhouette :</translation>
+        <translation>Votre silhouette&#xa0;:</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation>Célébrités :</translation>
+        <translation>Célébrités&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Next</source>

@@ -36,7 +36,7 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1&#xa0;in</translation>
     </message>
     <message>
         <source>%1 cm</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 in) sotto la vita</translation>
+        <translation>Sulla parte alta dei fianchi, circa 18&#xa0;cm (7&#xa0;in) sotto la vita</translation>
     </message>
     <message>
         <source>&amp;Hips</source>

@@ -36,11 +36,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 дюйм.</translation>
+        <translation>%1&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 см</translation>
+        <translation>%1&#xa0;см</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -52,19 +52,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>По верху бёдер, примерно на 18 см (7 дюймов) ниже талии</translation>
+        <translation>По верху бёдер, примерно на 18&#xa0;см (7&#xa0;дюймов) ниже талии</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -832,7 +832,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -841,7 +841,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>При этом типе фигуры обхват талии составляет менее 75 % обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
+        <translation>При этом типе фигуры обхват талии составляет менее 75&#xa0;% обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -850,7 +850,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>При этом типе фигуры обхват талии составляет около 70–75 % обхвата груди, а обхват бёдер — около 110 % обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верхняя часть тела у вас уже нижней. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
+        <translation>При этом типе фигуры обхват талии составляет около 70–75&#xa0;% обхвата груди, а обхват бёдер — около 110&#xa0;% обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верхняя часть тела у вас уже нижней. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -859,7 +859,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата груди, а обхват груди — около 110 % обхвата бёдер. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас стройные мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата груди, а обхват груди — около 110&#xa0;% обхвата бёдер. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас стройные мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
     </message>
 </context>
 <context>
