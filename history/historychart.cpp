@@ -4,6 +4,7 @@
 #include "measure/measurereport.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
@@ -31,15 +32,12 @@ const std::array<Line, History::GirthCount> Lines{{
 const QColor Ink(0xC0, 0xC0, 0x00);
 const QColor Grid(0x60, 0x60, 0x60);
 
-QString translated(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("HistoryChart", text, comment, n);
-}
-
 QString shapeName(std::optional<modShapeTest::ShapeIndex> shape)
 {
-    return shape ? QString(modShapeTest::Shape_Result(*shape).strShapeName)
-                 : translated("no shape", "an entry whose tape measure found none of the four");
+    return shape
+               ? QString(modShapeTest::Shape_Result(*shape).strShapeName)
+               : QCoreApplication::translate("HistoryChart", "no shape",
+                                             "an entry whose tape measure found none of the four");
 }
 
 // Round steps (1, 2 or 5 times a power of ten) that split the range into about four.
@@ -112,22 +110,24 @@ void HistoryChart::showEntries(const QList<Entry> &entries, FigureRules::Unit un
 QString HistoryChart::summary() const
 {
     if (m_entries.isEmpty())
-        return translated("Nothing is kept yet.");
+        return QCoreApplication::translate("HistoryChart", "Nothing is kept yet.");
     const QLocale locale;
     const Entry &latest = m_entries.last();
     QStringList lengths;
     for (std::size_t index = 0; index < History::GirthCount; ++index) {
         //: %1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm
-        lengths << translated("%1 %2").arg(
-            MeasureReport::fieldName(index),
-            History::shownLength(latest.girths[index], latest.unit, m_unit, locale) +
-                (m_unit == FigureRules::Unit::Inches ? u" in"_s : u" cm"_s));
+        lengths << QCoreApplication::translate("HistoryChart", "%1 %2")
+                       .arg(
+                           MeasureReport::fieldName(index),
+                           History::shownLength(latest.girths[index], latest.unit, m_unit, locale) +
+                               (m_unit == FigureRules::Unit::Inches ? u" in"_s : u" cm"_s));
     }
     //: %n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and
     //: 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and
     //: Hips 99 cm; %4 the latest measured shape, e.g. Spoon
-    return translated("%n entries from %1 to %2. Latest: %3, measured shape %4.", nullptr,
-                      int(m_entries.size()))
+    return QCoreApplication::translate("HistoryChart",
+                                       "%n entries from %1 to %2. Latest: %3, measured shape %4.",
+                                       nullptr, int(m_entries.size()))
         .arg(locale.toString(m_entries.first().date, QLocale::ShortFormat),
              locale.toString(latest.date, QLocale::ShortFormat), TextList::listOf(lengths),
              shapeName(latest.measuredShape));

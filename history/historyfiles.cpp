@@ -15,11 +15,6 @@ namespace {
 
 constexpr qsizetype FieldCount = 8;
 
-QString translated(const char *text, const char *comment = nullptr)
-{
-    return QCoreApplication::translate("HistoryFiles", text, comment);
-}
-
 QString shapeText(std::optional<modShapeTest::ShapeIndex> shape)
 {
     return shape ? History::englishName(*shape) : QString();
@@ -99,13 +94,15 @@ QString problemWith(const Record &record, Entry &entry)
     const QStringList &fields = record.fields;
     if (fields.size() != FieldCount) {
         //: %1 is a line number in the file, e.g. 3
-        return translated("Line %1 does not hold eight fields separated by commas.")
+        return QCoreApplication::translate(
+                   "HistoryFiles", "Line %1 does not hold eight fields separated by commas.")
             .arg(record.line);
     }
     entry.date = QDate::fromString(fields[0], Qt::ISODate);
     if (fields[0].size() != 10 || !entry.date.isValid()) {
         //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026
-        return translated("Line %1: \"%2\" is not a date written as 2026-12-07.")
+        return QCoreApplication::translate("HistoryFiles",
+                                           "Line %1: \"%2\" is not a date written as 2026-12-07.")
             .arg(record.line)
             .arg(fields[0]);
     }
@@ -117,7 +114,9 @@ QString problemWith(const Record &record, Entry &entry)
             continue;
         }
         //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5
-        return translated("Line %1: \"%2\" is not a length in centimetres written as 90.5.")
+        return QCoreApplication::translate(
+                   "HistoryFiles",
+                   "Line %1: \"%2\" is not a length in centimetres written as 90.5.")
             .arg(record.line)
             .arg(fields[index]);
     }
@@ -127,8 +126,10 @@ QString problemWith(const Record &record, Entry &entry)
         if (!fields[index].isEmpty() && !*shape) {
             //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear.
             //: The four names stay in English: the file is written so.
-            return translated("Line %1: \"%2\" is not one of the shapes Ruler, Hourglass, Spoon "
-                              "and Cone.")
+            return QCoreApplication::translate(
+                       "HistoryFiles",
+                       "Line %1: \"%2\" is not one of the shapes Ruler, Hourglass, Spoon "
+                       "and Cone.")
                 .arg(record.line)
                 .arg(fields[index]);
         }
@@ -184,15 +185,18 @@ CsvReading fromCsv(QByteArrayView bytes)
     CsvReading reading;
     if (!records) {
         //: %1 is a line number in the file, e.g. 3
-        reading.error =
-            translated("Line %1 opens quotation marks that are never closed.").arg(openLine);
+        reading.error = QCoreApplication::translate(
+                            "HistoryFiles", "Line %1 opens quotation marks that are never closed.")
+                            .arg(openLine);
         return reading;
     }
     if (records->isEmpty() || records->first().fields != QString(CsvHeader).split(u',')) {
         //: %1 is the first line such a file has: date,bust_cm,...
-        reading.error = translated("This is not a history exported by ZV Tamsilo: its first "
-                                   "line is not %1.")
-                            .arg(CsvHeader);
+        reading.error =
+            QCoreApplication::translate("HistoryFiles",
+                                        "This is not a history exported by ZV Tamsilo: its first "
+                                        "line is not %1.")
+                .arg(CsvHeader);
         return reading;
     }
     for (qsizetype index = 1; index < records->size(); ++index) {

@@ -32,11 +32,6 @@ const char *const CreateTable = "CREATE TABLE measurement ("
                                 " height TEXT,"
                                 " measured_shape TEXT, answers_shape TEXT)";
 
-QString translated(const char *text, const char *comment = nullptr)
-{
-    return QCoreApplication::translate("HistoryStore", text, comment);
-}
-
 // One connection to the file for the length of one call: Qt SQL names each connection, and the
 // file is closed again as soon as the call is done.
 class Connection {
@@ -171,8 +166,9 @@ std::optional<QList<Entry>> entriesIn(QSqlDatabase &db, int version, QString &fa
         const std::optional<Entry> entry = entryFrom(query);
         if (!entry) {
             //: %1 is the number of an entry in the history file, e.g. 12
-            failure = translated("entry %1 holds what no measurement is")
-                          .arg(query.value(0).toLongLong());
+            failure =
+                QCoreApplication::translate("HistoryStore", "entry %1 holds what no measurement is")
+                    .arg(query.value(0).toLongLong());
             return std::nullopt;
         }
         entries << *entry;
@@ -251,24 +247,32 @@ QString HistoryStore::refusal(int kind, const QString &failure) const
     switch (Kind(kind)) {
     case Kind::Foreign:
         //: %1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite
-        return translated("The file %1 is not a history of ZV Tamsilo, so it is left as it is. "
-                          "To keep a new history, move that file elsewhere.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "The file %1 is not a history of ZV Tamsilo, so it is left as it is. "
+                   "To keep a new history, move that file elsewhere.")
             .arg(file);
     case Kind::Newer:
         //: %1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite
-        return translated("The history %1 was written by a newer version of ZV Tamsilo, so "
-                          "this version leaves it as it is.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "The history %1 was written by a newer version of ZV Tamsilo, so "
+                   "this version leaves it as it is.")
             .arg(file);
     case Kind::Unusable:
         //: %1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what
         //: the system said, e.g. disk I/O error
-        return translated("The history %1 cannot be read (%2). Nothing in it has been changed.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "The history %1 cannot be read (%2). Nothing in it has been changed.")
             .arg(file, failure);
     default:
         //: %1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what
         //: the database said, e.g. file is not a database
-        return translated("The history %1 is damaged and cannot be read (%2). It is left as it "
-                          "is; to keep a new history, move that file elsewhere.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "The history %1 is damaged and cannot be read (%2). It is left as it "
+                   "is; to keep a new history, move that file elsewhere.")
             .arg(file, failure);
     }
 }
@@ -277,8 +281,10 @@ QString HistoryStore::unwritable(const QString &failure) const
 {
     //: %1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the
     //: system said, e.g. attempt to write a readonly database
-    return translated("The history %1 cannot be written (%2). Everything kept before is still "
-                      "there.")
+    return QCoreApplication::translate(
+               "HistoryStore",
+               "The history %1 cannot be written (%2). Everything kept before is still "
+               "there.")
         .arg(QDir::toNativeSeparators(m_path), failure);
 }
 
@@ -306,7 +312,8 @@ bool HistoryStore::change(const std::function<bool(QSqlDatabase &, int, QString 
 {
     const bool existed = QFileInfo::exists(m_path);
     if (!existed && !QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        m_error = unwritable(translated("its folder cannot be made"));
+        m_error =
+            unwritable(QCoreApplication::translate("HistoryStore", "its folder cannot be made"));
         return false;
     }
     bool done = false;

@@ -8,11 +8,6 @@
 namespace History {
 
 namespace {
-QString translated(const char *text, const char *comment = nullptr)
-{
-    return QCoreApplication::translate("KeepInHistory", text, comment);
-}
-
 // The length the rules would read, when it is one a person can measure.
 std::optional<FigureRules::Length> measurable(const std::optional<QString> &plain,
                                               FigureRules::Unit unit)
@@ -32,8 +27,10 @@ bool keepTyped(QWidget &owner, const Typed &typed)
         const std::optional<QString> plain = plainDecimal(typed.girths[index], locale);
         const std::optional<FigureRules::Length> length = measurable(plain, typed.unit);
         if (!length) {
-            showInformation(&owner, translated("Type all four measurements, each one a tape can "
-                                               "measure, before you keep them."));
+            showInformation(&owner,
+                            QCoreApplication::translate(
+                                "KeepInHistory", "Type all four measurements, each one a tape can "
+                                                 "measure, before you keep them."));
             return false;
         }
         entry.girths[index] = *plain;
@@ -42,8 +39,10 @@ bool keepTyped(QWidget &owner, const Typed &typed)
     if (!typed.height.trimmed().isEmpty()) {
         const std::optional<QString> height = plainDecimal(typed.height, locale);
         if (!height) {
-            showInformation(&owner, translated("The height is not a number: correct it or leave "
-                                               "it empty before you keep the measurements."));
+            showInformation(&owner,
+                            QCoreApplication::translate(
+                                "KeepInHistory", "The height is not a number: correct it or leave "
+                                                 "it empty before you keep the measurements."));
             return false;
         }
         entry.height = *height;
@@ -58,9 +57,11 @@ bool keepTyped(QWidget &owner, const Typed &typed)
         return false;
     }
     //: %1 is today's date, e.g. 07/12/2026
-    showInformation(&owner, translated("Kept in My History under %1. File > My History… on the "
-                                       "welcome window or the results page shows it.")
-                                .arg(locale.toString(entry.date, QLocale::ShortFormat)));
+    showInformation(&owner,
+                    QCoreApplication::translate(
+                        "KeepInHistory", "Kept in My History under %1. File > My History… on the "
+                                         "welcome window or the results page shows it.")
+                        .arg(locale.toString(entry.date, QLocale::ShortFormat)));
     return true;
 }
 
