@@ -65,10 +65,20 @@ private slots:
             const QRegularExpression message(
                 u"<source>([^<]*)</source>.*?<translation[^>]*>(.*?)</tr"_s,
                 QRegularExpression::DotMatchesEverythingOption);
-            for (const auto &m : message.globalMatch(ts))
-                QVERIFY2(m.captured(2).isEmpty() ||
-                             matches(m.captured(1), number) == matches(m.captured(2), number),
-                         qPrintable(file + u": "_s + m.captured(1)));
+            // A count's message has a form for each plural, each with every placeholder.
+            const QRegularExpression form(u"<numerusform>(.*?)</numerusform>"_s);
+            for (const auto &m : message.globalMatch(ts)) {
+                QStringList forms{m.captured(2)};
+                if (m.captured(2).contains(u"<numerusform>"_s)) {
+                    forms.clear();
+                    for (const auto &f : form.globalMatch(m.captured(2)))
+                        forms << f.captured(1);
+                }
+                for (const QString &translation : forms)
+                    QVERIFY2(translation.isEmpty() ||
+                                 matches(m.captured(1), number) == matches(translation, number),
+                             qPrintable(file + u": "_s + m.captured(1)));
+            }
         }
     }
 
