@@ -208,7 +208,8 @@ void HistoryChart::paintEvent(QPaintEvent *)
         painter.drawText(QRectF(0, 0, labelWidth + 8, line), Qt::AlignRight, unitName);
         const QString first = locale.toString(m_entries.first().date, QLocale::ShortFormat);
         const QString last = locale.toString(m_entries.last().date, QLocale::ShortFormat);
-        const QRectF dates(plot.left() - 40, plot.bottom() + 4, plot.width() + 80, line);
+        // The first and last dates, under the ends of the time axis but within the chart.
+        const QRectF dates(4, plot.bottom() + 4, width() - 8, line);
         painter.drawText(dates, oneDay ? Qt::AlignHCenter : Qt::AlignLeft, first);
         if (!oneDay)
             painter.drawText(dates, Qt::AlignRight, last);
