@@ -6,6 +6,7 @@
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
+#include "widgets/windowframe.h"
 #include "widgets/windowkeyboard.h"
 
 #include <QDir>
@@ -31,6 +32,7 @@ QString shapeCell(std::optional<modShapeTest::ShapeIndex> shape)
 HistoryWindow::HistoryWindow() : ui(std::make_unique<Ui::HistoryWindow>())
 {
     ModalWindow::takeOwner(*this);
+    useCloseBoxOnly(*this);
     ui->setupUi(this);
     useClassicOptionButtons(*this);
     useWindowKeyboard(*this);
@@ -50,8 +52,15 @@ HistoryWindow::HistoryWindow() : ui(std::make_unique<Ui::HistoryWindow>())
     headers << tr("Height") << tr("Tape measure") << tr("Answers");
     ui->entriesTable->setHorizontalHeaderLabels(headers);
     ui->entriesTable->verticalHeader()->hide();
-    ui->entriesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ui->entriesTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The date column as wide as the longest date; measuring every row's would take long.
+    QHeaderView &header = *ui->entriesTable->horizontalHeader();
+    header.setSectionResizeMode(QHeaderView::Stretch);
+    header.setSectionResizeMode(0, QHeaderView::Fixed);
+    header.resizeSection(
+        0, std::max(header.fontMetrics().horizontalAdvance(headers[0]),
+                    ui->entriesTable->fontMetrics().horizontalAdvance(
+                        QLocale().toString(QDate(2026, 12, 28), QLocale::ShortFormat))) +
+               16);
 
     const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
     (imperial ? ui->inchesButton : ui->centimetresButton)->setChecked(true);

@@ -214,21 +214,38 @@ void HistoryChart::paintEvent(QPaintEvent *)
         if (!oneDay)
             painter.drawText(dates, Qt::AlignRight, last);
 
-        // A line for each girth, a dot at each entry, the shape's mark above.
+        // A line for each girth, a dot at each entry, the shape's mark above. Entries closer
+        // than the eye can tell apart share one point: a thousand of them draw as fast as a few.
+        QList<qsizetype> shown;
+        for (qsizetype at = 0; at < m_entries.size(); ++at) {
+            if (shown.isEmpty() || at == m_entries.size() - 1 ||
+                xOf(m_entries[at]) - xOf(m_entries[shown.last()]) >= 3)
+                shown << at;
+        }
+        const bool dots = double(shown.size()) <= plot.width() / 8;
         for (std::size_t index = 0; index < History::GirthCount; ++index) {
             QPolygonF points;
-            for (const Entry &entry : m_entries)
+            for (const qsizetype at : shown) {
+                const Entry &entry = m_entries[at];
                 points << QPointF(xOf(entry),
                                   yOf(History::lengthIn(entry.girths[index], entry.unit, m_unit)));
+            }
             painter.setPen(QPen(Lines[index].colour, 2, Lines[index].style));
             painter.drawPolyline(points);
             painter.setPen(Qt::NoPen);
             painter.setBrush(Lines[index].colour);
-            for (const QPointF &point : points)
-                painter.drawEllipse(point, 2.5, 2.5);
+            for (qsizetype at = 0; dots && at < points.size(); ++at)
+                painter.drawEllipse(points[at], 2.5, 2.5);
         }
-        for (const Entry &entry : m_entries)
-            paintShapeMark(painter, QPointF(xOf(entry), line / 2.0 + 4), 10, entry.measuredShape);
+        qreal lastMark = -100;
+        for (const qsizetype at : shown) {
+            const qreal markX = xOf(m_entries[at]);
+            if (markX - lastMark < 11)
+                continue;
+            paintShapeMark(painter, QPointF(markX, line / 2.0 + 4), 10,
+                           m_entries[at].measuredShape);
+            lastMark = markX;
+        }
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

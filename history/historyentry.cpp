@@ -1,7 +1,6 @@
 #include "history/historyentry.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -32,9 +31,17 @@ std::optional<modShapeTest::ShapeIndex> shapeNamed(QStringView english)
 
 bool isPlainDecimal(QStringView text)
 {
-    // Four digits before the point keep every conversion within range.
-    static const QRegularExpression plain(u"^[0-9]{1,4}(\\.[0-9]{1,8})?$"_s);
-    return plain.match(text).hasMatch();
+    // Up to four digits, and up to eight after a point: every conversion stays within range.
+    const qsizetype point = text.indexOf(u'.');
+    const qsizetype whole = point < 0 ? text.size() : point;
+    const qsizetype decimals = point < 0 ? 0 : text.size() - point - 1;
+    if (whole < 1 || whole > 4 || (point >= 0 && (decimals < 1 || decimals > 8)))
+        return false;
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar character) {
+                           return character == u'.' || (character >= u'0' && character <= u'9');
+                       }) &&
+           text.count(u'.') <= 1;
 }
 
 std::optional<QString> plainDecimal(QStringView shown, const QLocale &locale)

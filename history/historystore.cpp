@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -217,6 +218,18 @@ FileKind checked(FileKind kind, QSqlDatabase &db)
     return kind;
 }
 
+// Every field but the store's number, for telling an entry already kept.
+QString keyOf(const Entry &entry)
+{
+    QStringList fields{entry.date.toString(Qt::ISODate),
+                       entry.unit == Unit::Inches ? u"in"_s : u"cm"_s};
+    for (const QString &girth : entry.girths)
+        fields << girth;
+    fields << entry.height << nameOrNull(entry.measuredShape).toString()
+           << nameOrNull(entry.answersShape).toString();
+    return fields.join(u'|');
+}
+
 // A new file gets the table; an older one what was added since.
 bool bringUpToDate(QSqlDatabase &db, const FileKind &kind, QString &failure)
 {
@@ -354,16 +367,18 @@ bool HistoryStore::keepAll(const QList<Entry> &entries, int *added)
 {
     int count = 0;
     const bool done = change([&](QSqlDatabase &db, int version, QString &failure) {
-        std::optional<QList<Entry>> kept = entriesIn(db, version, failure);
+        const std::optional<QList<Entry>> kept = entriesIn(db, version, failure);
         if (!kept)
             return false;
+        QSet<QString> known;
+        for (const Entry &entry : *kept)
+            known.insert(keyOf(entry));
         for (const Entry &entry : entries) {
-            const auto same = [&entry](const Entry &other) { return entry.sameAs(other); };
-            if (std::any_of(kept->cbegin(), kept->cend(), same))
+            if (known.contains(keyOf(entry)))
                 continue;
             if (!insert(db, entry, failure))
                 return false;
-            kept->append(entry);
+            known.insert(keyOf(entry));
             ++count;
         }
         return true;
