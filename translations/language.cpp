@@ -25,6 +25,13 @@ QTranslator &qts()
     return translator;
 }
 
+// English counts: "1 entry", "2 entries".
+QTranslator &englishPlurals()
+{
+    static QTranslator translator;
+    return translator;
+}
+
 QString baseLanguage(const QString &language)
 {
     return language.section(u'_', 0, 0);
@@ -70,8 +77,12 @@ bool use(const QString &language)
 {
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
-    if (language.isEmpty())
+    QCoreApplication::removeTranslator(&englishPlurals());
+    if (language.isEmpty()) {
+        if (englishPlurals().load(u"plurals_en"_s, OurFolder))
+            QCoreApplication::installTranslator(&englishPlurals());
         return true;
+    }
     if (!ours().load(OurPrefix + language, OurFolder))
         return false;
     // Installed first, so ours is asked first.
