@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -71,6 +72,26 @@ private slots:
     {
         resetApplication();
         QFile::remove(historyFile());
+    }
+
+    // Every text whole within its control, in every language, the path in the longest line.
+    void everyTextFitsInEveryLanguage()
+    {
+        for (const QString &language : QStringList{QString()} + Language::builtIn()) {
+            QVERIFY(Language::use(language));
+            HistoryWindow &window = HistoryWindow::get();
+            window.ensurePolished();
+            for (QLabel *label : window.findChildren<QLabel *>()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height() ||
+                             (!label->wordWrap() && label->sizeHint().width() <= label->width()),
+                         qPrintable(language + u' ' + label->objectName()));
+            }
+            for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
+                QVERIFY2(button->sizeHint().width() <= button->width(),
+                         qPrintable(language + u' ' + button->objectName()));
+            HistoryWindow::unload();
+        }
+        Language::use(QString());
     }
 
     void nothingKeptLeavesNoFile()
