@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const auto reading =
-        HistoryFiles::fromCsv(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const auto reading = HistoryFiles::fromCsv(
+        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     require(reading.error.isEmpty() || reading.entries.isEmpty(),
             "a refused file gives no entries");
     if (!reading.error.isEmpty())
