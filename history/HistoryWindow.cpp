@@ -3,6 +3,7 @@
 
 #include "history/historyfiles.h"
 #include "measure/measurereport.h"
+#include "resultcard/qtdialogtraces.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
@@ -166,9 +167,14 @@ void HistoryWindow::chooseExport()
     const QString csv = tr("CSV file (*.csv)");
     const QString json = tr("JSON file (*.json)");
     QString chosen = csv;
-    QString path = QFileDialog::getSaveFileName(this, tr("Export My History"),
-                                                QDir::home().filePath(u"my-history.csv"_s),
-                                                csv + u";;"_s + json, &chosen);
+    QString path;
+    {
+        // The program keeps nothing of where an export went.
+        const QtDialogTraces traces;
+        path = QFileDialog::getSaveFileName(this, tr("Export My History"),
+                                            QDir::home().filePath(u"my-history.csv"_s),
+                                            csv + u";;"_s + json, &chosen);
+    }
     if (path.isEmpty())
         return;
     // A name that ends in neither gets the extension of the type chosen.
@@ -199,8 +205,12 @@ bool HistoryWindow::exportTo(const QString &path)
 
 void HistoryWindow::chooseImport()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import into My History"),
-                                                      QDir::homePath(), tr("CSV file (*.csv)"));
+    QString path;
+    {
+        const QtDialogTraces traces;
+        path = QFileDialog::getOpenFileName(this, tr("Import into My History"), QDir::homePath(),
+                                            tr("CSV file (*.csv)"));
+    }
     if (!path.isEmpty())
         importFrom(path);
 }
