@@ -14,11 +14,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -72,6 +74,7 @@ private slots:
     {
         resetApplication();
         QFile::remove(historyFile());
+        QDir().rmdir(QFileInfo(historyFile()).path());
     }
 
     // Every text whole within its control, in every language, the path in the longest line.
@@ -105,6 +108,30 @@ private slots:
         QCOMPARE(shown, u"Nothing is kept yet."_s);
         QVERIFY(!QFileInfo::exists(historyFile()));
         QVERIFY(!QFileInfo::exists(QFileInfo(historyFile()).path()));
+    }
+
+    // Said over the window; nothing that would change the file is offered.
+    void aFileItCannotReadIsSaidAndLeftAlone()
+    {
+        QDir().mkpath(QFileInfo(historyFile()).path());
+        QFile file(historyFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a history\n") > 0);
+        file.close();
+        MessageBoxAnswerer answers;
+        bool offered = true;
+        // The box stands over the window, which is closed once the box is answered.
+        answers.setBeforeAnswer([&](QMessageBox &) {
+            HistoryWindow &window = HistoryWindow::get();
+            offered = control<QWidget>(window, u"deleteAllButton"_s)->isEnabled() ||
+                      control<QWidget>(window, u"importButton"_s)->isEnabled();
+            QTimer::singleShot(0, &window, &QWidget::close);
+        });
+        frmMain::get().show();
+        frmMain::get().findChild<QAction *>(u"mnuHistory"_s)->trigger();
+        QVERIFY2(answers.texts().value(0).contains(u"is damaged and cannot be read"_s),
+                 qPrintable(answers.texts().value(0)));
+        QVERIFY(!offered);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "not a history\n");
     }
 
     void aUserKeepsLooksDeletesExportsAndImportsByKeyboard()
