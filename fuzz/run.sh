@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(measurereport namefilter referral reminderdate scoring)
+[ ${#targets[@]} -gt 0 ] || targets=(historycsv measurereport namefilter referral reminderdate scoring)
 
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,6 +1,7 @@
 #include "measure/MeasureShapeWindow.h"
 #include "ui_MeasureShapeWindow.h"
 
+#include "history/keepinhistory.h"
 #include "measure/measuredresult.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
@@ -9,7 +10,9 @@
 
 #include <QSignalBlocker>
 
-MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeWindow>())
+MeasureShapeWindow::MeasureShapeWindow()
+    : ui(std::make_unique<Ui::MeasureShapeWindow>()),
+      m_answered(MeasureReport::answeredShapes(modShapeTest::currentTally()))
 {
     ModalWindow::takeOwner(*this);
     ui->setupUi(this);
@@ -36,14 +39,26 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     });
     connect(ui->whyButton, &QPushButton::clicked, this, &MeasureShapeWindow::explainTheFourShapes);
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->keepButton, &QPushButton::clicked, this, [this] {
+        History::keepTyped(
+            *this, {{m_entries[0].text, m_entries[1].text, m_entries[2].text, m_entries[3].text},
+                    {},
+                    unit(),
+                    m_answered.isEmpty() ? std::nullopt : std::optional(m_answered.first())});
+    });
     showReport();
 }
 
 MeasureShapeWindow::~MeasureShapeWindow() = default;
 
-void MeasureShapeWindow::showModal(QWidget &opener)
+void MeasureShapeWindow::showModal(QWidget &opener, Answers answers)
 {
-    ModalWindow::showOver<MeasureShapeWindow>(opener);
+    ModalWindow::showOver<MeasureShapeWindow>(opener, [answers](MeasureShapeWindow &window) {
+        if (answers == Answers::None) {
+            window.m_answered.clear();
+            window.showReport();
+        }
+    });
 }
 
 void MeasureShapeWindow::Form_Unload()
@@ -64,8 +79,7 @@ FigureRules::Unit MeasureShapeWindow::unit() const
 
 MeasureReport::Report MeasureShapeWindow::currentReport() const
 {
-    return MeasureReport::reportOn(
-        m_entries, unit(), MeasureReport::answeredShapes(modShapeTest::currentTally()), QLocale());
+    return MeasureReport::reportOn(m_entries, unit(), m_answered, QLocale());
 }
 
 void MeasureShapeWindow::switchUnit(FigureRules::Unit to)

@@ -29,8 +29,12 @@ class MeasureShapeWindow : public Form<MeasureShapeWindow, QDialog> {
 public:
     ~MeasureShapeWindow() override;
 
+    // Where the window was opened from: the results page, with the answers' shape to compare
+    // with, or the welcome window, with none.
+    enum class Answers { FromTheTest, None };
+
     // Opens the window modally over `opener` and returns once it is closed and unloaded.
-    static void showModal(QWidget &opener);
+    static void showModal(QWidget &opener, Answers answers = Answers::FromTheTest);
 
 protected:
     void Form_Unload() override;
@@ -48,4 +52,5 @@ private:
     std::unique_ptr<Ui::MeasureShapeWindow> ui;
     std::array<QLineEdit *, MeasureReport::FieldCount> m_fields{};
     MeasureReport::Entries m_entries;
+    QList<modShapeTest::ShapeIndex> m_answered;
 };

@@ -261,6 +261,9 @@ QString borderlineOf(const FigureRules::Measurements &body, Unit unit, const QLo
 QString comparisonOf(const QList<modShapeTest::ShapeIndex> &answered, bool measured,
                      std::optional<Figure> figure)
 {
+    // Measured without the test, there is nothing to compare with.
+    if (answered.isEmpty())
+        return {};
     QStringList names;
     for (const modShapeTest::ShapeIndex shape : answered)
         names << shapeName(shape);

@@ -5,6 +5,7 @@
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
+#include "history/HistoryWindow.h"
 #include "measure/MeasureShapeWindow.h"
 #include "measure/measuredresult.h"
 #include "resultcard/resultcardactions.h"
@@ -81,6 +82,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connectMenuItem(ui->mnuExit, this, &frmDisplay::mnuExit_Click);
     connectMenuItem(ui->mnuAbout, this, &frmDisplay::mnuAbout_Click);
     connectMenuItem(ui->mnuMeasureShape, this, &frmDisplay::measureShape);
+    connectMenuItem(ui->mnuHistory, this, [this] { HistoryWindow::showModal(*this); });
     connectMenuItem(ui->mnuSaveResult, this, [this] {
         ResultCard::saveResultAs(*this, frmMain::get().firstName(), frmMain::get().IMG());
     });

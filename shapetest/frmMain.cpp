@@ -5,6 +5,8 @@
 #include "common/modHelp.h"
 #include "common/weblinks.h"
 #include "farewell/frmFarewell.h"
+#include "history/HistoryWindow.h"
+#include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/namerule.h"
@@ -60,6 +62,11 @@ frmMain::frmMain() : ui(std::make_unique<Ui::frmMain>())
     connectMenuItem(ui->mnuNext, this, &frmMain::mnuNext_Click);
     connectMenuItem(ui->mnuExit, this, &frmMain::mnuExit_Click);
     connectMenuItem(ui->mnuAbout, this, &frmMain::mnuAbout_Click);
+    // Measured from here, there are no answers to compare with.
+    connectMenuItem(ui->mnuMeasureShape, this, [this] {
+        MeasureShapeWindow::showModal(*this, MeasureShapeWindow::Answers::None);
+    });
+    connectMenuItem(ui->mnuHistory, this, [this] { HistoryWindow::showModal(*this); });
     connectSharedLinks(this, *ui);
     connect(ui->Label2, &ClickLabel::clicked, this, &modHelp::OpenFullBrandPage);
     useWindowKeyboard(*this);

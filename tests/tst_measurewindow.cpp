@@ -81,7 +81,7 @@ private slots:
         for (QWidget *w = &window; !order.contains(u"closeButton"_s); w = w->nextInFocusChain())
             order += w->focusPolicy() & Qt::TabFocus ? w->objectName() + u' ' : QString();
         QCOMPARE(order, u"bustEdit waistEdit highHipEdit hipsEdit centimetresButton inchesButton "
-                        "onCardBox whyButton closeButton "_s);
+                        "onCardBox keepButton whyButton closeButton "_s);
     }
 };
 

@@ -41,6 +41,13 @@ QString &current()
     "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
     "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 
+// English counts: "1 entry", "2 entries".
+QTranslator &englishPlurals()
+{
+    static QTranslator translator;
+    return translator;
+}
+
 QString baseLanguage(const QString &language)
 {
     return language.section(u'_', 0, 0);
@@ -86,9 +93,13 @@ bool use(const QString &language)
 {
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
+    QCoreApplication::removeTranslator(&englishPlurals());
     current().clear();
-    if (language.isEmpty())
+    if (language.isEmpty()) {
+        if (englishPlurals().load(u"plurals_en"_s, OurFolder))
+            QCoreApplication::installTranslator(&englishPlurals());
         return true;
+    }
     if (!ours().load(OurPrefix + language, OurFolder))
         return false;
     current() = language;

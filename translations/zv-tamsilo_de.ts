@@ -33,6 +33,256 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>keine Figur</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Noch ist nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n Eintrag vom %1 bis %2. Zuletzt: %3, gemessene Figur %4.</numerusform>
+            <numerusform>%n Einträge vom %1 bis %2. Zuletzt: %3, gemessene Figur %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>Zeile %1 enthält nicht acht durch Kommas getrennte Felder.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Zeile %1: „%2“ ist kein Datum in der Form 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Zeile %1: „%2“ ist keine Länge in Zentimetern in der Form 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Zeile %1: „%2“ ist keine der Figuren Ruler, Hourglass, Spoon und Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>Zeile %1 öffnet Anführungszeichen, die nie geschlossen werden.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Das ist kein von ZV Tamsilo exportierter Verlauf: Seine erste Zeile ist nicht %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>Eintrag %1 enthält etwas, das kein Maß ist</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Die Datei %1 ist kein Verlauf von ZV Tamsilo und bleibt daher, wie sie ist. Um einen neuen Verlauf anzulegen, verschiebe diese Datei an einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Der Verlauf %1 stammt von einer neueren Version von ZV Tamsilo; diese Version lässt ihn, wie er ist.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>Der Verlauf %1 kann nicht gelesen werden (%2). Nichts darin wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>Der Verlauf %1 ist beschädigt und kann nicht gelesen werden (%2). Er bleibt, wie er ist; um einen neuen Verlauf anzulegen, verschiebe diese Datei an einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>In den Verlauf %1 kann nicht geschrieben werden (%2). Alles bisher Gespeicherte ist noch da.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Mein Verlauf</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>Zenti&amp;meter</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Zoll</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Gespeicherte Einträge</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>Diagramm der vier Maße im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>&amp;Alle löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Hier steht, was du unter „Meine Figur messen“ mit „Im Verlauf behalten“ gespeichert hast, und sonst nichts: das Datum, die vier Maße und die Größe so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergaben. Es bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>Maßband</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Den Eintrag vom %1 aus deinem Verlauf löschen? Er lässt sich nicht zurückholen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Den %n Eintrag deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
+            <numerusform>Alle %n Einträge deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>JSON-Datei (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n Eintrag nach %1 exportiert.</numerusform>
+            <numerusform>%n Einträge nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>In den Verlauf importieren</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>Sie ist größer als jeder Verlauf.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>Aus %1 wurde nichts importiert.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%n Eintrag zum Verlauf hinzugefügt.</numerusform>
+            <numerusform>%n Einträge zum Verlauf hinzugefügt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Gib alle vier Maße ein, jedes so, wie ein Maßband es messen kann, bevor du sie behältst.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>Die Größe ist keine Zahl: Korrigiere sie oder lass sie leer, bevor du die Maße behältst.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Im Verlauf unter %1 behalten. Datei &gt; Mein Verlauf… im Begrüßungsfenster oder auf der Ergebnisseite zeigt ihn.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +557,10 @@ Rechteck: das Rechteck – Brust, Taille und Hüfte nah beieinander.
 
 Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zentimeter bei einem Maß kann den Typ ändern – nimm das Ergebnis also als Orientierung.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Im Verlauf behalten</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -561,6 +815,10 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>Answer</source>
         <translation>Antwort</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mein &amp;Verlauf…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -760,6 +1018,14 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <message>
         <source>Please Enter Your Name</source>
         <translation>Bitte gib deinen Namen ein</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>Meine &amp;Figur messen…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mein &amp;Verlauf…</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,256 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>sin figura</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Todavía no hay nada guardado.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n entrada del %1 al %2. La última: %3, figura medida %4.</numerusform>
+            <numerusform>%n entradas del %1 al %2. La última: %3, figura medida %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La línea %1 no tiene ocho campos separados por comas.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Línea %1: «%2» no es una fecha escrita como 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Línea %1: «%2» no es una longitud en centímetros escrita como 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Línea %1: «%2» no es ninguna de las figuras Ruler, Hourglass, Spoon y Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La línea %1 abre comillas que nunca se cierran.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Esto no es un historial exportado por ZV Tamsilo: su primera línea no es %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>la entrada %1 contiene algo que no es una medida</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>El archivo %1 no es un historial de ZV Tamsilo, así que se deja como está. Para empezar un historial nuevo, mueve ese archivo a otro lugar.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>El historial %1 lo escribió una versión más reciente de ZV Tamsilo, así que esta versión lo deja como está.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>No se puede leer el historial %1 (%2). No se ha cambiado nada en él.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>El historial %1 está dañado y no se puede leer (%2). Se deja como está; para empezar un historial nuevo, mueve ese archivo a otro lugar.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>No se puede escribir en el historial %1 (%2). Todo lo guardado antes sigue ahí.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Mi historial</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unidad:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>Centí&amp;metros</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Pulgadas</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Entradas guardadas</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>Gráfico de las cuatro medidas a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Borrar…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>Borrar &amp;todo…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Aquí está lo que guardaste con «Guardar en mi historial» en Medir mi figura, y nada más: la fecha, las cuatro medidas y la estatura tal como las escribiste, su unidad y las figuras que dieron la cinta métrica y tus respuestas. Se queda en este ordenador, en %1. «Borrar todo» elimina ese archivo.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>Cinta métrica</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>¿Borrar la entrada del %1 de tu historial? No se podrá recuperar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>¿Borrar la %n entrada de tu historial? Se elimina el archivo %1 y no se podrá recuperar.</numerusform>
+            <numerusform>¿Borrar las %n entradas de tu historial? Se elimina el archivo %1 y no se podrá recuperar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>Archivo JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Exportar mi historial</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>No se pudo exportar el historial a %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n entrada exportada a %1.</numerusform>
+            <numerusform>%n entradas exportadas a %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>Importar a mi historial</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>Es más grande que cualquier historial.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>No se importó nada de %1.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%n entrada añadida a tu historial.</numerusform>
+            <numerusform>%n entradas añadidas a tu historial.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Escribe las cuatro medidas, cada una de las que mide una cinta, antes de guardarlas.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>La estatura no es un número: corrígela o déjala vacía antes de guardar las medidas.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Guardado en tu historial con fecha %1. Archivo &gt; Mi historial… en la ventana de bienvenida o en la página de resultados lo muestra.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +557,10 @@ Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
 
 Las reglas están publicadas, pero no se han validado con escáneres corporales: un centímetro en una medida puede cambiar el tipo, así que toma el resultado como orientación.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Guardar en mi historial</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -561,6 +815,10 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>Answer</source>
         <translation>Respuesta</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mi &amp;historial…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -760,6 +1018,14 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     <message>
         <source>Please Enter Your Name</source>
         <translation>Introduce tu nombre</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>&amp;Medir mi figura…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mi &amp;historial…</translation>
     </message>
 </context>
 <context>

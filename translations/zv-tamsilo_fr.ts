@@ -33,6 +33,256 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>aucune silhouette</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Rien n’est encore gardé.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n entrée du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
+            <numerusform>%n entrées du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La ligne %1 ne contient pas huit champs séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Ligne %1 : « %2 » n’est pas une date écrite comme 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Ligne %1 : « %2 » n’est pas une longueur en centimètres écrite comme 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Ligne %1 : « %2 » n’est aucune des silhouettes Ruler, Hourglass, Spoon et Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La ligne %1 ouvre des guillemets qui ne sont jamais fermés.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Ce n’est pas un historique exporté par ZV Tamsilo : sa première ligne n’est pas %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>l’entrée %1 contient autre chose qu’une mesure</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Le fichier %1 n’est pas un historique de ZV Tamsilo ; il est donc laissé tel quel. Pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>L’historique %1 a été écrit par une version plus récente de ZV Tamsilo ; cette version le laisse tel quel.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>L’historique %1 ne peut pas être lu (%2). Rien n’y a été modifié.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>L’historique %1 est endommagé et ne peut pas être lu (%2). Il est laissé tel quel ; pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>L’historique %1 ne peut pas être écrit (%2). Tout ce qui a été gardé avant est toujours là.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Mon historique</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>&amp;Centimètres</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Pouces</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Entrées gardées</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>Graphique des quatre mesures dans le temps</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>&amp;Tout supprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Voici ce que vous avez gardé avec « Garder dans l’historique » dans Mes mensurations, et rien d’autre : la date, les quatre mesures et la taille telles que vous les avez saisies, leur unité, et les silhouettes données par le mètre ruban et par vos réponses. Tout reste sur cet ordinateur, dans %1. « Tout supprimer » efface ce fichier.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Taille (hauteur)</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>Mètre ruban</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Supprimer l’entrée du %1 de votre historique ? Elle ne pourra pas être récupérée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Supprimer l’entrée (%n) de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer les %n entrées de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>Fichier JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Exporter mon historique</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>L’historique n’a pas pu être exporté vers %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n entrée exportée vers %1.</numerusform>
+            <numerusform>%n entrées exportées vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>Importer dans mon historique</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>Il est plus grand que tout historique.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>Rien n’a été importé depuis %1.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%n entrée ajoutée à votre historique.</numerusform>
+            <numerusform>%n entrées ajoutées à votre historique.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Saisissez les quatre mesures, chacune mesurable au mètre ruban, avant de les garder.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>La taille (hauteur) n’est pas un nombre : corrigez-la ou laissez-la vide avant de garder les mesures.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Gardé dans votre historique à la date du %1. Fichier &gt; Mon historique… dans la fenêtre d’accueil ou sur la page des résultats l’affiche.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +557,10 @@ Rectangle&#xa0;: le rectangle, poitrine, taille et hanches proches.
 
 Ces règles sont publiées mais n’ont pas été validées par des scans corporels&#xa0;: un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Garder dans l’historique</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -561,6 +815,10 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>Answer</source>
         <translation>Réponse</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mon &amp;historique…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -760,6 +1018,14 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>Please Enter Your Name</source>
         <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>&amp;Mes mensurations…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Mon &amp;historique…</translation>
     </message>
 </context>
 <context>

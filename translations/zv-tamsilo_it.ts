@@ -33,6 +33,256 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>nessun fisico</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Non è ancora salvato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n voce dal %1 al %2. L’ultima: %3, fisico misurato %4.</numerusform>
+            <numerusform>%n voci dal %1 al %2. L’ultima: %3, fisico misurato %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La riga %1 non contiene otto campi separati da virgole.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Riga %1: «%2» non è una data scritta come 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Riga %1: «%2» non è una lunghezza in centimetri scritta come 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Riga %1: «%2» non è nessuno dei fisici Ruler, Hourglass, Spoon e Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>La riga %1 apre virgolette che non vengono mai chiuse.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Questo non è uno storico esportato da ZV Tamsilo: la sua prima riga non è %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>la voce %1 contiene qualcosa che non è una misura</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Il file %1 non è uno storico di ZV Tamsilo, quindi viene lasciato com’è. Per tenere un nuovo storico, sposta quel file altrove.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Lo storico %1 è stato scritto da una versione più recente di ZV Tamsilo, quindi questa versione lo lascia com’è.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>Impossibile leggere lo storico %1 (%2). Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>Lo storico %1 è danneggiato e non può essere letto (%2). Viene lasciato com’è; per tenere un nuovo storico, sposta quel file altrove.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>Impossibile scrivere nello storico %1 (%2). Tutto ciò che era stato salvato prima è ancora lì.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>non è possibile creare la sua cartella</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Il mio storico</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unità:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>&amp;Centimetri</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Pollici</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Voci salvate</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>Grafico delle quattro misure nel tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>E&amp;limina…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>Elimina &amp;tutto…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Esporta…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Qui c’è ciò che hai salvato con «Salva nello storico» in Le mie misure, e nient’altro: la data, le quattro misure e l’altezza come le hai scritte, la loro unità e i fisici indicati dal metro e dalle tue risposte. Tutto resta su questo computer, in %1. «Elimina tutto» cancella quel file.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n voce</numerusform>
+            <numerusform>%n voci</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Eliminare la voce del %1 dal tuo storico? Non potrà essere recuperata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Eliminare l’unica voce (%n) del tuo storico? Il file %1 viene cancellato e non potrà essere recuperato.</numerusform>
+            <numerusform>Eliminare tutte le %n voci del tuo storico? Il file %1 viene cancellato e non potrà essere recuperato.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>File JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Esporta il mio storico</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>Non è stato possibile esportare lo storico in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n voce esportata in %1.</numerusform>
+            <numerusform>%n voci esportate in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>Importa nel mio storico</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>È più grande di qualsiasi storico.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>Da %1 non è stato importato nulla.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%n voce aggiunta al tuo storico.</numerusform>
+            <numerusform>%n voci aggiunte al tuo storico.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Scrivi tutte e quattro le misure, ognuna misurabile con un metro, prima di salvarle.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>L’altezza non è un numero: correggila o lasciala vuota prima di salvare le misure.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Salvato nel tuo storico con data %1. File &gt; Il mio storico… nella finestra di benvenuto o nella pagina dei risultati lo mostra.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +557,10 @@ Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
 
 Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>Salva nello s&amp;torico</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -561,6 +815,10 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>Answer</source>
         <translation>Risposta</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Il mio s&amp;torico…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -760,6 +1018,14 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>Please Enter Your Name</source>
         <translation>Inserisci il tuo nome</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>Le mie &amp;misure…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Il mio &amp;storico…</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,256 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>nenhum tipo</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Nada foi guardado ainda.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n registro de %1 a %2. O último: %3, tipo medido %4.</numerusform>
+            <numerusform>%n registros de %1 a %2. O último: %3, tipo medido %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>A linha %1 não tem oito campos separados por vírgulas.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Linha %1: “%2” não é uma data escrita como 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Linha %1: “%2” não é um comprimento em centímetros escrito como 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Linha %1: “%2” não é nenhum dos tipos Ruler, Hourglass, Spoon e Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>A linha %1 abre aspas que nunca são fechadas.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Isto não é um histórico exportado pelo ZV Tamsilo: a primeira linha não é %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>o registro %1 contém algo que não é uma medida</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>O arquivo %1 não é um histórico do ZV Tamsilo, por isso fica como está. Para começar um histórico novo, mova esse arquivo para outro lugar.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>O histórico %1 foi gravado por uma versão mais nova do ZV Tamsilo, por isso esta versão o deixa como está.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>Não é possível ler o histórico %1 (%2). Nada nele foi alterado.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>O histórico %1 está danificado e não pode ser lido (%2). Ele fica como está; para começar um histórico novo, mova esse arquivo para outro lugar.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>Não é possível gravar no histórico %1 (%2). Tudo o que foi guardado antes continua lá.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>não é possível criar a pasta dele</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Meu histórico</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unidade:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>&amp;Centímetros</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Polegadas</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Registros guardados</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>Gráfico das quatro medidas ao longo do tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>E&amp;xcluir…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>Excluir &amp;tudo…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Aqui está o que você guardou com “Guardar no histórico” em Medir meu corpo, e nada mais: a data, as quatro medidas e a altura como você as digitou, a unidade e os tipos de corpo que a fita métrica e suas respostas deram. Tudo fica neste computador, em %1. “Excluir tudo” apaga esse arquivo.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>Fita métrica</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Excluir o registro de %1 do seu histórico? Ele não poderá ser recuperado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Excluir o %n registro do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir todos os %n registros do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Arquivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>Arquivo JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Exportar meu histórico</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>Não foi possível exportar o histórico para %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n registro exportado para %1.</numerusform>
+            <numerusform>%n registros exportados para %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>Importar para meu histórico</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>Ele é maior que qualquer histórico.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>Nada foi importado de %1.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%n registro adicionado ao seu histórico.</numerusform>
+            <numerusform>%n registros adicionados ao seu histórico.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Digite as quatro medidas, cada uma possível de medir com uma fita, antes de guardá-las.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>A altura não é um número: corrija-a ou deixe-a vazia antes de guardar as medidas.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Guardado no seu histórico com data de %1. Arquivo &gt; Meu histórico… na janela de boas-vindas ou na página de resultados mostra.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +557,10 @@ Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
 
 As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Guardar no histórico</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -561,6 +815,10 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>Answer</source>
         <translation>Resposta</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Meu &amp;histórico…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -760,6 +1018,14 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <message>
         <source>Please Enter Your Name</source>
         <translation>Digite seu nome</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>&amp;Medir meu corpo…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Meu &amp;histórico…</translation>
     </message>
 </context>
 <context>

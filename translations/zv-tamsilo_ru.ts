@@ -33,6 +33,261 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation>без типа</translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation>Пока ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation>
+            <numerusform>%n запись с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+            <numerusform>%n записи с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+            <numerusform>%n записей с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>В строке %1 не восемь полей через запятую.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation>Строка %1: «%2» — не дата в виде 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation>Строка %1: «%2» — не длина в сантиметрах в виде 90.5.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation>Строка %1: «%2» — не один из типов Ruler, Hourglass, Spoon и Cone.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation>В строке %1 открыты кавычки, которые нигде не закрыты.</translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation>Это не история, экспортированная ZV Tamsilo: её первая строка не %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation>запись %1 не похожа на мерки</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Файл %1 — не история ZV Tamsilo, поэтому он остаётся как есть. Чтобы вести новую историю, переместите этот файл в другое место.</translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>История %1 записана более новой версией ZV Tamsilo, поэтому эта версия её не трогает.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation>Не удаётся прочитать историю %1 (%2). В ней ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation>История %1 повреждена и не читается (%2). Она остаётся как есть; чтобы вести новую историю, переместите этот файл в другое место.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation>Не удаётся записать историю %1 (%2). Всё сохранённое раньше на месте.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>не удаётся создать её папку</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation>Моя история</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Единицы:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation>&amp;Сантиметры</translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation>&amp;Дюймы</translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation>Сохранённые записи</translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation>График четырёх мерок во времени</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Удалить…</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation>Удалить &amp;всё…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Экспорт…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>И&amp;мпорт…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>Здесь то, что вы сохранили кнопкой «Сохранить в истории» в окне «Измерить фигуру», и ничего больше: дата, четыре мерки и рост в том виде, как вы их ввели, единицы и тип фигуры по сантиметровой ленте и по ответам. Всё хранится на этом компьютере, в %1. «Удалить всё» удаляет этот файл.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Рост</translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation>По ленте</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>По ответам</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation>
+            <numerusform>%n запись</numerusform>
+            <numerusform>%n записи</numerusform>
+            <numerusform>%n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Удалить запись от %1 из истории? Вернуть её будет нельзя.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Удалить %n запись из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+            <numerusform>Удалить все %n записи из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+            <numerusform>Удалить все %n записей из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Файл CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation>Файл JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation>Экспорт истории</translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation>Не удалось экспортировать историю в %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%n запись экспортирована в %1.</numerusform>
+            <numerusform>%n записи экспортированы в %1.</numerusform>
+            <numerusform>%n записей экспортировано в %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation>Импорт в историю</translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation>Он больше любой истории.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation>Из %1 ничего не импортировано.
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>В историю добавлена %n запись.</numerusform>
+            <numerusform>В историю добавлены %n записи.</numerusform>
+            <numerusform>В историю добавлено %n записей.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation>Введите все четыре мерки, каждую в пределах сантиметровой ленты, прежде чем сохранять.</translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation>Рост — не число: исправьте его или оставьте пустым, прежде чем сохранять мерки.</translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation>Сохранено в истории с датой %1. Файл &gt; Моя история… в окне приветствия или на странице результата покажет её.</translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +562,10 @@ The rules are published, but they have not been validated against body scans: a 
 
 Правила опубликованы, но не проверены на 3D-сканах тела: один сантиметр в одной мерке может изменить тип, поэтому считайте результат ориентиром.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Сохранить в истории</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -562,6 +821,10 @@ The rules are published, but they have not been validated against body scans: a 
         <source>Answer</source>
         <translation>Ответ</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Моя исто&amp;рия…</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -761,6 +1024,14 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Please Enter Your Name</source>
         <translation>Пожалуйста, введите своё имя</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation>&amp;Измерить фигуру…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation>Моя исто&amp;рия…</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,11 @@ inline void takeOwner(QWidget &window)
         window.setParent(Detail::ownerOfWindowBeingBuilt, window.windowFlags());
 }
 
-// Returns once the window is closed and unloaded.
-template <class Window> void showOver(QWidget &opener)
+// Returns once the window is closed and unloaded. `prepare` is given the window before it is
+// shown, for what the opener decides.
+template <class Window, class Prepare = void (*)(Window &)>
+void showOver(
+    QWidget &opener, Prepare prepare = [](Window &) {})
 {
     QWidget *const owner = opener.window();
     Detail::ownerOfWindowBeingBuilt = owner;
@@ -33,6 +36,7 @@ template <class Window> void showOver(QWidget &opener)
     if (window.parentWidget() != owner)
         window.setParent(owner, window.windowFlags());
     useFixedSingleBorder(window, window.size());
+    prepare(window);
     window.exec();
     Window::unload();
 }
