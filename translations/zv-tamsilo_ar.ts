@@ -33,6 +33,274 @@
     </message>
 </context>
 <context>
+    <name>HistoryChart</name>
+    <message>
+        <source>no shape</source>
+        <comment>an entry whose tape measure found none of the four</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFiles</name>
+    <message>
+        <source>Line %1 does not hold eight fields separated by commas.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 opens quotation marks that are never closed.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
+        <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>entry %1 holds what no measurement is</source>
+        <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
+        <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>My History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation type="unfinished">الوحدة:</translation>
+    </message>
+    <message>
+        <source>Ce&amp;ntimetres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inc&amp;hes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the four measurements over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &amp;All…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON file (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export My History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My History could not be exported to %1: %2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries exported to %1.</source>
+        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import into My History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than any history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+
+%2</source>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added to My History.</source>
+        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeepInHistory</name>
+    <message>
+        <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -307,6 +575,10 @@ The rules are published, but they have not been validated against body scans: a 
 
 هذه القواعد منشورة، لكنها لم تُختبر على مسوح ضوئية للجسم: فقد يغيّر سنتيمتر واحد في أحد القياسات النوع، لذا خذ النتيجة على سبيل الاسترشاد.</translation>
     </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
@@ -565,6 +837,10 @@ The rules are published, but they have not been validated against body scans: a 
         <source>Silhouette of the %1 body shape</source>
         <translation>صورة ظلية لشكل الجسم «%1»</translation>
     </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -765,6 +1041,14 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Please Enter Your Name</source>
         <translation>يُرجى إدخال اسمك</translation>
+    </message>
+    <message>
+        <source>Measure My &amp;Shape…</source>
+        <translation type="unfinished">&amp;قياس شكل جسمي…</translation>
+    </message>
+    <message>
+        <source>My &amp;History…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
