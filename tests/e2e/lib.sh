@@ -170,14 +170,16 @@ activate() {
     wait_focus "$1"
 }
 
-# wait_focus WINDOW: waits until the X server sends the keys to the window. Keys typed before
-# then go wherever the focus was; those typed after reach the program after the focus change.
+# wait_focus WINDOW: waits until the X server sends the keys to the window and the window
+# manager knows it as the active one (its own keys, Alt+F4, act on that). Keys typed before then
+# go wherever the focus was; those typed after reach the program after the focus change.
 wait_focus() {
     wait_until "window $1 did not get the keyboard" has_focus "$1"
 }
 
 has_focus() {
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] &&
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
 }
 
 # choose PID MENU-KEY ITEM-KEY: opens a menu of the program by its access key and, once it is on
