@@ -16,7 +16,20 @@ E2E_PATIENCE=${E2E_PATIENCE:-60}
 unset LANGUAGE
 
 fail() {
+    local id
     echo "FAIL: $*" >&2
+    if [ -n "${E2E_X_READY:-}" ]; then
+        echo "--- on screen (shown in failed-$(basename "$0" .sh).png), focus $(xdotool \
+            getwindowfocus 2>/dev/null), active $(xdotool getactivewindow 2>/dev/null):" >&2
+        import -window root "$E2E_SHOTS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
+        for id in $(xdotool search --all --onlyvisible --name '' 2>/dev/null); do
+            echo "$id pid $(xdotool getwindowpid "$id" 2>/dev/null) '$(xdotool getwindowname \
+                "$id" 2>/dev/null)' width $(window_width "$id" 2>/dev/null)" >&2
+        done
+    fi
+    for id in "${E2E_PIDS[@]}"; do
+        echo "--- process $id: $(ps -o stat=,wchan=,etime=,args= -p "$id" 2>/dev/null)" >&2
+    done
     if [ -s "${E2E_TMP:-/nonexistent}/app.log" ]; then
         echo "--- what the program printed:" >&2
         cat "$E2E_TMP/app.log" >&2
@@ -86,6 +99,7 @@ SCRIPT
     openbox >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     wait_until "openbox did not start" window_manager_running
+    E2E_X_READY=1
 }
 
 window_manager_running() {
