@@ -23,6 +23,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The menu entry's category is Education.
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Fails the package rather than leave its dependencies out when dpkg-shlibdeps is missing.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-checks.cmake)
 # Qt's own texts (Yes/No, the file and print dialogs) in the language the program shows; without
 # it they stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
