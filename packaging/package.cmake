@@ -25,6 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # My History is kept through Qt SQL's SQLite driver, a plugin that no library names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
+# Fails the package rather than leave its dependencies out when dpkg-shlibdeps is missing.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack-checks.cmake)
 # Qt's own texts (Yes/No, the file and print dialogs) in the language the program shows; without
 # it they stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

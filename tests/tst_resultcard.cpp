@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "messageboxes.h"
 #include "resultcard/resultcard.h"
+#include "resultcard/resultcardactions.h"
 #include "resultcard/resultcardfile.h"
 #include "shapetest/frmDisplay.h"
 #include "testapp.h"
@@ -16,8 +17,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,12 +40,17 @@ const MeasuredResult Measured{u"The tape measure: Spoon (triangle)"_s,
                               u"Your answers say Ruler: the tape measure says otherwise."_s,
                               {u"Bust: 34 in"_s, u"Hip: 40 in"_s}};
 
+QString run(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QString pdfText(const QString &path)
 {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    return run(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s}).simplified();
 }
 
 void finishTest()
@@ -180,13 +188,47 @@ private slots:
         const QImage png(file.fileName());
         QCOMPARE(QList({png.dotsPerMeterX(), png.dotsPerMeterY()}),
                  QList<int>(2, png.isNull() ? 0 : 11811));
-        QProcess pdfimages;
-        pdfimages.start(u"pdfimages"_s, {u"-list"_s, file.fileName()});
-        pdfimages.waitForFinished();
-        const QStringList lines = QString::fromUtf8(pdfimages.readAll()).split(u'\n');
+        const QStringList lines = run(u"pdfimages"_s, {u"-list"_s, file.fileName()}).split(u'\n');
         const QStringList columns = lines.value(2).split(u' ', Qt::SkipEmptyParts);
         QVERIFY(!png.isNull() || (lines.size() == 4 && qMin(columns.value(12).toInt(),
                                                             columns.value(13).toInt()) >= 300));
+        // The silhouette's figure and its thin guide lines, each in its own grey, inside its box
+        // at the right, clear of the text.
+        QList<int> greys(256);
+        for (int y = 700; !png.isNull() && y < 2200; y += 4) {
+            for (int x = 1646; x < 2271; ++x)
+                ++greys[qGray(png.pixel(x, y))];
+        }
+        QVERIFY2(png.isNull() || (greys[0x40] > 20000 && greys[0xD0] > 2000 && greys[0xD0] < 10000),
+                 qPrintable(u"figure %1, guides %2"_s.arg(greys[0x40]).arg(greys[0xD0])));
+    }
+
+    // The card's margin and the printer's overlap: whichever is wider keeps the text off the edge.
+    void aPrintedCardUsesThePrintersPage_data()
+    {
+        QTest::addColumn<qreal>("printerMargin"); // millimetres
+        QTest::addColumn<qreal>("left");          // points
+        QTest::newRow("none") << 0.0 << 50.0;
+        QTest::newRow("narrower than the card's") << 10.0 << 50.0;
+        QTest::newRow("wider than the card's") << 25.0 << 70.9;
+    }
+
+    void aPrintedCardUsesThePrintersPage()
+    {
+        QFETCH(qreal, printerMargin);
+        QFETCH(qreal, left);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(m_folder.filePath(u"printed.pdf"_s));
+        printer.setPageMargins(
+            QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
+            QPageLayout::Millimeter);
+        QVERIFY(ResultCard::printResultCard(printer,
+                                            card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4})));
+        const QRegularExpressionMatch title =
+            QRegularExpression(u"xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>ZV<"_s)
+                .match(run(u"pdftotext"_s, {u"-bbox"_s, printer.outputFileName(), u"-"_s}));
+        QVERIFY2(qAbs(title.captured(1).toDouble() - left) < 1.5, qPrintable(title.captured(1)));
+        QVERIFY(title.captured(2).toDouble() >= left - 1.5);
     }
 
     void theMenuItemsWorkOnTheResultsPageOnly()

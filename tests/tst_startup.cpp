@@ -213,11 +213,20 @@ private slots:
         QCOMPARE(other.acquire(), InstanceLock::Outcome::AlreadyRunning);
         const int drawn = modStartup::coBrandRandomNumber();
         QVERIFY(drawn >= 1 && drawn <= 6);
-        // What start-up prepares once the window is up loads no other window and leaves none.
-        QVERIFY(QTest::qWaitForWindowExposed(&frmMain::get()));
-        QTest::qWait(50);
+        // What start-up prepares once the window is up keeps the first start's date, then loads
+        // no other window and leaves none.
+        const QString settingsFile = m_settings + u"/ZVFreeTamsilo.conf"_s;
+        QVERIFY(!QFileInfo::exists(settingsFile));
+        QTRY_VERIFY(QFileInfo::exists(settingsFile));
         QCOMPARE(loadedWindows(), QList<LoadedWindow *>{&frmMain::get()});
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsAtStart);
+    }
+
+    void theFirstStartKeepsItsDateHoweverSoonItEnds()
+    {
+        modStartup::StartApplication();
+        modHelp::EndApplication();
+        QVERIFY(QFileInfo::exists(m_settings + u"/ZVFreeTamsilo.conf"_s));
     }
 
     void theReminderAsksBeforeTheWelcomeWindowComesUp_data()

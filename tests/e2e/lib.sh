@@ -9,16 +9,43 @@ set -euo pipefail
 E2E_APP=${E2E_APP:?the program to test}
 E2E_SHOTS=${E2E_SHOTS:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/out}
 E2E_PIDS=()
+# How long a wait for the program, the X server or the window manager may take, in seconds:
+# generous, so that a machine with every core busy only makes a scenario slower.
+E2E_PATIENCE=${E2E_PATIENCE:-60}
 # The program speaks English unless a scenario asks for another language.
 unset LANGUAGE
 
 fail() {
+    local id
     echo "FAIL: $*" >&2
+    if [ -n "${E2E_X_READY:-}" ]; then
+        echo "--- on screen (shown in failed-$(basename "$0" .sh).png), focus $(xdotool \
+            getwindowfocus 2>/dev/null), active $(xdotool getactivewindow 2>/dev/null):" >&2
+        import -window root "$E2E_SHOTS/failed-$(basename "$0" .sh).png" 2>/dev/null || true
+        for id in $(xdotool search --all --onlyvisible --name '' 2>/dev/null); do
+            echo "$id pid $(xdotool getwindowpid "$id" 2>/dev/null) '$(xdotool getwindowname \
+                "$id" 2>/dev/null)' width $(window_width "$id" 2>/dev/null)" >&2
+        done
+    fi
+    for id in "${E2E_PIDS[@]}"; do
+        echo "--- process $id: $(ps -o stat=,wchan=,etime=,args= -p "$id" 2>/dev/null)" >&2
+    done
     if [ -s "${E2E_TMP:-/nonexistent}/app.log" ]; then
         echo "--- what the program printed:" >&2
         cat "$E2E_TMP/app.log" >&2
     fi
     exit 1
+}
+
+# wait_until WHAT COMMAND...: runs the command until it succeeds; after E2E_PATIENCE seconds
+# the scenario fails with WHAT. Each check waits for something that happens, never for a time.
+wait_until() {
+    local what=$1 deadline=$((SECONDS + E2E_PATIENCE))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || fail "$what"
+        sleep 0.05
+    done
 }
 
 e2e_cleanup() {
@@ -67,21 +94,16 @@ SCRIPT
     Xvfb -displayfd 5 -noreset -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     exec 5>&-
-    local tries=0
-    until [ -s "$E2E_TMP/display" ]; do
-        sleep 0.05
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "Xvfb did not start"
-    done
+    wait_until "Xvfb did not start" test -s "$E2E_TMP/display"
     export DISPLAY=:$(head -n1 "$E2E_TMP/display")
     openbox >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        sleep 0.05
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "openbox did not start"
-    done
+    wait_until "openbox did not start" window_manager_running
+    E2E_X_READY=1
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # until_ok TRIES COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most TRIES times.
@@ -97,61 +119,52 @@ start_app() {
     E2E_PIDS+=("$E2E_LAST_PID")
 }
 
-# wait_window PID TITLE-REGEX [WIDTH]: prints the id of the visible window of PID whose title
-# matches (and whose width is WIDTH, when given), waiting up to 10 s.
-wait_window() {
-    local pid=$1 title=$2 width=${3:-} tries=0 id
-    while [ $tries -lt 100 ]; do
-        for id in $(xdotool search --all --onlyvisible --pid "$pid" --name "$title" 2>/dev/null); do
-            if [ -z "$width" ] || [ "$(window_width "$id")" = "$width" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
-        tries=$((tries + 1))
+# find_window PID TITLE-REGEX [WIDTH]: whether PID shows a window whose title matches (and whose
+# width is WIDTH, when given); its id is left in E2E_FOUND.
+find_window() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null); do
+        if [ -z "${3:-}" ] || [ "$(window_width "$id")" = "$3" ]; then
+            E2E_FOUND=$id
+            return 0
+        fi
     done
-    fail "no window '$title' ${width:+of width $width }for pid $pid"
+    return 1
 }
 
-# wait_no_window PID TITLE-REGEX [WIDTH]: waits up to 10 s until no such window is visible.
+no_window() { ! find_window "$@"; }
+
+# wait_window PID TITLE-REGEX [WIDTH]: prints the id of such a window once it is visible.
+wait_window() {
+    wait_until "no window '$2' ${3:+of width $3 }for pid $1" find_window "$@"
+    echo "$E2E_FOUND"
+}
+
+# wait_no_window PID TITLE-REGEX [WIDTH]: waits until no such window is visible.
 wait_no_window() {
-    local pid=$1 title=$2 width=${3:-} tries=0 id found
-    while [ $tries -lt 100 ]; do
-        found=
-        for id in $(xdotool search --all --onlyvisible --pid "$pid" --name "$title" 2>/dev/null); do
-            if [ -z "$width" ] || [ "$(window_width "$id")" = "$width" ]; then
-                found=$id
-            fi
-        done
-        [ -n "$found" ] || return 0
-        sleep 0.1
-        tries=$((tries + 1))
-    done
-    fail "window '$title' of pid $pid is still there"
+    wait_until "window '$2' of pid $1 is still there" no_window "$@"
 }
 
 window_width() {
     xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
 }
 
-# wait_exit PID: waits up to 10 s for the process to end and leaves its exit status in
-# E2E_STATUS. Not to be called in a command substitution: only this shell can reap its child.
+# wait_exit PID: waits for the process to end and leaves its exit status in E2E_STATUS. Not to
+# be called in a command substitution: only this shell can reap its child.
 wait_exit() {
-    local pid=$1 tries=0
-    while [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$pid" 2>/dev/null; do
-        sleep 0.1
-        tries=$((tries + 1))
-        [ $tries -lt 100 ] || fail "process $pid did not end"
-    done
+    wait_until "process $1 did not end" ended "$1"
     E2E_STATUS=0
-    wait "$pid" || E2E_STATUS=$?
+    wait "$1" || E2E_STATUS=$?
+}
+
+ended() {
+    [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ] || ! kill -0 "$1" 2>/dev/null
 }
 
 # check_centred WINDOW WHAT: the window stands in the middle of the screen with its frame, give
 # or take the half pixel of an odd size (two when scaled); it may take a moment to get there.
 check_centred() {
-    local tries=0 x y width height left right top bottom screen slack=1
+    local deadline=$((SECONDS + E2E_PATIENCE)) x y width height left right top bottom screen slack=1
     [ "${QT_SCALE_FACTOR:-1}" = 1 ] || slack=4
     screen=$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { print w, $2 }')
     until read -r x y width height < <(xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {
@@ -160,9 +173,8 @@ check_centred() {
         x=$((2 * (x - left) + width + left + right - ${screen% *})) &&
         y=$((2 * (y - top) + height + top + bottom - ${screen#* })) &&
         [ "${x#-}" -le $slack ] && [ "${y#-}" -le $slack ]; do
-        tries=$((tries + 1))
-        [ $tries -lt 20 ] || fail "$2 is off the centre by $x/2, $y/2 px with its frame"
-        sleep 0.1
+        [ $SECONDS -lt $deadline ] || fail "$2 is off the centre by $x/2, $y/2 px with its frame"
+        sleep 0.05
     done
 }
 
@@ -174,8 +186,62 @@ stacking_position() {
 
 # Gives a window the keyboard, as a click on it would.
 activate() {
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowactivate "$1"
-    sleep 0.2
+    xdotool windowactivate "$1" 2>/dev/null || true
+    wait_focus "$1"
+}
+
+# wait_focus WINDOW: waits until the X server sends the keys to the window and the window
+# manager knows it as the active one (its own keys, Alt+F4, act on that). Keys typed before then
+# go wherever the focus was; those typed after reach the program after the focus change.
+wait_focus() {
+    wait_until "window $1 did not get the keyboard" has_focus "$1"
+}
+
+has_focus() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] &&
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# choose PID MENU-KEY ITEM-KEY: opens a menu of the program by its access key and, once it is on
+# screen, chooses an item by its own.
+choose() {
+    xdotool key "$2"
+    wait_until "the menu of $2 did not open" menu_open "$1"
+    xdotool key "$3"
+}
+
+menu_open() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '' 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU &&
+            return 0
+    done
+    return 1
+}
+
+no_menu_open() { ! menu_open "$@"; }
+
+# remember_screen NAME: keeps the whole screen as it is now, for wait_drawn.
+remember_screen() {
+    import -window root "$E2E_TMP/$1.png"
+}
+
+# wait_drawn WINDOW [NAME]: waits until the program has painted a window that has just come up:
+# it shows more than a few colours (a window not yet painted shows what was there before, and
+# an empty screen is one colour), and not what the screen remembered as NAME showed in its place.
+wait_drawn() {
+    wait_until "window $1 was never drawn" drawn "$@"
+}
+
+drawn() {
+    local x y width height
+    import -window "$1" "$E2E_TMP/look.png" 2>/dev/null || return 1
+    [ "$(identify -format '%k' "$E2E_TMP/look.png")" -gt 16 ] || return 1
+    [ -n "${2:-}" ] || return 0
+    read -r x y width height < <(xwininfo -id "$1" | awk '/Absolute upper-left [XY]:/ {
+        printf "%s ", $4 } /Width:|Height:/ { printf "%s ", $2 } END { print "" }')
+    [ "$(convert "$E2E_TMP/look.png" rgb:- | md5sum)" != \
+        "$(convert "$E2E_TMP/$2.png" -crop "${width}x$height+$x+$y" +repage rgb:- | md5sum)" ]
 }
 
 screenshot() {

@@ -9,21 +9,39 @@ readonly BOX='^ZV Tamsilo$'
 readonly WELCOME_WIDTH=497 DISPLAY_WIDTH=553 FAREWELL_WIDTH=741
 readonly PAGE='http://www.zelvara.example/zvkt-refer-a-friend.php'
 
+# opened_with LAST: the stand-in browser has been asked for LAST, and every copy of it that the
+# program started is done writing. The program starts them one by one, in the order of what the
+# user did, but each copy writes when it gets to it.
+opened_with() {
+    grep -q -x -F "$1" "$E2E_OPENED" && ! pgrep -f "$E2E_TMP/bin/xdg-open" >/dev/null
+}
+
+xmessage_shown() {
+    E2E_FOUND=$(xdotool search --all --onlyvisible --classname xmessage 2>/dev/null | head -n1)
+    [ -n "$E2E_FOUND" ]
+}
+
+# refer_refused: the referral with something missing brings up a box, and Return answers it.
+refer_refused() {
+    local box
+    box=$(wait_window "$app" "$BOX")
+    wait_focus "$box"
+    xdotool key Return
+    wait_no_window "$app" "$BOX"
+    wait_focus "$farewell"
+}
+
 start_app
 app=$E2E_LAST_PID
 welcome=$(wait_window "$app" "$CAPTION" $WELCOME_WIDTH)
 activate "$welcome"
+remember_screen before-farewell
 xdotool key alt+F4
 farewell=$(wait_window "$app" "$CAPTION" $FAREWELL_WIDTH)
 wait_no_window "$app" "$CAPTION" $WELCOME_WIDTH
 # With the welcome window gone it is the one the keyboard goes to.
-tries=0
-until [ "$(xdotool getactivewindow 2>/dev/null)" = "$farewell" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ $tries -lt 30 ] || fail "the farewell window did not get the keyboard"
-done
-sleep 0.3
+wait_focus "$farewell"
+wait_drawn "$farewell" before-farewell
 screenshot "$farewell" farewell
 
 # Above the others, and shown without asking for the focus.
@@ -35,15 +53,9 @@ xprop -id "$farewell" _NET_WM_USER_TIME | grep -q '= 0$' ||
 # A window the user turns to afterwards, lying across it, stays below it.
 xmessage -geometry 400x200+100+250 "Another program" 2>/dev/null &
 E2E_PIDS+=($!)
-tries=0
-until other=$(xdotool search --all --onlyvisible --classname xmessage 2>/dev/null | head -n1) &&
-    [ -n "$other" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || fail "the other window did not come up"
-done
+wait_until "the other window did not come up" xmessage_shown
+other=$E2E_FOUND
 activate "$other"
-[ "$(xdotool getactivewindow)" = "$other" ] || fail "the other window could not be activated"
 [ "$(stacking_position "$farewell")" -gt "$(stacking_position "$other")" ] ||
     fail "the farewell window went below a window activated later"
 import -window root "$E2E_SHOTS/farewell-above-another.png"
@@ -54,45 +66,36 @@ xdotool key Tab Tab
 xdotool type --delay 20 'Ann & Bob'
 xdotool key Tab Tab
 xdotool type --delay 20 'ann+1'
+remember_screen before-box
 xdotool key space
 box=$(wait_window "$app" "$BOX")
-sleep 0.2
+wait_drawn "$box" before-box
 screenshot "$box" farewell-no-space
-xdotool key Return
-wait_no_window "$app" "$BOX"
+refer_refused
 xdotool type --delay 20 '@a.example'
 xdotool key Tab
 xdotool type --delay 20 'bob@b.example'
 xdotool key Tab
 xdotool type --delay 20 'Bob #2'
-sleep 0.2
-screenshot "$farewell" farewell-filled
 xdotool key alt+n
-tries=0
-until [ -s "$E2E_OPENED" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || fail "the referral opened nothing"
-done
 expected="$PAGE?taf1=Ann%20%26%20Bob&taf2=ann%2B1%40a.example&taf3=Your%20Message%0D%0A"
 expected+="&taf4=Bob%20%232&taf5=bob%40b.example&taf6=http%3A%2F%2Ftamsilo.zelvara.example%2F"
+wait_until "the referral opened: $(opened_addresses)" opened_with "$expected"
 [ "$(opened_addresses)" = "$expected" ] ||
     fail "the referral opened: $(opened_addresses)"
+# Everything typed has reached the program by then.
+screenshot "$farewell" farewell-filled
 
-# The big button and the catalogue link open their pages.
+# The big button and the catalogue link open their pages; a double-click on a link label is
+# one click. The referral sent once more after them marks the end of what they opened.
 : >"$E2E_OPENED"
 xdotool mousemove --window "$farewell" 240 154 click 1
-# A double-click on a link label is one click.
 xdotool mousemove --window "$farewell" 540 298 click --repeat 2 --delay 80 1
-tries=0
-until [ "$(opened_addresses | wc -l)" -ge 2 ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || fail "the links opened: $(opened_addresses)"
-done
-sleep 0.5
-[ "$(opened_addresses)" = "$(printf '%s\n' http://www.zelvara.example \
-    http://www.zelvara.example/zelvarasoftwares)" ] || fail "the links opened: $(opened_addresses)"
+xdotool key alt+n
+wait_until "the links opened: $(opened_addresses)" opened_with "$expected"
+[ "$(opened_addresses | sort)" = "$(printf '%s\n' "$expected" http://www.zelvara.example \
+    http://www.zelvara.example/zelvarasoftwares | sort)" ] ||
+    fail "the links opened: $(opened_addresses)"
 
 # Exit ends the program with status 0.
 activate "$farewell"
@@ -114,11 +117,14 @@ activate "$questions"
 xdotool key alt+F4
 farewell=$(wait_window "$app" "$CAPTION" $FAREWELL_WIDTH)
 wait_no_window "$app" "$CAPTION" $DISPLAY_WIDTH
-sleep 0.5
+# The referral with nothing typed is refused with a box, which comes after whatever leaving
+# brought up: by then another window would be on screen.
+activate "$farewell"
+xdotool key alt+n
+refer_refused
 [ -z "$(xdotool search --all --onlyvisible --pid "$app" --name "$CAPTION" 2>/dev/null |
     grep -v -x "$farewell")" ] || fail "another window came up beside the farewell window"
 kill -0 "$app" || fail "leaving the test ended the program"
-activate "$farewell"
 xdotool key alt+F4
 wait_exit "$app"
 [ "$E2E_STATUS" = 0 ] || fail "the close box did not end the program with status 0"
