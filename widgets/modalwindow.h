@@ -23,8 +23,10 @@ inline void takeOwner(QWidget &window)
         window.setParent(Detail::ownerOfWindowBeingBuilt, window.windowFlags());
 }
 
-// Returns once the window is closed and unloaded.
-template <class Window> void showOver(QWidget &opener)
+// Returns once the window is closed and unloaded; `closed` reads the window between the two.
+template <class Window, class Closed = void (*)(Window &)>
+void showOver(
+    QWidget &opener, Closed closed = [](Window &) {})
 {
     QWidget *const owner = opener.window();
     Detail::ownerOfWindowBeingBuilt = owner;
@@ -34,6 +36,7 @@ template <class Window> void showOver(QWidget &opener)
         window.setParent(owner, window.windowFlags());
     useFixedSingleBorder(window, window.size());
     window.exec();
+    closed(window);
     Window::unload();
 }
 
