@@ -1,7 +1,6 @@
 #include "measure/MeasureShapeWindow.h"
 #include "ui_MeasureShapeWindow.h"
 
-#include "measure/measuredresult.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
@@ -15,12 +14,21 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     ui->setupUi(this);
     useClassicOptionButtons(*this);
     useWindowKeyboard(*this);
-    m_fields = {ui->bustEdit, ui->waistEdit, ui->highHipEdit, ui->hipsEdit};
-    const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
+    m_fields = {ui->bustEdit,   ui->bustEdit2,   ui->bustEdit3,    ui->waistEdit,    ui->waistEdit2,
+                ui->waistEdit3, ui->highHipEdit, ui->highHipEdit2, ui->highHipEdit3, ui->hipsEdit,
+                ui->hipsEdit2,  ui->hipsEdit3,   ui->heightEdit};
+    const std::array<QLabel *, MeasureReport::FieldCount + 1> hints{
+        ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint, ui->heightHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
         QLineEdit *const field = m_fields[index];
-        field->setAccessibleName(MeasureReport::fieldName(index));
-        field->setAccessibleDescription(hints[index]->text());
+        const std::size_t measurement = index / MeasureReport::ReadingCount;
+        const QString name = MeasureReport::fieldName(measurement);
+        const std::size_t reading = index % MeasureReport::ReadingCount;
+        //: %1 names a measurement, e.g. Waist
+        field->setAccessibleName(reading == 1   ? tr("%1, second reading").arg(name)
+                                 : reading == 2 ? tr("%1, third reading").arg(name)
+                                                : name);
+        field->setAccessibleDescription(hints[measurement]->text());
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -41,19 +49,22 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
 
 MeasureShapeWindow::~MeasureShapeWindow() = default;
 
-void MeasureShapeWindow::showModal(QWidget &opener)
+std::optional<MeasuredResult> MeasureShapeWindow::showModal(QWidget &opener)
 {
-    ModalWindow::showOver<MeasureShapeWindow>(opener);
+    std::optional<MeasuredResult> result;
+    ModalWindow::showOver<MeasureShapeWindow>(
+        opener, [&result](MeasureShapeWindow &window) { result = window.resultForTheCard(); });
+    return result;
 }
 
-void MeasureShapeWindow::Form_Unload()
+std::optional<MeasuredResult> MeasureShapeWindow::resultForTheCard() const
 {
     const MeasureReport::Report report = currentReport();
-    if (report.tapeMeasure.isEmpty())
-        return;
-    MeasuredResults::remember({tr("The tape measure: %1").arg(report.tapeMeasure),
-                               report.comparisonLine,
-                               ui->onCardBox->isChecked() ? report.measurements : QStringList()});
+    if (!ui->onCardBox->isChecked() || report.tapeMeasure.isEmpty())
+        return std::nullopt;
+    //: %1 is the shape the tape measure gave, e.g. Spoon (triangle)
+    return MeasuredResult{tr("The tape measure: %1").arg(report.tapeMeasure), report.comparisonLine,
+                          report.measurements};
 }
 
 FigureRules::Unit MeasureShapeWindow::unit() const
@@ -85,10 +96,13 @@ void MeasureShapeWindow::showReport()
     for (std::size_t index = 0; index < m_fields.size(); ++index)
         m_entries[index].text = m_fields[index]->text();
     const MeasureReport::Report report = currentReport();
-    const std::array<std::pair<QLabel *, QString>, 4> lines{{
+    const std::array<std::pair<QLabel *, QString>, 7> lines{{
         {ui->shapeLabel, report.shapeLine},
+        {ui->readingsMessage, report.readingsLine},
         {ui->differencesLabel, report.differencesLine},
         {ui->borderlineLabel, report.borderlineLine},
+        {ui->steadinessLabel, report.steadinessLine},
+        {ui->ratiosLabel, report.ratiosLine},
         {ui->comparisonLabel, report.comparisonLine},
     }};
     // An empty line is hidden, so that a screen reader finds no bare caption.

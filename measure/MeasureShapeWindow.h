@@ -1,22 +1,24 @@
 #pragma once
 
-// Measure My Shape: the user types four tape measurements and sees, as they type, the shape
-// the figure rules give, what decided it, how near it lies to another, and whether it agrees
-// with the shape the answers gave. Nothing typed here is kept. It opens modally over the
-// questionnaire window's results page.
+// Measure My Shape: the user types four tape measurements, each up to three times, and sees, as
+// they type, the shape the figure rules give, what decided it, how near it lies to another, how
+// steady it is, the waist's ratios, and whether it agrees with the shape the answers gave.
+// Nothing typed here is kept. It opens modally over the questionnaire window's results page.
 //
-// On every keystroke the four fields and the unit go to MeasureReport, which reads them as
+// On every keystroke the fields and the unit go to MeasureReport, which reads them as
 // lengths and asks FigureRules for the figure; the window shows the lines it returns. Switching
 // the unit rewrites every field in the other unit and keeps the exact length behind each until
-// that field is edited. When the window closes with a shape shown, what it showed is remembered
-// for the result card (MeasuredResults), the measurements only if the user asked for them.
+// that field is edited. When the window closes with a shape shown and the box ticked that puts
+// it on the card, it returns what it showed to the window that opened it.
 
 #include "common/windowmodel.h"
 #include "measure/figurerules.h"
+#include "measure/measuredresult.h"
 #include "measure/measurereport.h"
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class MeasureShapeWindow;
@@ -29,11 +31,9 @@ class MeasureShapeWindow : public Form<MeasureShapeWindow, QDialog> {
 public:
     ~MeasureShapeWindow() override;
 
-    // Opens the window modally over `opener` and returns once it is closed and unloaded.
-    static void showModal(QWidget &opener);
-
-protected:
-    void Form_Unload() override;
+    // Opens the window modally over `opener` and returns, once it is closed and unloaded, the
+    // tape measure's result for the card: none unless a shape was shown and the box ticked.
+    static std::optional<MeasuredResult> showModal(QWidget &opener);
 
 private:
     friend class Form<MeasureShapeWindow, QDialog>;
@@ -41,11 +41,12 @@ private:
 
     FigureRules::Unit unit() const;
     MeasureReport::Report currentReport() const;
+    std::optional<MeasuredResult> resultForTheCard() const;
     void switchUnit(FigureRules::Unit to);
     void showReport();
     void explainTheFourShapes();
 
     std::unique_ptr<Ui::MeasureShapeWindow> ui;
-    std::array<QLineEdit *, MeasureReport::FieldCount> m_fields{};
+    std::array<QLineEdit *, MeasureReport::EntryCount> m_fields{};
     MeasureReport::Entries m_entries;
 };
