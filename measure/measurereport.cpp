@@ -718,8 +718,11 @@ Report reportOn(const Entries &entries, Unit unit, const QList<modShapeTest::Sha
 
 Entry inUnit(const Entry &entry, Unit from, Unit to, const QLocale &locale)
 {
+    // A text refused as it stands stays so: only a length is written in the other unit.
     std::optional<Length> length = entry.exact;
-    if (const auto number = numberIn(entry.text, locale); !length && number)
+    const Reading reading = read(entry.text, from, locale).reading;
+    if (const auto number = numberIn(entry.text, locale);
+        !length && number && (reading == Reading::Measured || reading == Reading::OutOfRange))
         length = FigureRules::lengthOf(number->first, from);
     if (!length)
         return entry;
