@@ -238,6 +238,11 @@ private slots:
         row("no borderline", u"34 29 36 35.6 in"_s, "borderline", QString());
         row("steady", u"34 29 36 37 in"_s, "steadiness",
             u"Steady: every tape up to 0.4 in off still gives Spoon."_s);
+        // Within 0.4 in of each tape, hips − bust reaches 3.6 in but never goes under it.
+        row("steady up to a limit", u"34 26 30 38.4 in"_s, "steadiness",
+            u"Steady: every tape up to 0.4 in off still gives Spoon."_s);
+        row("not steady from a limit", u"34 26 30 38.2 in"_s, "steadiness",
+            u"Not steady: with every tape up to 0.4 in off it could also be Hourglass."_s);
         row("not steady", u"90 70 80 99.144 cm"_s, "steadiness",
             u"Not steady: with every tape up to 1 cm off it could also be Hourglass."_s);
         row("ratios", u"90 70 80 100 165 cm"_s, "ratios",
