@@ -211,7 +211,7 @@ QString readingsOf(const std::array<std::vector<Field>, FieldCount + 1> &fields,
             "Your two high hip readings differ by %1: measure your high hip once more."),
         //: %1 is how far apart the two readings are, e.g. 1.6 cm
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Your two hips readings differ by %1: measure your hips once more.")};
+                          "Your two hip readings differ by %1: measure your hips once more.")};
     QStringList sentences;
     for (std::size_t m = 0; m < FieldCount; ++m) {
         if (fields[m].size() != 2)
