@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Keine Figurregel passt zu einer Hüfte, die %1 oder mehr über der Brust liegt, mit definierter Taille: Hüfte − Brust %2, Hüfte − Taille %3 (mind. %4), obere Hüfte ÷ Taille %5 (unter %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Keine Figurregel passt zu einer Brust, die %1 oder mehr über der Hüfte liegt, mit definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Brust − Taille %4 (mind. %5) oder Hüfte − Taille %6 (mind. %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Hüfte − Taille %4 (mind. %5) und obere Hüfte ÷ Taille %6 (unter %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Entschieden durch Brust − Hüfte %1 (über %2 und unter %3) und Brust − Taille %4 (mind. %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (über %2), Hüfte − Taille %3 (mind. %4) und obere Hüfte ÷ Taille %5 (mind. %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (mind. %2) und Hüfte − Taille %3 (unter %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Entschieden durch Brust − Hüfte %1 (mind. %2) und Brust − Taille %3 (unter %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (über %2 und unter %3), Brust − Taille %4 (unter %5) und Hüfte − Taille %6 (unter %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Gemessene Figur: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 hat mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 haben mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Brust weichen um %1 ab: miss die Brust noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Taille weichen um %1 ab: miss die Taille noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der oberen Hüfte weichen um %1 ab: miss die obere Hüfte noch einmal.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>obere Hüfte ÷ Taille</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>Brust − Hüfte</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>Hüfte − Brust</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>Brust − Taille</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>Hüfte − Taille</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>über %1 und unter %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>über %1 und höchstens %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>von %1 bis unter %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (hier %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 und %2, jedes allein genügt</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, das genügt, auch wenn %2 %3 ist</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Keine Figurregel passt zu diesen Maßen. Die nächste Regel (%1) verlangt %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Entschieden durch %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Brust liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Taille liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die obere Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Stabil: auch wenn jedes Maßband bis zu %1 danebenliegt, bleibt es %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Nicht stabil: liegt jedes Maßband bis zu %1 daneben, könnte es auch %2 sein.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Taille-Hüft-Verhältnis %1: die WHO (2008) sieht bei Frauen ab %2 ein erhöhtes Gesundheitsrisiko.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Taille-Größe-Verhältnis %1: NICE (2022) sieht ab %2 ein erhöhtes und ab %3 ein hohes Gesundheitsrisiko.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Hüfte weichen um %1 ab: miss die Hüfte noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>&amp;Meine Maße auf die Ergebniskarte</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>Warum diese &amp;vier?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>Laut Maßband: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ Umgekehrtes Dreieck: das umgekehrte Dreieck – die Brust breiter als die Hüfte
 Rechteck: das Rechteck – Brust, Taille und Hüfte nah beieinander.
 
 Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zentimeter bei einem Maß kann den Typ ändern – nimm das Ergebnis also als Orientierung.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>Ein bis drei Messungen</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Freiwillig, für das Taille-Größe-Verhältnis</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Maße und Figur auf die &amp;Ergebniskarte setzen</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>So &amp;misst du richtig</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;In meinem Verlauf behalten</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, zweite Messung</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, dritte Messung</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 oder %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 oder %4</translation>
     </message>
 </context>
 <context>

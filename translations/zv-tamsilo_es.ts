@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Ninguna regla cubre una cadera %1 o más por encima del busto con cintura marcada: cadera − busto %2, cadera − cintura %3 (al menos %4), cadera alta ÷ cintura %5 (menos de %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Ninguna regla cubre un busto %1 o más por encima de la cadera con cintura marcada: busto − cadera %2, busto − cintura %3 (al menos %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Según cadera − busto %1 (de %2 a menos de %3), busto − cintura %4 (al menos %5) o cadera − cintura %6 (al menos %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Según cadera − busto %1 (de %2 a menos de %3), cadera − cintura %4 (al menos %5) y cadera alta ÷ cintura %6 (menos de %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Según busto − cadera %1 (más de %2 y menos de %3) y busto − cintura %4 (al menos %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Según cadera − busto %1 (más de %2), cadera − cintura %3 (al menos %4) y cadera alta ÷ cintura %5 (al menos %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Según cadera − busto %1 (al menos %2) y cadera − cintura %3 (menos de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Según busto − cadera %1 (al menos %2) y busto − cintura %3 (menos de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Según cadera − busto %1 (más de %2 y menos de %3), busto − cintura %4 (menos de %5) y cadera − cintura %6 (menos de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Figura medida: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 tiene más de tres decimales: escribe como mucho tres.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 tienen más de tres decimales: escribe como mucho tres.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Tus dos medidas del busto difieren en %1: vuelve a medir el busto.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Tus dos medidas de la cintura difieren en %1: vuelve a medir la cintura.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Tus dos medidas de la cadera alta difieren en %1: vuelve a medir la cadera alta.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>cadera alta ÷ cintura</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>busto − cadera</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>cadera − busto</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>busto − cintura</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>cadera − cintura</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>menos de %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>como mucho %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>más de %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>al menos %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>más de %1 y menos de %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>más de %1 y como mucho %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>de %1 a menos de %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (aquí %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 y %2, basta cualquiera</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, que basta aunque %2 sea %3</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Ninguna regla de figura cubre estas medidas. La regla más cercana (%1) pide %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Lo deciden %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al límite: el busto está justo en el límite de %1. Vuelve a medir.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al límite: la cintura está justo en el límite de %1. Vuelve a medir.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al límite: la cadera alta está justo en el límite de %1. Vuelve a medir.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al límite: la cadera está justo en el límite de %1. Vuelve a medir.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Estable: aunque cada cinta se desvíe hasta %1, sigue siendo %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>No es estable: si cada cinta se desvía hasta %1, también podría ser %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Índice cintura-cadera %1: en mujeres, la OMS (2008) considera %2 o más un riesgo elevado para la salud.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Índice cintura-estatura %1: NICE (2022) considera %2 o más un riesgo elevado y %3 o más un riesgo alto para la salud.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Tus dos medidas de la cadera difieren en %1: vuelve a medir la cadera.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>Poner mis &amp;medidas en la tarjeta de resultado</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>¿&amp;Por qué cuatro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>La cinta métrica: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ Forma de V: el triángulo invertido, busto más ancho que la cadera.
 Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
 
 Las reglas están publicadas, pero no se han validado con escáneres corporales: un centímetro en una medida puede cambiar el tipo, así que toma el resultado como orientación.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>De una a tres medidas</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>Es&amp;tatura</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Opcional, para el índice cintura-estatura</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Poner mis &amp;medidas y la figura en la tarjeta</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>Cómo m&amp;edir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Guardar en mi historial</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, segunda medida</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, tercera medida</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 y %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 o %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 o %4</translation>
     </message>
 </context>
 <context>

@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Aucune règle ne couvre des hanches de %1 ou plus au-delà de la poitrine avec une taille marquée&#xa0;: hanches − poitrine %2, hanches − taille %3 (au moins %4), bassin ÷ taille %5 (moins de %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Aucune règle ne couvre une poitrine de %1 ou plus au-delà des hanches avec une taille marquée&#xa0;: poitrine − hanches %2, poitrine − taille %3 (au moins %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), poitrine − taille %4 (au moins %5) ou hanches − taille %6 (au moins %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Déterminé par hanches − poitrine %1 (de %2 à moins de %3), hanches − taille %4 (au moins %5) et bassin ÷ taille %6 (moins de %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Déterminé par poitrine − hanches %1 (plus de %2 et moins de %3) et poitrine − taille %4 (au moins %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Déterminé par hanches − poitrine %1 (plus de %2), hanches − taille %3 (au moins %4) et bassin ÷ taille %5 (au moins %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Déterminé par hanches − poitrine %1 (au moins %2) et hanches − taille %3 (moins de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Déterminé par poitrine − hanches %1 (au moins %2) et poitrine − taille %3 (moins de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Déterminé par hanches − poitrine %1 (plus de %2 et moins de %3), poitrine − taille %4 (moins de %5) et hanches − taille %6 (moins de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Silhouette mesurée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 a plus de trois décimales : tapez-en trois au plus.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 ont plus de trois décimales : tapez-en trois au plus.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Vos deux mesures de la poitrine diffèrent de %1 : mesurez la poitrine encore une fois.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Vos deux mesures de la taille diffèrent de %1 : mesurez la taille encore une fois.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Vos deux mesures du bassin diffèrent de %1 : mesurez le bassin encore une fois.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>bassin ÷ taille</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>poitrine − hanches</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>hanches − poitrine</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>poitrine − taille</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>hanches − taille</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>moins de %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>au plus %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>plus de %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>au moins %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>plus de %1 et moins de %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>plus de %1 et au plus %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>de %1 à moins de %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (ici %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 et %2, l’un ou l’autre suffit</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, ce qui suffit bien que %2 soit à %3</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Aucune règle de silhouette ne couvre ces mesures. La règle la plus proche (%1) demande %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Décidé par %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Cas limite : la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Cas limite : la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Cas limite : le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Cas limite : les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Stable : même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Pas stable : avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Rapport taille/hanches %1 : chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Rapport taille/stature %1 : le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Stature</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Vos deux mesures des hanches diffèrent de %1 : mesurez les hanches encore une fois.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>Mettre mes &amp;mesures sur la fiche</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>Pourquoi &amp;quatre&#xa0;?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>Selon le mètre ruban&#xa0;: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ En V&#xa0;: le triangle inversé, poitrine plus large que les hanches.
 Rectangle&#xa0;: le rectangle, poitrine, taille et hanches proches.
 
 Ces règles sont publiées mais n’ont pas été validées par des scans corporels&#xa0;: un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>Une à trois mesures</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>&amp;Stature</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Facultatif, pour le rapport taille/stature</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Mettre mes &amp;mesures et ma silhouette sur la fiche</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>&amp;Comment mesurer</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Garder dans mon historique</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, deuxième mesure</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, troisième mesure</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 et %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>
 <context>

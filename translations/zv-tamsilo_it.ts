@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Nessuna regola copre fianchi di %1 o più oltre il seno con la vita segnata: fianchi − seno %2, fianchi − vita %3 (almeno %4), bacino ÷ vita %5 (meno di %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Nessuna regola copre un seno di %1 o più oltre i fianchi con la vita segnata: seno − fianchi %2, seno − vita %3 (almeno %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), seno − vita %4 (almeno %5) o fianchi − vita %6 (almeno %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Deciso da fianchi − seno %1 (da %2 a meno di %3), fianchi − vita %4 (almeno %5) e bacino ÷ vita %6 (meno di %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Deciso da seno − fianchi %1 (più di %2 e meno di %3) e seno − vita %4 (almeno %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Deciso da fianchi − seno %1 (più di %2), fianchi − vita %3 (almeno %4) e bacino ÷ vita %5 (almeno %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Deciso da fianchi − seno %1 (almeno %2) e fianchi − vita %3 (meno di %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Deciso da seno − fianchi %1 (almeno %2) e seno − vita %3 (meno di %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Deciso da fianchi − seno %1 (più di %2 e meno di %3), seno − vita %4 (meno di %5) e fianchi − vita %6 (meno di %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Fisico misurato: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 ha più di tre decimali: scrivine al massimo tre.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 hanno più di tre decimali: scrivine al massimo tre.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Le tue due misure del seno differiscono di %1: misura il seno ancora una volta.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Le tue due misure della vita differiscono di %1: misura la vita ancora una volta.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Le tue due misure del bacino differiscono di %1: misura il bacino ancora una volta.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>bacino ÷ vita</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>seno − fianchi</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>fianchi − seno</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>seno − vita</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>fianchi − vita</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>meno di %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>al massimo %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>più di %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>almeno %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>più di %1 e meno di %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>più di %1 e al massimo %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>da %1 a meno di %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (qui %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 e %2, ne basta uno</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, che basta anche se %2 è %3</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Nessuna regola copre queste misure. La regola più vicina (%1) richiede %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Decisivi: %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al limite: il seno è proprio al confine con %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al limite: la vita è proprio al confine con %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al limite: il bacino è proprio al confine con %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Al limite: i fianchi sono proprio al confine con %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Stabile: anche con ogni metro sbagliato fino a %1, resta %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Non stabile: con ogni metro sbagliato fino a %1, potrebbe essere anche %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Rapporto vita-fianchi %1: per le donne, l’OMS (2008) considera %2 o più un rischio aumentato per la salute.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Rapporto vita-altezza %1: il NICE (2022) considera %2 o più un rischio aumentato e %3 o più un rischio alto per la salute.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Le tue due misure dei fianchi differiscono di %1: misura i fianchi ancora una volta.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Chiudi</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>Metti le mie &amp;misure sulla scheda</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>Perché &amp;quattro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>Secondo il metro: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ Forma a V: il triangolo invertito, seno più ampio dei fianchi.
 Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
 
 Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>Da una a tre misure</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>&amp;Altezza</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Facoltativa, per il rapporto vita-altezza</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Metti &amp;misure e fisico sulla scheda</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>Come misura&amp;re</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Tieni nella cronologia</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, seconda misura</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, terza misura</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 e %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 o %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 o %4</translation>
     </message>
 </context>
 <context>

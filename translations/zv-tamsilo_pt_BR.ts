@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Nenhuma regra cobre um quadril %1 ou mais acima do busto com cintura marcada: quadril − busto %2, quadril − cintura %3 (no mínimo %4), quadril alto ÷ cintura %5 (abaixo de %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Nenhuma regra cobre um busto %1 ou mais acima do quadril com cintura marcada: busto − quadril %2, busto − cintura %3 (no mínimo %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Definido por quadril − busto %1 (de %2 a menos de %3), busto − cintura %4 (no mínimo %5) ou quadril − cintura %6 (no mínimo %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Definido por quadril − busto %1 (de %2 a menos de %3), quadril − cintura %4 (no mínimo %5) e quadril alto ÷ cintura %6 (abaixo de %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Definido por busto − quadril %1 (acima de %2 e abaixo de %3) e busto − cintura %4 (no mínimo %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Definido por quadril − busto %1 (acima de %2), quadril − cintura %3 (no mínimo %4) e quadril alto ÷ cintura %5 (no mínimo %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Definido por quadril − busto %1 (no mínimo %2) e quadril − cintura %3 (abaixo de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Definido por busto − quadril %1 (no mínimo %2) e busto − cintura %3 (abaixo de %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Definido por quadril − busto %1 (acima de %2 e abaixo de %3), busto − cintura %4 (abaixo de %5) e quadril − cintura %6 (abaixo de %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Tipo medido: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 tem mais de três casas decimais: digite no máximo três.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 têm mais de três casas decimais: digite no máximo três.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Suas duas medidas do busto diferem em %1: meça o busto mais uma vez.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Suas duas medidas da cintura diferem em %1: meça a cintura mais uma vez.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Suas duas medidas do quadril alto diferem em %1: meça o quadril alto mais uma vez.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>quadril alto ÷ cintura</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>busto − quadril</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>quadril − busto</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>busto − cintura</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>quadril − cintura</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>menos de %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>no máximo %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>mais de %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>pelo menos %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>mais de %1 e menos de %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>mais de %1 e no máximo %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>de %1 a menos de %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (aqui %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 e %2, basta qualquer um</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, o que basta, embora %2 seja %3</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Nenhuma regra de tipo cobre estas medidas. A regra mais próxima (%1) pede %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Decidido por %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>No limite: o busto está bem no limite de %1. Meça de novo.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>No limite: a cintura está bem no limite de %1. Meça de novo.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>No limite: o quadril alto está bem no limite de %1. Meça de novo.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>No limite: o quadril está bem no limite de %1. Meça de novo.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Estável: mesmo com cada fita errada em até %1, continua %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Não é estável: com cada fita errada em até %1, poderia ser também %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Relação cintura-quadril %1: para mulheres, a OMS (2008) considera %2 ou mais um risco elevado à saúde.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Relação cintura-altura %1: o NICE (2022) considera %2 ou mais um risco elevado e %3 ou mais um risco alto à saúde.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Suas duas medidas do quadril diferem em %1: meça o quadril mais uma vez.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Fechar</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>Pôr minhas &amp;medidas no cartão de resultado</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>&amp;Por que quatro?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>A fita métrica: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ Forma de V: o triângulo invertido, busto mais largo que o quadril.
 Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
 
 As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>De uma a três medidas</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>A&amp;ltura</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Opcional, para a relação cintura-altura</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Pôr minhas &amp;medidas e o tipo no cartão</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>Como m&amp;edir</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Guardar no meu histórico</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, segunda medida</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, terceira medida</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 e %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>
 <context>

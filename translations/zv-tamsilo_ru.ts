@@ -72,43 +72,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Нет правила для бёдер на %1 и более шире груди при выраженной талии: бёдра − грудь %2, бёдра − талия %3 (не менее %4), верх бёдер ÷ талия %5 (меньше %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Нет правила для груди на %1 и более шире бёдер при выраженной талии: грудь − бёдра %2, грудь − талия %3 (не менее %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Определено по: бёдра − грудь %1 (от %2, но меньше %3), грудь − талия %4 (не менее %5) или бёдра − талия %6 (не менее %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Определено по: бёдра − грудь %1 (от %2, но меньше %3), бёдра − талия %4 (не менее %5) и верх бёдер ÷ талия %6 (меньше %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Определено по: грудь − бёдра %1 (больше %2 и меньше %3) и грудь − талия %4 (не менее %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Определено по: бёдра − грудь %1 (больше %2), бёдра − талия %3 (не менее %4) и верх бёдер ÷ талия %5 (не менее %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Определено по: бёдра − грудь %1 (не менее %2) и бёдра − талия %3 (меньше %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Определено по: грудь − бёдра %1 (не менее %2) и грудь − талия %3 (меньше %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Определено по: бёдра − грудь %1 (больше %2 и меньше %3), грудь − талия %4 (меньше %5) и бёдра − талия %6 (меньше %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -210,6 +175,175 @@
         <source>Measured shape: %1</source>
         <translation>Фигура по меркам: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 — больше трёх знаков после запятой: введите не больше трёх.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 — больше трёх знаков после запятой: введите не больше трёх.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Два ваших замера груди расходятся на %1: измерьте грудь ещё раз.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Два ваших замера талии расходятся на %1: измерьте талию ещё раз.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Два ваших замера верха бёдер расходятся на %1: измерьте верх бёдер ещё раз.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>верх бёдер ÷ талия</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>грудь − бёдра</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>бёдра − грудь</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>грудь − талия</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>бёдра − талия</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>меньше %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>не больше %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>больше %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>не меньше %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>больше %1 и меньше %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>больше %1 и не больше %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>от %1 до менее чем %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (здесь %3)</translation>
+    </message>
+    <message>
+        <source>%1 and %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 и %2, достаточно любого</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, этого достаточно, хотя %2 — %3</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Ни одно правило не подходит к этим меркам. Ближайшее правило (%1) требует: %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Решили: %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>На грани: обхват груди на самой границе с %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>На грани: обхват талии на самой границе с %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>На грани: обхват верха бёдер на самой границе с %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>На грани: обхват бёдер на самой границе с %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Устойчиво: даже если каждая мерка ошибается до %1, остаётся %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Неустойчиво: если каждая мерка ошибается до %1, может выйти и %2.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Отношение талии к бёдрам %1: для женщин ВОЗ (2008) считает %2 и выше повышенным риском для здоровья.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Отношение талии к росту %1: NICE (2022) считает %2 и выше повышенным, а %3 и выше высоким риском для здоровья.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Рост</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Два ваших замера бёдер расходятся на %1: измерьте бёдра ещё раз.</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -278,15 +412,12 @@
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>Добавить &amp;мерки в карточку результата</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>Почему &amp;четыре?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>По меркам: %1</translation>
     </message>
     <message>
@@ -306,6 +437,39 @@ The rules are published, but they have not been validated against body scans: a 
 Прямоугольник: прямоугольник — грудь, талия и бёдра почти одинаковы.
 
 Правила опубликованы, но не проверены на 3D-сканах тела: один сантиметр в одной мерке может изменить тип, поэтому считайте результат ориентиром.</translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation>От одного до трёх замеров</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>&amp;Рост</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Необязательно, для отношения талии к росту</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>&amp;Мерки и фигуру — на карточку результата</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>&amp;Как измерять</translation>
+    </message>
+    <message>
+        <source>&amp;Keep in My History</source>
+        <translation>&amp;Сохранить в истории</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, второй замер</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <translation>%1, третий замер</translation>
     </message>
 </context>
 <context>
@@ -413,6 +577,18 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 и %4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 или %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <translation>%1, %2 или %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <translation>%1, %2, %3 или %4</translation>
     </message>
 </context>
 <context>
