@@ -7,8 +7,9 @@
 //
 // On every keystroke the fields and the unit go to MeasureReport, which reads them as
 // lengths and asks FigureRules for the figure; the window shows the lines it returns. Switching
-// the unit rewrites every field in the other unit and keeps the exact length behind each until
-// that field is edited. When the window closes with a shape shown and the box ticked that puts
+// the unit rewrites every field in the other unit, to a thousandth, and keeps the length behind
+// each until that field is edited, so that switching back shows what was typed; the report reads
+// only what the fields show. When the window closes with a shape shown and the box ticked that puts
 // it on the card, it returns what it showed to the window that opened it.
 
 #include "common/windowmodel.h"
