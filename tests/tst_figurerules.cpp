@@ -142,6 +142,9 @@ private slots:
         QTest::newRow("109.1435 is not rounded")
             << u"100 80 100 109.1435 cm"_s
             << u"Hips has more than three decimals: type a length to three at most."_s;
+        QTest::newRow("97.8/73.8/88.0434/128.1 is not rounded")
+            << u"97.8 73.8 88.0434 128.1 cm"_s
+            << u"High hip has more than three decimals: type a length to three at most."_s;
         QTest::newRow("two with four decimals")
             << u"97.8 73.8 88.0434/88 128.1001 cm"_s
             << u"High hip and Hips have more than three decimals: type a length to three at "
@@ -249,6 +252,40 @@ private slots:
             u"Waist-to-hip ratio 0.70: for women, WHO (2008) takes 0.85 or more as a raised "
             "health risk.\nWaist-to-height ratio 0.42: NICE (2022) takes 0.50 or more as a "
             "raised and 0.60 or more as a high health risk."_s);
+    }
+
+    void theAnswersBesideTheTapeMeasure_data()
+    {
+        QTest::addColumn<QString>("measures");
+        QTest::addColumn<QList<modShapeTest::ShapeIndex>>("answered");
+        QTest::addColumn<QString>("comparisonLine");
+        using namespace modShapeTest;
+        QTest::newRow("agrees") << u"34 30 36 37 in"_s << QList{Spoon}
+                                << u"Your answers said Spoon: the tape measure agrees."_s;
+        QTest::newRow("otherwise") << u"34 30 36 37 in"_s << QList{Ruler}
+                                   << u"Your answers said Ruler: the tape measure says "
+                                      "otherwise."_s;
+        QTest::newRow("none") << u"30 30 35 40 in"_s << QList{Cone}
+                              << u"Your answers said Cone: the tape measure finds none of the "
+                                 "four."_s;
+        QTest::newRow("not measured")
+            << u"- - - - in"_s << QList{Cone} << u"Your answers said Cone."_s;
+        QTest::newRow("a two-way tie") << u"34 30 36 37 in"_s << QList{Ruler, Spoon}
+                                       << u"Your answers tied Ruler and Spoon: the tape measure "
+                                          "says Spoon."_s;
+        QTest::newRow("a two-way tie, none")
+            << u"46 30 35 36 in"_s << QList{Ruler, Spoon}
+            << u"Your answers tied Ruler and Spoon: the tape measure finds none of the four."_s;
+    }
+
+    void theAnswersBesideTheTapeMeasure()
+    {
+        QFETCH(QString, measures);
+        QFETCH(QList<modShapeTest::ShapeIndex>, answered);
+        QFETCH(QString, comparisonLine);
+        QCOMPARE(
+            reportOn(entriesOf(measures), unitOf(measures), answered, QLocale::c()).comparisonLine,
+            comparisonLine);
     }
 
     void theWindowsLines()
