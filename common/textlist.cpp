@@ -29,7 +29,11 @@ QString listOf(const QStringList &names)
 QString alternativesOf(const QStringList &names)
 {
     static constexpr std::array<const char *, 3> Lists{
-        QT_TRANSLATE_NOOP("TextList", "%1 or %2"), QT_TRANSLATE_NOOP("TextList", "%1, %2 or %3"),
+        //: Names of which any one may hold, e.g. Hourglass or Ruler
+        QT_TRANSLATE_NOOP("TextList", "%1 or %2"),
+        //: Names of which any one may hold, e.g. Hourglass, Ruler or Cone
+        QT_TRANSLATE_NOOP("TextList", "%1, %2 or %3"),
+        //: Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four
         QT_TRANSLATE_NOOP("TextList", "%1, %2, %3 or %4")};
     return joined(names, Lists);
 }

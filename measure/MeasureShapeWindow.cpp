@@ -25,9 +25,10 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
         const QString name = MeasureReport::fieldName(measurement);
         const std::size_t reading = index % MeasureReport::ReadingCount;
         //: %1 names a measurement, e.g. Waist
-        field->setAccessibleName(reading == 1   ? tr("%1, second reading").arg(name)
-                                 : reading == 2 ? tr("%1, third reading").arg(name)
-                                                : name);
+        const QString second = tr("%1, second reading").arg(name);
+        //: %1 names a measurement, e.g. Waist
+        const QString third = tr("%1, third reading").arg(name);
+        field->setAccessibleName(reading == 1 ? second : reading == 2 ? third : name);
         field->setAccessibleDescription(hints[measurement]->text());
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {

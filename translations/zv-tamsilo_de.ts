@@ -469,6 +469,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation>%1, dritte Messung</translation>
     </message>
 </context>
@@ -580,14 +581,17 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
         <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
         <translation>%1, %2 oder %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
         <translation>%1, %2, %3 oder %4</translation>
     </message>
 </context>

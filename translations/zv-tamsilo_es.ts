@@ -469,6 +469,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation>%1, tercera medida</translation>
     </message>
 </context>
@@ -580,14 +581,17 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
         <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
         <translation>%1, %2 o %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
         <translation>%1, %2, %3 o %4</translation>
     </message>
 </context>

@@ -178,27 +178,27 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 a plus de trois décimales : tapez-en trois au plus.</translation>
+        <translation>%1 a plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 ont plus de trois décimales : tapez-en trois au plus.</translation>
+        <translation>%1 ont plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la poitrine diffèrent de %1 : mesurez la poitrine encore une fois.</translation>
+        <translation>Vos deux mesures de la poitrine diffèrent de %1&#xa0;: mesurez la poitrine encore une fois.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la taille diffèrent de %1 : mesurez la taille encore une fois.</translation>
+        <translation>Vos deux mesures de la taille diffèrent de %1&#xa0;: mesurez la taille encore une fois.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures du bassin diffèrent de %1 : mesurez le bassin encore une fois.</translation>
+        <translation>Vos deux mesures du bassin diffèrent de %1&#xa0;: mesurez le bassin encore une fois.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -298,42 +298,42 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stable : même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
+        <translation>Stable&#xa0;: même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Pas stable : avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
+        <translation>Pas stable&#xa0;: avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Rapport taille/hanches %1 : chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
+        <translation>Rapport taille/hanches %1&#xa0;: chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Rapport taille/stature %1 : le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
+        <translation>Rapport taille/stature %1&#xa0;: le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -342,7 +342,7 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures des hanches diffèrent de %1 : mesurez les hanches encore une fois.</translation>
+        <translation>Vos deux mesures des hanches diffèrent de %1&#xa0;: mesurez les hanches encore une fois.</translation>
     </message>
 </context>
 <context>
@@ -469,6 +469,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation>%1, troisième mesure</translation>
     </message>
 </context>
@@ -580,14 +581,17 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
         <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
         <translation>%1, %2 ou %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
         <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>

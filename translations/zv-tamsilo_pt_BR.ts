@@ -469,6 +469,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation>%1, terceira medida</translation>
     </message>
 </context>
@@ -580,14 +581,17 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
         <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
         <translation>%1, %2 ou %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
         <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>
