@@ -13,8 +13,8 @@ using namespace Qt::StringLiterals;
 namespace {
 const QStringList Fields{u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s};
 
-// "bust waist high-hip hips unit" typed as a user would; "in" chooses inches, "70/71.6" types
-// a second reading.
+// "bust waist high-hip hips [height] unit" typed as a user would; "in" chooses inches,
+// "70/71.6" types a second reading.
 MeasureShapeWindow &openAndType(const QString &row)
 {
     MeasureShapeWindow &window = MeasureShapeWindow::get();
@@ -30,6 +30,8 @@ MeasureShapeWindow &openAndType(const QString &row)
             QTest::keyClicks(control<QLineEdit>(window, name), readings[r]);
         }
     }
+    if (values.size() > 1)
+        QTest::keyClicks(control<QLineEdit>(window, u"heightEdit"_s), values.first());
     control<QWidget>(window, u"resultFrame"_s)->layout()->activate();
     return window;
 }
@@ -54,7 +56,8 @@ private slots:
             QVERIFY(Language::use(language));
             for (const QString &row :
                  {u"x y 0 0 in"_s, u"90.001/92.5 67.141/69 80.001/82 89.999/91.3 cm"_s,
-                  u"90 70 80 99.143 cm"_s, u"30.001 30 35 40 in"_s, u"46 37 40 36.2 in"_s}) {
+                  u"90 70 80 99.143 cm"_s, u"30.001 30 35 40 in"_s, u"30 30/31 35 40 65 in"_s,
+                  u"46 37 40 36.2 in"_s}) {
                 for (QLabel *label : openAndType(row).findChildren<QLabel *>()) {
                     const bool fits = label->wordWrap()
                                           ? label->heightForWidth(label->width()) <= label->height()
