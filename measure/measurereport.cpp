@@ -382,7 +382,7 @@ QString twoWay(const FigureRules::Clause &clause, const FigureRules::Measurement
     if (FigureRules::holds(one, body) && FigureRules::holds(other, body)) {
         //: %1 and %2 are two conditions of which either is enough, e.g.
         //: bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)
-        return translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 and %2, either enough"))
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 as well as %2, either enough"))
             .arg(oneHeld, otherHeld);
     }
     const bool first = FigureRules::holds(one, body);

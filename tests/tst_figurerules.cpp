@@ -226,7 +226,7 @@ private slots:
             "10 in (at least 10 in), enough though bust − waist 8.5 in is under 9 in."_s);
         row("hourglass both ways", u"36 26 33 36 in"_s, "differences",
             u"Decided by bust − hips 0 in (over −3.6 in and at most 1 in) and bust − waist 10 in "
-            "(at least 9 in) and hips − waist 10 in (at least 10 in), either enough."_s);
+            "(at least 9 in) as well as hips − waist 10 in (at least 10 in), either enough."_s);
         row("cm limits with their inches", u"90 70 80 99.144 cm"_s, "differences",
             u"Decided by hips − bust 9.144 cm (from 9.144 cm = 3.6 in to under 25.4 cm = 10 in), "
             "hips − waist 29.144 cm (at least 22.86 cm = 9 in) and high hip ÷ waist 1.142 "

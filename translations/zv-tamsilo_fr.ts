@@ -276,11 +276,6 @@
         <translation>%1 %2 (ici %3)</translation>
     </message>
     <message>
-        <source>%1 and %2, either enough</source>
-        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1 et %2, l’un ou l’autre suffit</translation>
-    </message>
-    <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
         <translation>%1, ce qui suffit bien que %2 soit à %3</translation>
@@ -343,6 +338,11 @@
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
         <translation>Vos deux mesures des hanches diffèrent de %1&#xa0;: mesurez les hanches encore une fois.</translation>
+    </message>
+    <message>
+        <source>%1 as well as %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 ainsi que %2, l’un ou l’autre suffit</translation>
     </message>
 </context>
 <context>
