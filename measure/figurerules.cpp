@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace FigureRules {
@@ -35,6 +36,19 @@ constexpr bool ratiosStandApart()
     return true;
 }
 static_assert(ratiosStandApart(), "the high hip is only ever held against the waist");
+
+// Each rule's count covers its clauses and no more: no limit of the rules is zero.
+constexpr bool countsMatch()
+{
+    for (const Rule &rule : Rules) {
+        for (std::size_t i = 0; i < rule.clauses.size(); ++i) {
+            if ((rule.clauses[i].condition.limit != 0) != (i < rule.size))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(countsMatch(), "a rule's count of clauses is its number of clauses");
 
 bool compare(Length value, Comparison comparison, Length bound)
 {

@@ -110,40 +110,50 @@ inline constexpr Quantity BustLessWaist{Bust, Waist};
 inline constexpr Quantity HipsLessWaist{Hips, Waist};
 inline constexpr Quantity HighHipToWaist{HighHip, Waist, true};
 using enum Comparison;
+// The limits, each named once.
+inline constexpr Length OneInch = tenthsOfAnInch(10);
+inline constexpr Length TwoInches = tenthsOfAnInch(20);
+inline constexpr Length ThreePointSixInches = tenthsOfAnInch(36);
+inline constexpr Length SevenInches = tenthsOfAnInch(70);
+inline constexpr Length NineInches = tenthsOfAnInch(90);
+inline constexpr Length TenInches = tenthsOfAnInch(100);
+inline constexpr Length RatioThousandths = 1193;
 } // namespace Table
 
-// The published rules, in the order they are tried. Lengths in tenths of an inch; the ratio in
-// thousandths.
+// The published rules, in the order they are tried; each with the number of its clauses.
 inline constexpr std::array<Rule, 7> Rules = [] {
     using namespace Table;
-    const auto in = tenthsOfAnInch;
     return std::array<Rule, 7>{{
         {Figure::Hourglass,
          3,
-         {when(BustLessHips, AtMost, in(10)), when(HipsLessBust, Under, in(36)),
-          either(when(BustLessWaist, AtLeast, in(90)), when(HipsLessWaist, AtLeast, in(100)))}},
+         {when(BustLessHips, AtMost, OneInch), when(HipsLessBust, Under, ThreePointSixInches),
+          either(when(BustLessWaist, AtLeast, NineInches),
+                 when(HipsLessWaist, AtLeast, TenInches))}},
         {Figure::BottomHourglass,
          4,
-         {when(HipsLessBust, AtLeast, in(36)), when(HipsLessBust, Under, in(100)),
-          when(HipsLessWaist, AtLeast, in(90)), when(HighHipToWaist, Under, 1193)}},
+         {when(HipsLessBust, AtLeast, ThreePointSixInches), when(HipsLessBust, Under, TenInches),
+          when(HipsLessWaist, AtLeast, NineInches), when(HighHipToWaist, Under, RatioThousandths)}},
         {Figure::TopHourglass,
          3,
-         {when(BustLessHips, Over, in(10)), when(BustLessHips, Under, in(100)),
-          when(BustLessWaist, AtLeast, in(90))}},
+         {when(BustLessHips, Over, OneInch), when(BustLessHips, Under, TenInches),
+          when(BustLessWaist, AtLeast, NineInches)}},
         {Figure::Spoon,
          3,
-         {when(HipsLessBust, Over, in(20)), when(HipsLessWaist, AtLeast, in(70)),
-          when(HighHipToWaist, AtLeast, 1193)}},
+         {when(HipsLessBust, Over, TwoInches), when(HipsLessWaist, AtLeast, SevenInches),
+          when(HighHipToWaist, AtLeast, RatioThousandths)}},
         {Figure::Triangle,
          2,
-         {when(HipsLessBust, AtLeast, in(36)), when(HipsLessWaist, Under, in(90))}},
+         {when(HipsLessBust, AtLeast, ThreePointSixInches),
+          when(HipsLessWaist, Under, NineInches)}},
         {Figure::InvertedTriangle,
          2,
-         {when(BustLessHips, AtLeast, in(36)), when(BustLessWaist, Under, in(90))}},
+         {when(BustLessHips, AtLeast, ThreePointSixInches),
+          when(BustLessWaist, Under, NineInches)}},
         {Figure::Rectangle,
          4,
-         {when(HipsLessBust, Under, in(36)), when(BustLessHips, Under, in(36)),
-          when(BustLessWaist, Under, in(90)), when(HipsLessWaist, Under, in(100))}},
+         {when(HipsLessBust, Under, ThreePointSixInches),
+          when(BustLessHips, Under, ThreePointSixInches), when(BustLessWaist, Under, NineInches),
+          when(HipsLessWaist, Under, TenInches)}},
     }};
 }();
 
