@@ -11,4 +11,7 @@ namespace TextList {
 // Up to four names, the most any list of the program holds.
 QString listOf(const QStringList &names);
 
+// The same names as alternatives: "Ruler or Cone", "Ruler, Hourglass or Spoon".
+QString alternativesOf(const QStringList &names);
+
 } // namespace TextList

@@ -47,10 +47,7 @@ bool keepTyped(QWidget &owner, const Typed &typed)
         }
         entry.height = *height;
     }
-    const std::optional<FigureRules::Figure> figure =
-        FigureRules::identify({lengths[0], lengths[1], lengths[2], lengths[3]});
-    if (figure)
-        entry.measuredShape = FigureRules::shapeOf(*figure);
+    entry.measuredShape = typed.measuredShape;
     HistoryStore store;
     if (!store.keep(entry)) {
         showStop(&owner, store.error());

@@ -11,10 +11,11 @@ class QWidget;
 namespace History {
 
 struct Typed {
-    std::array<QString, GirthCount> girths; // as the fields show them: "90,5"
+    std::array<QString, GirthCount> girths; // the lengths the rules read: "90.15"
     QString height;                         // empty when none was typed
     FigureRules::Unit unit = FigureRules::Unit::Centimetres;
-    std::optional<modShapeTest::ShapeIndex> answersShape; // none without a test behind it
+    std::optional<modShapeTest::ShapeIndex> answersShape;  // none without a test behind it
+    std::optional<modShapeTest::ShapeIndex> measuredShape; // none for none of the four
 };
 
 // Messages go over `owner`. True when kept.

@@ -2,7 +2,6 @@
 #include "ui_MeasureShapeWindow.h"
 
 #include "history/keepinhistory.h"
-#include "measure/measuredresult.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
@@ -18,12 +17,22 @@ MeasureShapeWindow::MeasureShapeWindow()
     ui->setupUi(this);
     useClassicOptionButtons(*this);
     useWindowKeyboard(*this);
-    m_fields = {ui->bustEdit, ui->waistEdit, ui->highHipEdit, ui->hipsEdit};
-    const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
+    m_fields = {ui->bustEdit,   ui->bustEdit2,   ui->bustEdit3,    ui->waistEdit,    ui->waistEdit2,
+                ui->waistEdit3, ui->highHipEdit, ui->highHipEdit2, ui->highHipEdit3, ui->hipsEdit,
+                ui->hipsEdit2,  ui->hipsEdit3,   ui->heightEdit};
+    const std::array<QLabel *, MeasureReport::FieldCount + 1> hints{
+        ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint, ui->heightHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
         QLineEdit *const field = m_fields[index];
-        field->setAccessibleName(MeasureReport::fieldName(index));
-        field->setAccessibleDescription(hints[index]->text());
+        const std::size_t measurement = index / MeasureReport::ReadingCount;
+        const QString name = MeasureReport::fieldName(measurement);
+        const std::size_t reading = index % MeasureReport::ReadingCount;
+        //: %1 names a measurement, e.g. Waist
+        const QString second = tr("%1, second reading").arg(name);
+        //: %1 names a measurement, e.g. Waist
+        const QString third = tr("%1, third reading").arg(name);
+        field->setAccessibleName(reading == 1 ? second : reading == 2 ? third : name);
+        field->setAccessibleDescription(hints[measurement]->text());
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -40,35 +49,40 @@ MeasureShapeWindow::MeasureShapeWindow()
     connect(ui->whyButton, &QPushButton::clicked, this, &MeasureShapeWindow::explainTheFourShapes);
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->keepButton, &QPushButton::clicked, this, [this] {
-        History::keepTyped(
-            *this, {{m_entries[0].text, m_entries[1].text, m_entries[2].text, m_entries[3].text},
-                    {},
-                    unit(),
-                    m_answered.isEmpty() ? std::nullopt : std::optional(m_answered.first())});
+        const MeasureReport::Report report = currentReport();
+        History::keepTyped(*this, {report.keptGirths, report.keptHeight, unit(),
+                                   m_answered.isEmpty() ? std::nullopt
+                                                        : std::optional(m_answered.first()),
+                                   report.measuredShape});
     });
     showReport();
 }
 
 MeasureShapeWindow::~MeasureShapeWindow() = default;
 
-void MeasureShapeWindow::showModal(QWidget &opener, Answers answers)
+std::optional<MeasuredResult> MeasureShapeWindow::showModal(QWidget &opener, Answers answers)
 {
-    ModalWindow::showOver<MeasureShapeWindow>(opener, [answers](MeasureShapeWindow &window) {
-        if (answers == Answers::None) {
-            window.m_answered.clear();
-            window.showReport();
-        }
-    });
+    std::optional<MeasuredResult> result;
+    ModalWindow::showOver<MeasureShapeWindow>(
+        opener,
+        [answers](MeasureShapeWindow &window) {
+            if (answers == Answers::None) {
+                window.m_answered.clear();
+                window.showReport();
+            }
+        },
+        [&result](MeasureShapeWindow &window) { result = window.resultForTheCard(); });
+    return result;
 }
 
-void MeasureShapeWindow::Form_Unload()
+std::optional<MeasuredResult> MeasureShapeWindow::resultForTheCard() const
 {
     const MeasureReport::Report report = currentReport();
-    if (report.tapeMeasure.isEmpty())
-        return;
-    MeasuredResults::remember({tr("The tape measure: %1").arg(report.tapeMeasure),
-                               report.comparisonLine,
-                               ui->onCardBox->isChecked() ? report.measurements : QStringList()});
+    if (!ui->onCardBox->isChecked() || report.tapeMeasure.isEmpty())
+        return std::nullopt;
+    //: %1 is the shape the tape measure gave, e.g. Spoon (triangle)
+    return MeasuredResult{tr("The tape measure: %1").arg(report.tapeMeasure), report.comparisonLine,
+                          report.measurements};
 }
 
 FigureRules::Unit MeasureShapeWindow::unit() const
@@ -99,10 +113,13 @@ void MeasureShapeWindow::showReport()
     for (std::size_t index = 0; index < m_fields.size(); ++index)
         m_entries[index].text = m_fields[index]->text();
     const MeasureReport::Report report = currentReport();
-    const std::array<std::pair<QLabel *, QString>, 4> lines{{
+    const std::array<std::pair<QLabel *, QString>, 7> lines{{
         {ui->shapeLabel, report.shapeLine},
+        {ui->readingsMessage, report.readingsLine},
         {ui->differencesLabel, report.differencesLine},
         {ui->borderlineLabel, report.borderlineLine},
+        {ui->steadinessLabel, report.steadinessLine},
+        {ui->ratiosLabel, report.ratiosLine},
         {ui->comparisonLabel, report.comparisonLine},
     }};
     // An empty line is hidden, so that a screen reader finds no bare caption.

@@ -50,7 +50,8 @@ QString documentsFolder()
 
 } // namespace
 
-ResultCardData currentResult(const QString &firstName, const ImageList &pictures)
+ResultCardData currentResult(const QString &firstName, const ImageList &pictures,
+                             const std::optional<MeasuredResult> &measured)
 {
     const modShapeTest::ShapeIndex shape = modShapeTest::Tally_ChooseShape();
     return {firstName,
@@ -58,12 +59,13 @@ ResultCardData currentResult(const QString &firstName, const ImageList &pictures
             shape,
             modShapeTest::currentTally(),
             pictures.largestImage(modShapeTest::Shape_Result(shape).intPictureIndex),
-            MeasuredResults::last()};
+            measured};
 }
 
-void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pictures)
+void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pictures,
+                  const std::optional<MeasuredResult> &measured)
 {
-    const ResultCardData data = currentResult(firstName, pictures);
+    const ResultCardData data = currentResult(firstName, pictures, measured);
     // Watched: should the window be discarded while a dialog is up, the next goes without it.
     const QPointer<QWidget> window(&parent);
     FileType type = FileType::Pdf;
@@ -110,9 +112,10 @@ bool printResultCard(QPrinter &printer, const ResultCardData &data)
     return painter.end();
 }
 
-void printResult(QWidget &parent, const QString &firstName, const ImageList &pictures)
+void printResult(QWidget &parent, const QString &firstName, const ImageList &pictures,
+                 const std::optional<MeasuredResult> &measured)
 {
-    const ResultCardData data = currentResult(firstName, pictures);
+    const ResultCardData data = currentResult(firstName, pictures, measured);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(u"ZV Tamsilo"_s);
     {

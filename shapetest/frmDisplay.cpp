@@ -7,7 +7,6 @@
 #include "farewell/frmFarewell.h"
 #include "history/HistoryWindow.h"
 #include "measure/MeasureShapeWindow.h"
-#include "measure/measuredresult.h"
 #include "resultcard/resultcardactions.h"
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
@@ -84,10 +83,12 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     connectMenuItem(ui->mnuMeasureShape, this, &frmDisplay::measureShape);
     connectMenuItem(ui->mnuHistory, this, [this] { HistoryWindow::showModal(*this); });
     connectMenuItem(ui->mnuSaveResult, this, [this] {
-        ResultCard::saveResultAs(*this, frmMain::get().firstName(), frmMain::get().IMG());
+        ResultCard::saveResultAs(*this, frmMain::get().firstName(), frmMain::get().IMG(),
+                                 m_measured);
     });
     connectMenuItem(ui->mnuPrintResult, this, [this] {
-        ResultCard::printResult(*this, frmMain::get().firstName(), frmMain::get().IMG());
+        ResultCard::printResult(*this, frmMain::get().firstName(), frmMain::get().IMG(),
+                                m_measured);
     });
     connectSharedLinks(this, *ui);
     useWindowKeyboard(*this);
@@ -122,7 +123,7 @@ void frmDisplay::bringAreaToFront(QWidget &area)
 {
     bringPageToFront(area, {ui->fraQuestion, ui->fraAnswer});
     // What was measured belongs to one visit of the results page.
-    MeasuredResults::forget();
+    m_measured.reset();
     if (&area == ui->fraAnswer) {
         // The question area's background shows through the strip above the results page's
         // frame, beside its title; the area stays, only its pages go.
@@ -219,7 +220,8 @@ void frmDisplay::mnuAbout_Click()
 
 void frmDisplay::measureShape()
 {
-    MeasureShapeWindow::showModal(*this);
+    // What the window showed last replaces what an earlier one showed, nothing included.
+    m_measured = MeasureShapeWindow::showModal(*this);
 }
 
 void frmDisplay::Form_Unload()

@@ -5,6 +5,7 @@
 // the winning shape's record, taking the picture from the welcome window's image list.
 
 #include "common/windowmodel.h"
+#include "measure/measuredresult.h"
 #include "shapetest/modShapeTest.h"
 
 #include <QMainWindow>
@@ -53,6 +54,8 @@ private:
 
     std::unique_ptr<Ui::frmDisplay> ui;
     std::array<AnswerButtons, modShapeTest::QuestionCount> m_answers{};
+    // What the measure window put on the card on this visit of the results page.
+    std::optional<MeasuredResult> m_measured;
     // Going back leads to the welcome window, not to the farewell window.
     bool m_goingBack = false;
 };

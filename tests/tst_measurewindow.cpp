@@ -1,6 +1,5 @@
 #include "controls.h"
 #include "measure/MeasureShapeWindow.h"
-#include "measure/measuredresult.h"
 #include "testapp.h"
 #include "translations/language.h"
 #include <QAbstractButton>
@@ -11,19 +10,37 @@
 
 using namespace Qt::StringLiterals;
 
-// "bust waist high-hip hips unit" typed as a user would; "in" chooses inches.
-static MeasureShapeWindow &openAndType(const QString &row)
+namespace {
+const QStringList Fields{u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s};
+
+// "bust waist high-hip hips [height] unit" typed as a user would; "in" chooses inches,
+// "70/71.6" types a second reading.
+MeasureShapeWindow &openAndType(const QString &row)
 {
     MeasureShapeWindow &window = MeasureShapeWindow::get();
     window.show();
-    if (row.endsWith(u"in"_s))
-        control<QAbstractButton>(window, u"inchesButton"_s)->click();
+    control<QAbstractButton>(window,
+                             row.endsWith(u"in"_s) ? u"inchesButton"_s : u"centimetresButton"_s)
+        ->click();
     QStringList values = row.split(u' ');
-    for (const QString &field : {u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s})
-        QTest::keyClicks(control<QLineEdit>(window, field), values.takeFirst());
+    for (const QString &field : Fields) {
+        const QStringList readings = values.takeFirst().split(u'/');
+        for (qsizetype r = 0; r < readings.size(); ++r) {
+            const QString name = field + (r ? QString::number(r + 1) : QString());
+            QTest::keyClicks(control<QLineEdit>(window, name), readings[r]);
+        }
+    }
+    if (values.size() > 1)
+        QTest::keyClicks(control<QLineEdit>(window, u"heightEdit"_s), values.first());
     control<QWidget>(window, u"resultFrame"_s)->layout()->activate();
     return window;
 }
+
+QString shapeShown(MeasureShapeWindow &window)
+{
+    return control<QLabel>(window, u"shapeLabel"_s)->text();
+}
+} // namespace
 
 class TestMeasureWindow : public QObject {
     Q_OBJECT
@@ -37,8 +54,10 @@ private slots:
     {
         for (const QString &language : QStringList{QString()} + Language::builtIn()) {
             QVERIFY(Language::use(language));
-            for (const QString &row : {u"x y 0 0 in"_s, u"90.001 67.141 80.001 89.999 cm"_s,
-                                       u"90 70 80 99.143 cm"_s, u"30.001 30 35 40 in"_s}) {
+            for (const QString &row :
+                 {u"x y 0 0 in"_s, u"90.001/92.5 67.141/69 80.001/82 89.999/91.3 cm"_s,
+                  u"90 70 80 99.143 cm"_s, u"30.001 30 35 40 in"_s, u"30 30/31 35 40 65 in"_s,
+                  u"46 37 40 36.2 in"_s}) {
                 for (QLabel *label : openAndType(row).findChildren<QLabel *>()) {
                     const bool fits = label->wordWrap()
                                           ? label->heightForWidth(label->width()) <= label->height()
@@ -55,33 +74,81 @@ private slots:
         Language::use(QString());
     }
 
-    // In an American's inches the card's lines, box unticked and ticked; a German's centimetres
-    // just under a limit keep their shape in inches; an unused Alt+key types nothing; Tab order.
+    // What the fields show is what counts, through any unit switches and edits: the shape
+    // typed, then after each step, which switches the unit ("in", "cm") or retypes a field
+    // ("hipsEdit=39.033").
+    void whatYouSeeIsWhatCounts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shapes");
+        const QString bottom = u"Measured shape: Spoon (bottom hourglass)"_s,
+                      hourglass = u"Measured shape: Hourglass"_s;
+        QTest::newRow("retyped unchanged after a switch")
+            << u"90 70 80 99.144 cm"_s
+            << QStringList{u"in"_s, u"hipsEdit=39.033"_s, u"cm"_s, u"in"_s}
+            << QStringList{bottom, bottom, bottom, bottom, bottom};
+        // 9.143 cm is under 3.6 in, but 39.033 − 35.433 in shows 3.6 in exactly.
+        QTest::newRow("a switch shows a limit reached")
+            << u"90 70 80 99.143 cm"_s << QStringList{u"in"_s, u"cm"_s, u"in"_s}
+            << QStringList{hourglass, bottom, hourglass, bottom};
+        QTest::newRow("an edit in the other unit")
+            << u"90 70 80 99.144 cm"_s << QStringList{u"in"_s, u"bustEdit=35.434"_s, u"cm"_s}
+            << QStringList{bottom, bottom, hourglass, hourglass};
+    }
+
+    void whatYouSeeIsWhatCounts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shapes);
+        QLocale::setDefault(QLocale(u"en_GB"_s));
+        MeasureShapeWindow &window = openAndType(typed);
+        QCOMPARE(shapeShown(window), shapes[0]);
+        for (qsizetype step = 0; step < steps.size(); ++step) {
+            const QStringList field = steps[step].split(u'=');
+            if (field.size() == 2) {
+                auto *edit = control<QLineEdit>(window, field[0]);
+                edit->clear();
+                QTest::keyClicks(edit, field[1]);
+            } else {
+                control<QAbstractButton>(window, field[0] == u"in"_s ? u"inchesButton"_s
+                                                                     : u"centimetresButton"_s)
+                    ->click();
+            }
+            QCOMPARE(shapeShown(window), shapes[step + 1]);
+        }
+    }
+
+    // A German reader's two waist readings too far apart; typed once through the Tab key, one
+    // reading each; an unused Alt+key types nothing; the Tab order.
     void aUserMeetsTheWindow()
     {
-        QLocale::setDefault(QLocale(u"en_US"_s));
-        for (const bool ticked : {false, true}) {
-            openAndType(u"33 28.001 33 37 -"_s);
-            if (ticked)
-                control<QAbstractButton>(MeasureShapeWindow::get(), u"onCardBox"_s)->click();
-            MeasureShapeWindow::unload();
-            const MeasuredResult card = MeasuredResults::last().value();
-            QCOMPARE(card.tapeMeasureLine, u"The tape measure: Spoon (triangle)"_s);
-            QCOMPARE(card.measurements.join(u", "),
-                     ticked ? u"Bust: 33 in, Waist: 28.001 in, High hip: 33 in, Hips: 37 in"_s
-                            : QString());
-        }
         QLocale::setDefault(QLocale(u"de_DE"_s));
-        MeasureShapeWindow &window = openAndType(u"90 70 80 99,143 cm"_s);
-        control<QAbstractButton>(window, u"inchesButton"_s)->click();
-        QTest::keyClick(control<QLineEdit>(window, u"hipsEdit"_s), Qt::Key_V, Qt::AltModifier);
-        QCOMPARE(control<QLineEdit>(window, u"hipsEdit"_s)->text(), u"39,033"_s);
-        QCOMPARE(control<QLabel>(window, u"shapeLabel"_s)->text(), u"Measured shape: Hourglass"_s);
+        MeasureShapeWindow &window = openAndType(u"90 70/71,6 80 99,144 cm"_s);
+        QCOMPARE(control<QLabel>(window, u"readingsMessage"_s)->text(),
+                 u"Your two waist readings differ by 1,6 cm: measure your waist once more."_s);
+        MeasureShapeWindow::unload();
+        MeasureShapeWindow &again = MeasureShapeWindow::get();
+        again.show();
+        again.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        control<QLineEdit>(again, u"bustEdit"_s)->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), u"90"_s);
+        for (const QString &length : {u"70"_s, u"80"_s, u"99,144"_s}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), length);
+        }
+        QCOMPARE(shapeShown(again), u"Measured shape: Spoon (bottom hourglass)"_s);
+        QTest::keyClick(control<QLineEdit>(again, u"hipsEdit"_s), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(control<QLineEdit>(again, u"hipsEdit"_s)->text(), u"99,144"_s);
         QString order;
-        for (QWidget *w = &window; !order.contains(u"closeButton"_s); w = w->nextInFocusChain())
+        for (QWidget *w = &again; !order.contains(u"closeButton"_s); w = w->nextInFocusChain())
             order += w->focusPolicy() & Qt::TabFocus ? w->objectName() + u' ' : QString();
-        QCOMPARE(order, u"bustEdit waistEdit highHipEdit hipsEdit centimetresButton inchesButton "
-                        "onCardBox keepButton whyButton closeButton "_s);
+        QCOMPARE(order, u"bustEdit waistEdit highHipEdit hipsEdit heightEdit bustEdit2 "
+                        "waistEdit2 highHipEdit2 hipsEdit2 bustEdit3 waistEdit3 highHipEdit3 "
+                        "hipsEdit3 centimetresButton inchesButton onCardBox guideButton "
+                        "whyButton keepButton closeButton "_s);
     }
 };
 

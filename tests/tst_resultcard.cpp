@@ -2,6 +2,7 @@
 // make it from the results page.
 
 #include "controls.h"
+#include "measure/MeasureShapeWindow.h"
 #include "messageboxes.h"
 #include "resultcard/resultcard.h"
 #include "resultcard/resultcardactions.h"
@@ -12,6 +13,7 @@
 #include "welcome.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +53,23 @@ QString run(const QString &tool, const QStringList &arguments)
 QString pdfText(const QString &path)
 {
     return run(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s}).simplified();
+}
+
+// The card saved through File > Save Result As…, typed into the dialog as a user would.
+QString savedThroughTheMenu(const QString &path)
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+        if (dialog->selectedFiles() == QStringList{path})
+            static_cast<QDialog *>(dialog)->accept(); // public there
+    });
+    poll.start(10);
+    control<QAction>(frmDisplay::get(), u"mnuSaveResult"_s)->trigger();
+    return path;
 }
 
 void finishTest()
@@ -105,10 +124,6 @@ private slots:
                                                      Measured.comparisonLine,
                                                  u"Bust: 34 in Hip: 40 in"_s}
                                   << u"tied"_s;
-        QTest::newRow("measured, measurements kept back")
-            << card(u"MARY"_s, modShapeTest::Ruler, {2, 1, 1, 0},
-                    MeasuredResult{Measured.tapeMeasureLine, Measured.comparisonLine, {}})
-            << QStringList{Measured.comparisonLine} << u"Bust"_s;
     }
 
     void theCardSaysWhatTheResultsPageShowedAndHowTheAnswersCounted()
@@ -229,6 +244,61 @@ private slots:
                 .match(run(u"pdftotext"_s, {u"-bbox"_s, printer.outputFileName(), u"-"_s}));
         QVERIFY2(qAbs(title.captured(1).toDouble() - left) < 1.5, qPrintable(title.captured(1)));
         QVERIFY(title.captured(2).toDouble() >= left - 1.5);
+    }
+
+    // Visits of the measure window from one results page, each "bust waist high-hip hips" in
+    // inches and whether the box was ticked: the card carries what the last one showed, only
+    // with the box ticked and a shape shown.
+    void theCardCarriesTheTapeMeasuresLastResult_data()
+    {
+        QTest::addColumn<QStringList>("visits");
+        QTest::addColumn<QString>("carried");
+        const QString spoon = u"The tape measure: Spoon Your answers tied Ruler and Cone: the tape "
+                              "measure says Spoon. Bust: 34 in Waist: 30 in High hip: 36 in Hips: "
+                              "37 in"_s;
+        QTest::newRow("ticked") << QStringList{u"34 30 36 37 ticked"_s} << spoon;
+        QTest::newRow("unticked") << QStringList{u"34 30 36 37 -"_s} << QString();
+        QTest::newRow("ticked, then unticked")
+            << QStringList{u"34 30 36 37 ticked"_s, u"34 30 36 37 -"_s} << QString();
+        QTest::newRow("ticked, then only looked")
+            << QStringList{u"34 30 36 37 ticked"_s, u"- - - - -"_s} << QString();
+        QTest::newRow("ticked, then none of the four")
+            << QStringList{u"34 30 36 37 ticked"_s, u"30 30 35 40 ticked"_s} << QString();
+        QTest::newRow("the last of two")
+            << QStringList{u"36 27 30 36 ticked"_s, u"34 30 36 37 ticked"_s} << spoon;
+    }
+
+    void theCardCarriesTheTapeMeasuresLastResult()
+    {
+        QFETCH(QStringList, visits);
+        QFETCH(QString, carried);
+        QLocale::setDefault(QLocale(u"en_US"_s));
+        finishTest();
+        for (const QString &visit : visits) {
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                auto *window =
+                    qobject_cast<MeasureShapeWindow *>(QApplication::activeModalWidget());
+                if (!window)
+                    return;
+                poll.stop();
+                QStringList values = visit.split(u' ');
+                for (const QString &field :
+                     {u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s}) {
+                    const QString value = values.takeFirst();
+                    if (value != u"-"_s)
+                        QTest::keyClicks(control<QLineEdit>(*window, field), value);
+                }
+                control<QCheckBox>(*window, u"onCardBox"_s)->setChecked(values.first() != u"-"_s);
+                control<QPushButton>(*window, u"closeButton"_s)->click();
+            });
+            poll.start(10);
+            control<QAction>(frmDisplay::get(), u"mnuMeasureShape"_s)->trigger();
+        }
+        const QString text = pdfText(savedThroughTheMenu(
+            m_folder.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s)));
+        QVERIFY2(carried.isEmpty() ? !text.contains(u"tape measure"_s) : text.contains(carried),
+                 qPrintable(text));
     }
 
     void theMenuItemsWorkOnTheResultsPageOnly()

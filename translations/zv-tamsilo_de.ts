@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>Zeile %1 enthält nicht acht durch Kommas getrennte Felder.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Zeile %1: „%2“ ist kein Datum in der Form 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Zeile %1: „%2“ ist keine Länge in Zentimetern in der Form 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Zeile %1: „%2“ ist keine der Figuren Ruler, Hourglass, Spoon und Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Hier steht, was du unter „Meine Figur messen“ mit „Im Verlauf behalten“ gespeichert hast, und sonst nichts: das Datum, die vier Maße und die Größe so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergaben. Es bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
         <translation>Den Eintrag vom %1 aus deinem Verlauf löschen? Er lässt sich nicht zurückholen.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
         <translation>Aus %1 wurde nichts importiert.
 
 %2</translation>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
         <translation>Im Verlauf unter %1 behalten. Datei &gt; Mein Verlauf… im Begrüßungsfenster oder auf der Ergebnisseite zeigt ihn.</translation>
     </message>
 </context>
@@ -286,11 +286,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;Zoll</translation>
+        <translation>%1 Zoll</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1&#xa0;cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +302,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -331,34 +331,6 @@
     <message>
         <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
         <translation>Keine Figurregel passt zu einem Brustumfang, der den Hüftumfang um %1 oder mehr übersteigt, bei definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Brust − Taille %4 (mind. %5) oder Hüfte − Taille %6 (mind. %7).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (ab %2 bis unter %3), Hüfte − Taille %4 (mind. %5) und obere Hüfte ÷ Taille %6 (unter %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>Entschieden durch Brust − Hüfte %1 (über %2 und unter %3) und Brust − Taille %4 (mind. %5).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (über %2), Hüfte − Taille %3 (mind. %4) und obere Hüfte ÷ Taille %5 (mind. %6).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (mind. %2) und Hüfte − Taille %3 (unter %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>Entschieden durch Brust − Hüfte %1 (mind. %2) und Brust − Taille %3 (unter %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>Entschieden durch Hüfte − Brust %1 (über %2 und unter %3), Brust − Taille %4 (unter %5) und Hüfte − Taille %6 (unter %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -460,6 +432,175 @@
         <source>Measured shape: %1</source>
         <translation>Gemessene Figur: %1</translation>
     </message>
+<message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation>%1 hat mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation>%1 haben mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Brust weichen um %1 ab: miss die Brust noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Taille weichen um %1 ab: miss die Taille noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der oberen Hüfte weichen um %1 ab: miss die obere Hüfte noch einmal.</translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation>obere Hüfte ÷ Taille</translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation>Brust − Hüfte</translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation>Hüfte − Brust</translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation>Brust − Taille</translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation>Hüfte − Taille</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation>über %1 und unter %2</translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation>über %1 und höchstens %2</translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation>von %1 bis unter %2</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>%1 %2 (hier %3)</translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation>%1, das genügt, auch wenn %2 %3 ist</translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation>Keine Figurregel passt zu diesen Maßen. Die nächste Regel (%1) verlangt %2.</translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation>Entschieden durch %1.</translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Brust liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Taille liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die obere Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation>Grenzfall: die Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation>Stabil: auch wenn jedes Maßband bis zu %1 danebenliegt, bleibt es %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Nicht stabil: liegt jedes Maßband bis zu %1 daneben, könnte es auch %2 sein.</translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Taille-Hüft-Verhältnis %1: die WHO (2008) sieht bei Frauen ab %2 ein erhöhtes Gesundheitsrisiko.</translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Taille-Größe-Verhältnis %1: NICE (2022) sieht ab %2 ein erhöhtes und ab %3 ein hohes Gesundheitsrisiko.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation>Deine zwei Messungen der Hüfte weichen um %1 ab: miss die Hüfte noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 as well as %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation>%1 sowie %2, jedes allein genügt</translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -493,7 +634,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Um die obere Hüftrundung, etwa 18&#xa0;cm (7&#xa0;Zoll) unter der Taille</translation>
+        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -528,10 +669,6 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>&amp;Meine Maße auf die Ergebniskarte</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>Warum diese &amp;vier?</translation>
     </message>
@@ -542,8 +679,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -561,12 +698,42 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>&amp;Keep in My History</source>
         <translation>&amp;Im Verlauf behalten</translation>
     </message>
+<message>
+        <source>One to three readings</source>
+        <translation>Ein bis drei Messungen</translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation>Freiwillig, für das Taille-Größe-Verhältnis</translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation>Maße und Figur auf die &amp;Ergebniskarte setzen</translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation>So &amp;misst du richtig</translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, zweite Messung</translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation>%1, dritte Messung</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -629,7 +796,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Ergebnis speichern unter</translation>
     </message>
     <message>
-        <source>The result could not be saved as &quot;%1&quot;.
+        <source>The result could not be saved as "%1".
 
 %2</source>
         <translation>Das Ergebnis konnte nicht als „%1“ gespeichert werden.
@@ -679,13 +846,28 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 und %4</translation>
     </message>
+<message>
+        <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
+        <translation>%1, %2 oder %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
+        <translation>%1, %2, %3 oder %4</translation>
+    </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du jetzt nach Updates suchen?</translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd" />Möchtest du jetzt nach Updates suchen?</translation>
     </message>
 </context>
 <context>
@@ -747,7 +929,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner Marke für deine Website. Klicke hier für mehr Infos.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -847,11 +1029,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Friend&apos;s name</source>
+        <source>Friend's name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend&apos;s email address</source>
+        <source>Friend's email address</source>
         <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
@@ -892,11 +1074,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine Nachricht</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
+        <source>Friend's Name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
+        <source>Friend's Email Address</source>
         <translation>E-Mail deines Freundes</translation>
     </message>
     <message>
@@ -920,11 +1102,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Bitte gib deine Nachricht ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
+        <source>Please Enter Your Friend's Name</source>
         <translation>Bitte gib den Namen deines Freundes ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
+        <source>Please Enter Your Friend's Email</source>
         <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
     </message>
     <message>
@@ -967,7 +1149,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Figur&amp;test starten</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -1012,7 +1194,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Bitte gib nur Buchstaben ein: A–Z, Ä, Ö, Ü oder ß</translation>
     </message>
     <message>

@@ -24,10 +24,10 @@ inline void takeOwner(QWidget &window)
 }
 
 // Returns once the window is closed and unloaded. `prepare` is given the window before it is
-// shown, for what the opener decides.
-template <class Window, class Prepare = void (*)(Window &)>
+// shown, for what the opener decides; `closed` reads the window between closing and unloading.
+template <class Window, class Prepare = void (*)(Window &), class Closed = void (*)(Window &)>
 void showOver(
-    QWidget &opener, Prepare prepare = [](Window &) {})
+    QWidget &opener, Prepare prepare = [](Window &) {}, Closed closed = [](Window &) {})
 {
     QWidget *const owner = opener.window();
     Detail::ownerOfWindowBeingBuilt = owner;
@@ -38,6 +38,7 @@ void showOver(
     useFixedSingleBorder(window, window.size());
     prepare(window);
     window.exec();
+    closed(window);
     Window::unload();
 }
 
