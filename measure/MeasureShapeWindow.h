@@ -41,9 +41,6 @@ public:
     static std::optional<MeasuredResult> showModal(QWidget &opener,
                                                    Answers answers = Answers::FromTheTest);
 
-protected:
-    void Form_Unload() override;
-
 private:
     friend class Form<MeasureShapeWindow, QDialog>;
     MeasureShapeWindow();

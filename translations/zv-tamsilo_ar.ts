@@ -340,43 +340,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>لا تشمل أي قاعدة من قواعد القوام محيطَ ورك يزيد على محيط الصدر بمقدار %1 أو أكثر مع خصر محدد: الورك − الصدر %2، الورك − الخصر %3 (%4 على الأقل)، أعلى الورك ÷ الخصر %5 (أقل من %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>لا تشمل أي قاعدة من قواعد القوام محيطَ صدر يزيد على محيط الورك بمقدار %1 أو أكثر مع خصر محدد: الصدر − الورك %2، الصدر − الخصر %3 (%4 على الأقل).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), bust − waist %4 (at least %5) or hips − waist %6 (at least %7).</source>
-        <translation>حُدِّد بالفرق الورك − الصدر %1 (من %2 إلى أقل من %3)، والصدر − الخصر %4 (%5 على الأقل) أو الورك − الخصر %6 (%7 على الأقل).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (from %2 to under %3), hips − waist %4 (at least %5) and high hip ÷ waist %6 (under %7).</source>
-        <translation>حُدِّد بالفرق الورك − الصدر %1 (من %2 إلى أقل من %3)، والورك − الخصر %4 (%5 على الأقل)، والنسبة أعلى الورك ÷ الخصر %6 (أقل من %7).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (over %2 and under %3) and bust − waist %4 (at least %5).</source>
-        <translation>حُدِّد بالفرق الصدر − الورك %1 (أكثر من %2 وأقل من %3) والصدر − الخصر %4 (%5 على الأقل).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2), hips − waist %3 (at least %4) and high hip ÷ waist %5 (at least %6).</source>
-        <translation>حُدِّد بالفرق الورك − الصدر %1 (أكثر من %2)، والورك − الخصر %3 (%4 على الأقل)، والنسبة أعلى الورك ÷ الخصر %5 (%6 على الأقل).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (at least %2) and hips − waist %3 (under %4).</source>
-        <translation>حُدِّد بالفرق الورك − الصدر %1 (%2 على الأقل) والورك − الخصر %3 (أقل من %4).</translation>
-    </message>
-    <message>
-        <source>Decided by bust − hips %1 (at least %2) and bust − waist %3 (under %4).</source>
-        <translation>حُدِّد بالفرق الصدر − الورك %1 (%2 على الأقل) والصدر − الخصر %3 (أقل من %4).</translation>
-    </message>
-    <message>
-        <source>Decided by hips − bust %1 (over %2 and under %3), bust − waist %4 (under %5) and hips − waist %6 (under %7).</source>
-        <translation>حُدِّد بالفرق الورك − الصدر %1 (أكثر من %2 وأقل من %3)، والصدر − الخصر %4 (أقل من %5)، والورك − الخصر %6 (أقل من %7).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -478,6 +443,175 @@
         <source>Measured shape: %1</source>
         <translation>الشكل بحسب القياس: %1</translation>
     </message>
+    <message>
+        <source>%1 has more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 have more than three decimals: type a length to three at most.</source>
+        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your two bust readings differ by %1: measure your bust once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your two waist readings differ by %1: measure your waist once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your two hip readings differ by %1: measure your hips once more.</source>
+        <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high hip ÷ waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bust − hips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hips − bust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bust − waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hips − waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <extracomment>%1 is a limit, e.g. 1 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <extracomment>%1 is a limit, e.g. 2 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <extracomment>%1 is a limit, e.g. 9 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over %1 and under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over %1 and at most %2</source>
+        <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to under %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
+        <translation type="unfinished">%1 (%2) {1 %2 ?} {3)?}</translation>
+    </message>
+    <message>
+        <source>%1 %2 (here %3)</source>
+        <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 as well as %2, either enough</source>
+        <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, enough though %2 is %3</source>
+        <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
+        <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decided by %1.</source>
+        <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MeasureShapeWindow</name>
@@ -538,14 +672,6 @@
         <translation>بحسب شريط القياس</translation>
     </message>
     <message>
-        <source>Put my &amp;measurements on the result card</source>
-        <translation>إضافة &amp;قياساتي إلى بطاقة النتيجة</translation>
-    </message>
-    <message>
-        <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation>لا يُحفظ شيء مما تكتبه هنا ولا يُرسل إلى أي مكان.</translation>
-    </message>
-    <message>
         <source>Why these &amp;four?</source>
         <translation>لماذا هذه الأر&amp;بعة؟</translation>
     </message>
@@ -555,6 +681,7 @@
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>شريط القياس: %1</translation>
     </message>
     <message>
@@ -577,6 +704,40 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>&amp;Keep in My History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One to three readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional, for the waist-to-height ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Put my measurements and shape on the result card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to &amp;measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, second reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, third reading</source>
+        <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -700,6 +861,21 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>%1, %2, %3 and %4</source>
         <translation>%1 و%2 و%3 و%4</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 or %4</source>
+        <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>Zeile %1 enthält nicht acht durch Kommas getrennte Felder.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Zeile %1: „%2“ ist kein Datum in der Form 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Zeile %1: „%2“ ist keine Länge in Zentimetern in der Form 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Zeile %1: „%2“ ist keine der Figuren Ruler, Hourglass, Spoon und Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Hier steht, was du unter „Meine Figur messen“ mit „Im Verlauf behalten“ gespeichert hast, und sonst nichts: das Datum, die vier Maße und die Größe so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergaben. Es bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Den Eintrag vom %1 aus deinem Verlauf löschen? Er lässt sich nicht zurückholen.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
         <translation>Aus %1 wurde nichts importiert.
 
 %2</translation>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Im Verlauf unter %1 behalten. Datei &gt; Mein Verlauf… im Begrüßungsfenster oder auf der Ergebnisseite zeigt ihn.</translation>
     </message>
 </context>
@@ -286,11 +286,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 Zoll</translation>
+        <translation>%1&#xa0;Zoll</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +302,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,15 +322,8 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No figure rule covers hips %1 or more over the bust with a defined waist: hips − bust %2, hips − waist %3 (at least %4), high hip ÷ waist %5 (under %6).</source>
-        <translation>Keine Figurregel passt zu einem Hüftumfang, der den Brustumfang um %1 oder mehr übersteigt, bei definierter Taille: Hüfte − Brust %2, Hüfte − Taille %3 (mind. %4), obere Hüfte ÷ Taille %5 (unter %6).</translation>
-    </message>
-    <message>
-        <source>No figure rule covers a bust %1 or more over the hips with a defined waist: bust − hips %2, bust − waist %3 (at least %4).</source>
-        <translation>Keine Figurregel passt zu einem Brustumfang, der den Hüftumfang um %1 oder mehr übersteigt, bei definierter Taille: Brust − Hüfte %2, Brust − Taille %3 (mind. %4).</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
@@ -432,7 +425,7 @@
         <source>Measured shape: %1</source>
         <translation>Gemessene Figur: %1</translation>
     </message>
-<message>
+    <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
         <translation>%1 hat mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
@@ -579,12 +572,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Taille-Hüft-Verhältnis %1: die WHO (2008) sieht bei Frauen ab %2 ein erhöhtes Gesundheitsrisiko.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Taille-Größe-Verhältnis %1: NICE (2022) sieht ab %2 ein erhöhtes und ab %3 ein hohes Gesundheitsrisiko.</translation>
     </message>
     <message>
@@ -634,7 +627,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
+        <translation>Um die obere Hüftrundung, etwa 18&#xa0;cm (7&#xa0;Zoll) unter der Taille</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -661,10 +654,6 @@
         <translation>Laut Maßband</translation>
     </message>
     <message>
-        <source>Nothing you type here is kept or sent anywhere.</source>
-        <translation>Deine Eingaben werden weder gespeichert noch gesendet.</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -674,13 +663,14 @@
     </message>
     <message>
         <source>The tape measure: %1</source>
+        <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
         <translation>Laut Maßband: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -698,7 +688,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>&amp;Keep in My History</source>
         <translation>&amp;Im Verlauf behalten</translation>
     </message>
-<message>
+    <message>
         <source>One to three readings</source>
         <translation>Ein bis drei Messungen</translation>
     </message>
@@ -728,12 +718,16 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
         <translation>%1, dritte Messung</translation>
     </message>
+    <message>
+        <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
+        <translation>Deine Eingaben werden nur gespeichert, wenn du „Im Verlauf behalten“ drückst, und nie gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -796,7 +790,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Ergebnis speichern unter</translation>
     </message>
     <message>
-        <source>The result could not be saved as "%1".
+        <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
         <translation>Das Ergebnis konnte nicht als „%1“ gespeichert werden.
@@ -846,7 +840,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>%1, %2, %3 and %4</source>
         <translation>%1, %2, %3 und %4</translation>
     </message>
-<message>
+    <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
         <translation>%1 oder %2</translation>
@@ -865,9 +859,9 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd" />Möchtest du jetzt nach Updates suchen?</translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du jetzt nach Updates suchen?</translation>
     </message>
 </context>
 <context>
@@ -929,7 +923,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner Marke für deine Website. Klicke hier für mehr Infos.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -1029,11 +1023,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend's email address</source>
+        <source>Friend&apos;s email address</source>
         <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
@@ -1074,11 +1068,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine Nachricht</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-Mail deines Freundes</translation>
     </message>
     <message>
@@ -1102,11 +1096,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Bitte gib deine Nachricht ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Bitte gib den Namen deines Freundes ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
     </message>
     <message>
@@ -1149,7 +1143,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Figur&amp;test starten</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -1194,7 +1188,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Bitte gib nur Buchstaben ein: A–Z, Ä, Ö, Ü oder ß</translation>
     </message>
     <message>
