@@ -550,6 +550,31 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>Answer</source>
         <translation>Antwort</translation>
     </message>
+    <message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
+        <translation>Dein Figurtyp</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation>Bekannte Gesichter mit dieser Figur</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
+        <translation>Über diese Figur</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
+        <translation>Frage %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
+        <translation>Dein Figurtyp: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>

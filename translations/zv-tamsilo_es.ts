@@ -550,6 +550,31 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>Answer</source>
         <translation>Respuesta</translation>
     </message>
+    <message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
+        <translation>Tu tipo de cuerpo</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation>Famosos con esta figura</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
+        <translation>Sobre esta figura</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
+        <translation>Pregunta %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
+        <translation>Tu tipo de cuerpo: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
