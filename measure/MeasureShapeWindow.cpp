@@ -8,6 +8,7 @@
 #include "widgets/windowkeyboard.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeWindow>())
 {
@@ -16,11 +17,9 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     useClassicOptionButtons(*this);
     useWindowKeyboard(*this);
     m_fields = {ui->bustEdit, ui->waistEdit, ui->highHipEdit, ui->hipsEdit};
-    const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
         QLineEdit *const field = m_fields[index];
         field->setAccessibleName(MeasureReport::fieldName(index));
-        field->setAccessibleDescription(hints[index]->text());
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -92,10 +91,25 @@ void MeasureShapeWindow::showReport()
         {ui->comparisonLabel, report.comparisonLine},
     }};
     // An empty line is hidden, so that a screen reader finds no bare caption.
+    QStringList heard;
     for (const auto &[label, text] : lines) {
         label->setText(text);
         label->setVisible(!text.isEmpty());
+        if (!text.isEmpty())
+            heard << text;
     }
+    // A screen reader speaks the description of the control in use as it changes: once anything
+    // is typed, each field and unit button carries what the tape measure says, a field its hint
+    // after it.
+    if (std::ranges::all_of(m_fields,
+                            [](const QLineEdit *field) { return field->text().isEmpty(); }))
+        heard.clear();
+    const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
+    for (std::size_t index = 0; index < m_fields.size(); ++index)
+        m_fields[index]->setAccessibleDescription(
+            (heard + QStringList(hints[index]->text())).join(u'\n'));
+    for (QRadioButton *unit : {ui->centimetresButton, ui->inchesButton})
+        unit->setAccessibleDescription(heard.join(u'\n'));
 }
 
 void MeasureShapeWindow::explainTheFourShapes()
