@@ -362,7 +362,7 @@ private slots:
         }
         for (int n = 0; n < SupportMessageCount; ++n)
             shown << u"support message: "_s + supportMessage(n);
-        // Written out in english-texts.txt; two lines end in a blank, several hold two blanks.
+        // Written out in english-texts.txt; three lines end in a blank, several hold two blanks.
         QFile file(QStringLiteral(TAMSILO_TESTS_DIR "/english-texts.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList written = QString::fromUtf8(file.readAll()).chopped(1).split(u'\n');
