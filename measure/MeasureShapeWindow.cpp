@@ -104,12 +104,15 @@ void MeasureShapeWindow::showReport()
     if (std::ranges::all_of(m_fields,
                             [](const QLineEdit *field) { return field->text().isEmpty(); }))
         heard.clear();
+    const auto describe = [](QWidget *control, const QString &description) {
+        if (control->accessibleDescription() != description)
+            control->setAccessibleDescription(description);
+    };
     const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index)
-        m_fields[index]->setAccessibleDescription(
-            (heard + QStringList(hints[index]->text())).join(u'\n'));
+        describe(m_fields[index], (heard + QStringList(hints[index]->text())).join(u'\n'));
     for (QRadioButton *unit : {ui->centimetresButton, ui->inchesButton})
-        unit->setAccessibleDescription(heard.join(u'\n'));
+        describe(unit, heard.join(u'\n'));
 }
 
 void MeasureShapeWindow::explainTheFourShapes()
