@@ -18,6 +18,7 @@
 #include "widgets/windowframe.h"
 #include "widgets/windowkeyboard.h"
 
+#include <QAccessibleWidget>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -79,6 +80,15 @@ void sizeToTextWithin(QLabel &label, int width)
     }
 }
 
+// A plain widget shown as a window of its own is a window to a screen reader too, not a part
+// of some other window.
+QAccessibleInterface *farewellWindowInterface(const QString &className, QObject *object)
+{
+    return className == u"frmFarewell"_s
+               ? new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window)
+               : nullptr;
+}
+
 // An address never holds a space: the key is refused with a message, and the user carries on
 // typing in the same box.
 void refuseSpace(QLineEdit &box, int &KeyAscii)
@@ -94,6 +104,8 @@ void refuseSpace(QLineEdit &box, int &KeyAscii)
 
 frmFarewell::frmFarewell() : ui(std::make_unique<Ui::frmFarewell>())
 {
+    static const bool installed = (QAccessible::installFactory(&farewellWindowInterface), true);
+    Q_UNUSED(installed);
     useMsSansSerifFont(*this);
     // On top from the start, so that Form_Load asking for it again costs nothing.
     useCloseBoxOnly(*this, Qt::WindowStaysOnTopHint);

@@ -8,6 +8,7 @@
 #include "widgets/windowkeyboard.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 MeasureShapeWindow::MeasureShapeWindow()
     : ui(std::make_unique<Ui::MeasureShapeWindow>()),
@@ -20,8 +21,6 @@ MeasureShapeWindow::MeasureShapeWindow()
     m_fields = {ui->bustEdit,   ui->bustEdit2,   ui->bustEdit3,    ui->waistEdit,    ui->waistEdit2,
                 ui->waistEdit3, ui->highHipEdit, ui->highHipEdit2, ui->highHipEdit3, ui->hipsEdit,
                 ui->hipsEdit2,  ui->hipsEdit3,   ui->heightEdit};
-    const std::array<QLabel *, MeasureReport::FieldCount + 1> hints{
-        ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint, ui->heightHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
         QLineEdit *const field = m_fields[index];
         const std::size_t measurement = index / MeasureReport::ReadingCount;
@@ -32,7 +31,6 @@ MeasureShapeWindow::MeasureShapeWindow()
         //: %1 names a measurement, e.g. Waist
         const QString third = tr("%1, third reading").arg(name);
         field->setAccessibleName(reading == 1 ? second : reading == 2 ? third : name);
-        field->setAccessibleDescription(hints[measurement]->text());
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -123,10 +121,32 @@ void MeasureShapeWindow::showReport()
         {ui->comparisonLabel, report.comparisonLine},
     }};
     // An empty line is hidden, so that a screen reader finds no bare caption.
+    QStringList heard;
     for (const auto &[label, text] : lines) {
         label->setText(text);
         label->setVisible(!text.isEmpty());
+        if (!text.isEmpty())
+            heard << text;
     }
+    // A screen reader speaks the description of the control in use as it changes: once anything
+    // is typed, each field and unit button carries what the tape measure says, a field its hint
+    // after it.
+    if (std::ranges::all_of(m_fields,
+                            [](const QLineEdit *field) { return field->text().isEmpty(); }))
+        heard.clear();
+    const auto describe = [](QWidget *control, const QString &description) {
+        if (control->accessibleDescription() != description)
+            control->setAccessibleDescription(description);
+    };
+    const std::array<QLabel *, MeasureReport::FieldCount + 1> hints{
+        ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint, ui->heightHint};
+    for (std::size_t index = 0; index < m_fields.size(); ++index) {
+        const QLabel *hint = hints[std::min(index / MeasureReport::ReadingCount,
+                                            MeasureReport::FieldCount)];
+        describe(m_fields[index], (heard + QStringList(hint->text())).join(u'\n'));
+    }
+    for (QRadioButton *unit : {ui->centimetresButton, ui->inchesButton})
+        describe(unit, heard.join(u'\n'));
 }
 
 void MeasureShapeWindow::explainTheFourShapes()

@@ -40,6 +40,27 @@ QString pictureName(const QString &shapeName)
     return QCoreApplication::translate("frmDisplay", "Silhouette of the %1 body shape")
         .arg(shapeName);
 }
+
+// What a screen reader calls a page's answers: the question they answer, and where it stands.
+QString questionTitle(int question, const QString &text)
+{
+    //: What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2
+    //: is how many questions there are, 4; %3 is the question, e.g. "Which part of your body
+    //: are you thinnest at?"
+    return QCoreApplication::translate("frmDisplay", "Question %1 of %2: %3")
+        .arg(question)
+        .arg(modShapeTest::QuestionCount)
+        .arg(text);
+}
+
+// What a screen reader says when the results page comes forward.
+QString resultHeard(const modShapeTest::ShapeResult &result)
+{
+    //: What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is
+    //: the shape's description, a paragraph of several sentences.
+    return QCoreApplication::translate("frmDisplay", "Your body shape: %1. %2")
+        .arg(result.strShapeName, result.strDescription);
+}
 } // namespace
 
 frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
@@ -62,6 +83,9 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
         questions[question - 1]->setText(entry.text);
         for (int answer = 0; answer < modShapeTest::AnswerCount; ++answer)
             m_answers[question - 1][answer]->setText(entry.answers[answer]);
+        // A screen reader names the answers after the box around them: the question, not
+        // "Answer".
+        answerGroup(question).setAccessibleName(questionTitle(question, entry.text));
     }
     // Until a result is shown, the results page speaks of the Cone, whose picture the form holds.
     const modShapeTest::ShapeResult &cone = modShapeTest::Shape_Result(modShapeTest::Cone);
@@ -98,13 +122,23 @@ frmDisplay::~frmDisplay() = default;
 
 void frmDisplay::showFirstQuestionPage()
 {
-    bringQuestionPageToFront(*ui->fra1);
+    showQuestionPage(1);
     bringAreaToFront(*ui->fraQuestion);
 }
 
-void frmDisplay::bringQuestionPageToFront(QWidget &page)
+QWidget &frmDisplay::answerGroup(int question) const
 {
-    bringPageToFront(page, {ui->fra1, ui->fra2, ui->fra3, ui->fra4});
+    return *m_answers[question - 1][0]->parentWidget();
+}
+
+void frmDisplay::showQuestionPage(int question)
+{
+    const std::array<QWidget *, modShapeTest::QuestionCount> pages{ui->fra1, ui->fra2, ui->fra3,
+                                                                   ui->fra4};
+    bringPageToFront(*pages[question - 1], {ui->fra1, ui->fra2, ui->fra3, ui->fra4});
+    // The page opens with the focus on Back, and a screen reader speaks the description of
+    // what has the focus: there it hears which question this is.
+    ui->cmdBack->setAccessibleDescription(answerGroup(question).accessibleName());
 }
 
 void frmDisplay::focusAnswersOf(int question)
@@ -151,30 +185,29 @@ void frmDisplay::countQuestion(int question)
 void frmDisplay::cmdNext1_Click()
 {
     countQuestion(1);
-    bringQuestionPageToFront(*ui->fra2);
+    showQuestionPage(2);
     focusAnswersOf(2);
 }
 
 void frmDisplay::cmdNext2_Click()
 {
     countQuestion(2);
-    bringQuestionPageToFront(*ui->fra3);
+    showQuestionPage(3);
     focusAnswersOf(3);
 }
 
 void frmDisplay::cmdNext3_Click()
 {
     countQuestion(3);
-    bringQuestionPageToFront(*ui->fra4);
+    showQuestionPage(4);
     focusAnswersOf(4);
 }
 
 void frmDisplay::cmdNext4_Click()
 {
-    // All in one go, so the results page is never seen half filled.
+    // Filled before it comes forward, so that neither the eye nor a screen reader ever meets
+    // the results page half filled or its form's texts.
     countQuestion(4);
-    bringAreaToFront(*ui->fraAnswer);
-    ui->cmdBack->setFocus();
     const modShapeTest::ShapeResult &result =
         modShapeTest::Shape_Result(modShapeTest::Tally_ChooseShape());
     ui->lblBodyShape->setText(result.strShapeName);
@@ -183,6 +216,10 @@ void frmDisplay::cmdNext4_Click()
     ui->picBodyShape->setAccessibleName(pictureName(result.strShapeName));
     ui->lblDesc->setText(result.strDescription);
     ui->lblCelebrities->setText(result.strCelebrities);
+    // Heard as the focus comes to Back, or at once if it is there already.
+    ui->cmdBack->setAccessibleDescription(resultHeard(result));
+    bringAreaToFront(*ui->fraAnswer);
+    ui->cmdBack->setFocus();
 }
 
 void frmDisplay::showPicture(const QPixmap &picture)

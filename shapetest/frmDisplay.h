@@ -46,7 +46,9 @@ private:
     void measureShape();
 
     void countQuestion(int question);
-    void bringQuestionPageToFront(QWidget &page);
+    // The box around a question page's answers.
+    QWidget &answerGroup(int question) const;
+    void showQuestionPage(int question);
     void bringAreaToFront(QWidget &area);
     void focusAnswersOf(int question);
     void showPicture(const QPixmap &picture);

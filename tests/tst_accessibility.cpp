@@ -8,6 +8,7 @@
 #include "farewell/frmFarewell.h"
 #include "farewell/supportmessages.h"
 #include "measure/MeasureShapeWindow.h"
+#include "openedurls.h"
 #include "pseudolanguage.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
@@ -21,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -32,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +52,54 @@ QString accessibleName(QWidget *widget)
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
 }
+
+// What a screen reader takes from a control: its name, description and text, a bar between.
+QString heard(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleTextInterface *text = face->textInterface();
+    return face->text(QAccessible::Name) + u" | "_s + face->text(QAccessible::Description) +
+           u" | "_s + (text ? text->text(0, text->characterCount()) : QString());
+}
+
+// The window as a reader meets it on a walk to the Spoon: page 1 to 4 of the questions, 5 the
+// results page, 6 Measure My Shape with the tape measure's four lengths typed in.
+QWidget &walkTo(int step)
+{
+    startTest();
+    frmDisplay &display = frmDisplay::get();
+    const QStringList spoon{u"optQa_1"_s, u"optQb_1"_s, u"optQc_2"_s, u"optQd_2"_s};
+    for (int page = 1; page < std::min(step, 5); ++page) {
+        display.findChild<QRadioButton *>(spoon[page - 1])->click();
+        display.findChild<QPushButton *>(u"cmdNext"_s + QString::number(page))->click();
+    }
+    if (step < 6)
+        return display;
+    for (const auto &[field, length] : {std::pair{u"bustEdit"_s, u"90"_s},
+                                        {u"waistEdit"_s, u"70"_s},
+                                        {u"highHipEdit"_s, u"95"_s},
+                                        {u"hipsEdit"_s, u"100"_s}})
+        QTest::keyClicks(MeasureShapeWindow::get().findChild<QLineEdit *>(field), length);
+    return MeasureShapeWindow::get();
+}
+
+// Runs an action as a widget is shown.
+class OnShow : public QObject {
+public:
+    OnShow(QWidget &widget, std::function<void()> action) : m_action(std::move(action))
+    {
+        widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_action();
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
 
 bool isPicture(const QWidget *widget)
 {
@@ -320,6 +371,95 @@ private slots:
                  u"Silhouette of the Spoon body shape"_s);
     }
 
+    void aScreenReaderHearsWhereItIs_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("heard"); // how it starts
+        const QString questions[]{
+            u"Which part of your body would you like to change?"_s,
+            u"Which part of your body do you find most difficult to lose weight?"_s,
+            u"Which part of your body are you thinnest at?"_s,
+            u"Which part of your body do you put on weight?"_s};
+        const char *groups[]{"Frame4", "Frame14", "Frame13", "Frame15"};
+        for (int page = 1; page <= 4; ++page) {
+            const QString question = u"Question %1 of 4: "_s.arg(page) + questions[page - 1];
+            QTest::addRow("answers %d", page) << page << QString::fromLatin1(groups[page - 1])
+                                              << QAccessible::Grouping << question + u" |  | "_s;
+            QTest::addRow("Back on page %d", page) << page << u"cmdBack"_s << QAccessible::Button
+                                                   << u"Back | "_s + question + u" | "_s;
+        }
+        QTest::newRow("Back on the results page")
+            << 5 << u"cmdBack"_s << QAccessible::Button
+            << u"Back | Your body shape: Spoon. In this type of body shape the circumference"_s;
+        QTest::newRow("shape") << 5 << u"lblBodyShape"_s << QAccessible::EditableText
+                               << u"Your body shape |  | Spoon"_s;
+        QTest::newRow("people")
+            << 5 << u"lblCelebrities"_s << QAccessible::EditableText
+            << u"Well-known people of this shape |  | Jennifer Lopez, Shakira"_s;
+        QTest::newRow("description") << 5 << u"lblDesc"_s << QAccessible::EditableText
+                                     << u"About this shape |  | In this type of body shape"_s;
+        QTest::newRow("tape measure") << 6 << u"hipsEdit"_s << QAccessible::EditableText
+                                      << u"Hips | Measured shape: Spoon\n"_s;
+        QTest::newRow("unit") << 6 << u"inchesButton"_s << QAccessible::RadioButton
+                              << u"Inches | Measured shape: Spoon\n"_s;
+        QTest::newRow("about text") << 7 << u"Label1"_s << QAccessible::EditableText
+                                    << u" |  | ZV Tamsilo helps you analyze your body shape."_s;
+        QTest::newRow("farewell window")
+            << 8 << u"frmFarewell"_s << QAccessible::Window << u"ZV Tamsilo v1.0 |  | "_s;
+        QTest::newRow("farewell link") << 8 << u"Check1"_s << QAccessible::Link
+                                       << u"Click Here To Visit www.zelvara.example Now |  | "_s;
+    }
+
+    // Each question with its number, the result, the tape measure's shape, the about text and
+    // the farewell window, as a reader finds them: never under a form's own texts.
+    void aScreenReaderHearsWhereItIs()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, heard);
+        QWidget &window = step <= 6   ? walkTo(step)
+                          : step == 7 ? static_cast<QWidget &>(frmAbout::get())
+                                      : frmFarewell::get();
+        QWidget *found =
+            window.objectName() == control ? &window : window.findChild<QWidget *>(control);
+        QVERIFY(found);
+        QCOMPARE(QAccessible::queryAccessibleInterface(found)->role(), role);
+        QVERIFY2(::heard(found).startsWith(heard), qPrintable(::heard(found)));
+        for (QWidget *each : frmDisplay::get().findChildren<QWidget *>())
+            QVERIFY(!QStringList({u"lblBodyShape"_s, u"Desc"_s}).contains(accessibleName(each)));
+    }
+
+    // Pressed through a screen reader, the farewell window's link opens the maker's home page.
+    void theFarewellLinkCanBePressed()
+    {
+        OpenedUrls opened;
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(
+            frmFarewell::get().findChild<QWidget *>(u"Check1"_s));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened.addresses(), QStringList(u"http://www.zelvara.example"_s));
+    }
+
+    // The results page is whole as it comes forward: a reader never meets its form's texts.
+    void theResultsPageIsFilledBeforeItShows()
+    {
+        walkTo(4);
+        QWidget *results = frmDisplay::get().findChild<QWidget *>(u"fraAnswer"_s);
+        QStringList seen;
+        OnShow watch(*results, [&] {
+            seen << frmDisplay::get().findChild<QLabel *>(u"lblBodyShape"_s)->text()
+                 << frmDisplay::get().findChild<QLabel *>(u"lblDesc"_s)->text().left(7)
+                 << frmDisplay::get()
+                        .findChild<QWidget *>(u"cmdBack"_s)
+                        ->accessibleDescription()
+                        .left(22);
+        });
+        frmDisplay::get().findChild<QPushButton *>(u"cmdNext4"_s)->click();
+        QCOMPARE(seen, QStringList({u"Spoon"_s, u"In this"_s, u"Your body shape: Spoon"_s}));
+    }
+
     void theAnswerCirclesStandOutFromTheirBackground()
     {
         startTest();
@@ -469,7 +609,7 @@ private slots:
         }
         for (int n = 0; n < SupportMessageCount; ++n)
             shown << u"support message: "_s + supportMessage(n);
-        // Written out in english-texts.txt; two lines end in a blank, several hold two blanks.
+        // Written out in english-texts.txt; three lines end in a blank, several hold two blanks.
         QFile file(QStringLiteral(TAMSILO_TESTS_DIR "/english-texts.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList written = QString::fromUtf8(file.readAll()).chopped(1).split(u'\n');

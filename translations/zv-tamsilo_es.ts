@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>La línea %1 no tiene ocho campos separados por comas.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Línea %1: «%2» no es una fecha escrita como 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Línea %1: «%2» no es una longitud en centímetros escrita como 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Línea %1: «%2» no es ninguna de las figuras Ruler, Hourglass, Spoon y Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Aquí está lo que guardaste con «Guardar en mi historial» en Medir mi figura, y nada más: la fecha, las cuatro medidas y la estatura tal como las escribiste, su unidad y las figuras que dieron la cinta métrica y tus respuestas. Se queda en este ordenador, en %1. «Borrar todo» elimina ese archivo.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
         <translation>¿Borrar la entrada del %1 de tu historial? No se podrá recuperar.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
         <translation>No se importó nada de %1.
 
 %2</translation>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
         <translation>Guardado en tu historial con fecha %1. Archivo &gt; Mi historial… en la ventana de bienvenida o en la página de resultados lo muestra.</translation>
     </message>
 </context>
@@ -286,11 +286,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;pulg.</translation>
+        <translation>%1 pulg.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1&#xa0;cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +302,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
+        <translation>%1 está fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
+        <translation>%1 están fuera de rango: mide entre %2 y %3 pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -572,12 +572,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Índice cintura-cadera %1: en mujeres, la OMS (2008) considera %2 o más un riesgo elevado para la salud.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Índice cintura-estatura %1: NICE (2022) considera %2 o más un riesgo elevado y %3 o más un riesgo alto para la salud.</translation>
     </message>
     <message>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Por la parte alta de la cadera, unos 18&#xa0;cm (7&#xa0;pulg.) bajo la cintura</translation>
+        <translation>Por la parte alta de la cadera, unos 18 cm (7 pulg.) bajo la cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -669,8 +669,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -727,7 +727,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -790,7 +790,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Guardar resultado como</translation>
     </message>
     <message>
-        <source>The result could not be saved as &quot;%1&quot;.
+        <source>The result could not be saved as "%1".
 
 %2</source>
         <translation>No se pudo guardar el resultado como «%1».
@@ -859,9 +859,9 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Puede que haya una actualización de este programa.<byte value="xd"/>¿Quieres buscar actualizaciones?</translation>
+        <translation>Puede que haya una actualización de este programa.<byte value="xd" />¿Quieres buscar actualizaciones?</translation>
     </message>
 </context>
 <context>
@@ -923,7 +923,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en internet y gana dinero online. Consigue este programa con tu marca para tu web. Haz clic para más detalles.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Pon tu marca en este programa.  Gana fidelidad y tráfico para tu sitio. Pon aquí el nombre &amp;  el enlace de tu sitio. Más detalles en «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
@@ -995,6 +995,31 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>My &amp;History…</source>
         <translation>Mi &amp;historial…</translation>
     </message>
+<message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <translation>Tu tipo de cuerpo</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation>Famosos con esta figura</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <translation>Sobre esta figura</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <translation>Pregunta %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <translation>Tu tipo de cuerpo: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -1023,11 +1048,11 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Tu correo electrónico</translation>
     </message>
     <message>
-        <source>Friend&apos;s name</source>
+        <source>Friend's name</source>
         <translation>Nombre de tu amigo</translation>
     </message>
     <message>
-        <source>Friend&apos;s email address</source>
+        <source>Friend's email address</source>
         <translation>Correo electrónico de tu amigo</translation>
     </message>
     <message>
@@ -1068,11 +1093,11 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Tu mensaje</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
+        <source>Friend's Name</source>
         <translation>Nombre de tu amigo</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
+        <source>Friend's Email Address</source>
         <translation>Correo de tu amigo</translation>
     </message>
     <message>
@@ -1096,11 +1121,11 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Introduce tu mensaje</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
+        <source>Please Enter Your Friend's Name</source>
         <translation>Introduce el nombre de tu amigo</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
+        <source>Please Enter Your Friend's Email</source>
         <translation>Introduce el correo de tu amigo</translation>
     </message>
     <message>
@@ -1143,7 +1168,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>Haz el test de tu &amp;figura</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Pon tu marca en este programa.  Gana fidelidad y tráfico para tu sitio. Pon aquí el nombre &amp;  el enlace de tu sitio. Más detalles en «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
@@ -1188,7 +1213,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Introduce solo letras: de la A a la Z, la Ñ, la Ü y vocales con tilde</translation>
     </message>
     <message>

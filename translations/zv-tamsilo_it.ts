@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>La riga %1 non contiene otto campi separati da virgole.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Riga %1: «%2» non è una data scritta come 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Riga %1: «%2» non è una lunghezza in centimetri scritta come 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Riga %1: «%2» non è nessuno dei fisici Ruler, Hourglass, Spoon e Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>C&amp;hiudi</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Qui c’è ciò che hai salvato con «Salva nello storico» in Le mie misure, e nient’altro: la data, le quattro misure e l’altezza come le hai scritte, la loro unità e i fisici indicati dal metro e dalle tue risposte. Tutto resta su questo computer, in %1. «Elimina tutto» cancella quel file.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
         <translation>Eliminare la voce del %1 dal tuo storico? Non potrà essere recuperata.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
         <translation>Da %1 non è stato importato nulla.
 
 %2</translation>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
         <translation>Salvato nel tuo storico con data %1. File &gt; Il mio storico… nella finestra di benvenuto o nella pagina dei risultati lo mostra.</translation>
     </message>
 </context>
@@ -286,11 +286,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;in</translation>
+        <translation>%1 in</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1&#xa0;cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +302,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -572,12 +572,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Rapporto vita-fianchi %1: per le donne, l’OMS (2008) considera %2 o più un rischio aumentato per la salute.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Rapporto vita-altezza %1: il NICE (2022) considera %2 o più un rischio aumentato e %3 o più un rischio alto per la salute.</translation>
     </message>
     <message>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18&#xa0;cm (7&#xa0;in) sotto la vita</translation>
+        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 in) sotto la vita</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -669,8 +669,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -727,7 +727,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -790,7 +790,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Salva risultato con nome</translation>
     </message>
     <message>
-        <source>The result could not be saved as &quot;%1&quot;.
+        <source>The result could not be saved as "%1".
 
 %2</source>
         <translation>Impossibile salvare il risultato come «%1».
@@ -859,9 +859,9 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Potrebbe essere disponibile un aggiornamento di questo software<byte value="xd"/>Vuoi verificare se c’è un aggiornamento?</translation>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software<byte value="xd" />Vuoi verificare se c’è un aggiornamento?</translation>
     </message>
 </context>
 <context>
@@ -923,7 +923,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software col marchio del tuo sito. Clicca qui per saperne di più.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Personalizza questo software con il tuo marchio. Fidelizza i visitatori e aumenta il traffico del tuo sito. Inserisci qui nome &amp; link del tuo sito. Vedi «Aiuto» per i dettagli. Clicca qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
@@ -995,6 +995,31 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>My &amp;History…</source>
         <translation>Il mio s&amp;torico…</translation>
     </message>
+<message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <translation>Il tuo fisico</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation>Personaggi famosi con questo fisico</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <translation>Su questo fisico</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <translation>Domanda %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <translation>Il tuo fisico: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -1023,11 +1048,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Il tuo indirizzo email</translation>
     </message>
     <message>
-        <source>Friend&apos;s name</source>
+        <source>Friend's name</source>
         <translation>Nome dell’amico</translation>
     </message>
     <message>
-        <source>Friend&apos;s email address</source>
+        <source>Friend's email address</source>
         <translation>Indirizzo email dell’amico</translation>
     </message>
     <message>
@@ -1068,11 +1093,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Il tuo messaggio</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
+        <source>Friend's Name</source>
         <translation>Nome dell’amico</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
+        <source>Friend's Email Address</source>
         <translation>Email dell’amico</translation>
     </message>
     <message>
@@ -1096,11 +1121,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Inserisci il tuo messaggio</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
+        <source>Please Enter Your Friend's Name</source>
         <translation>Inserisci il nome del tuo amico</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
+        <source>Please Enter Your Friend's Email</source>
         <translation>Inserisci l’email del tuo amico</translation>
     </message>
     <message>
@@ -1143,7 +1168,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Fai il &amp;test della figura</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Personalizza questo software con il tuo marchio. Fidelizza i visitatori e aumenta il traffico del tuo sito. Inserisci qui nome &amp; link del tuo sito. Vedi «Aiuto» per i dettagli. Clicca qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
@@ -1188,7 +1213,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Inserisci solo lettere dalla A alla Z, anche con gli accenti dell’italiano</translation>
     </message>
     <message>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>A linha %1 não tem oito campos separados por vírgulas.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
+        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Linha %1: “%2” não é uma data escrita como 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Linha %1: “%2” não é um comprimento em centímetros escrito como 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Linha %1: “%2” não é nenhum dos tipos Ruler, Hourglass, Spoon e Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>&amp;Fechar</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Aqui está o que você guardou com “Guardar no histórico” em Medir meu corpo, e nada mais: a data, as quatro medidas e a altura como você as digitou, a unidade e os tipos de corpo que a fita métrica e suas respostas deram. Tudo fica neste computador, em %1. “Excluir tudo” apaga esse arquivo.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
         <translation>Excluir o registro de %1 do seu histórico? Ele não poderá ser recuperado.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
         <translation>Nada foi importado de %1.
 
 %2</translation>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
         <translation>Guardado no seu histórico com data de %1. Arquivo &gt; Meu histórico… na janela de boas-vindas ou na página de resultados mostra.</translation>
     </message>
 </context>
@@ -286,11 +286,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1&#xa0;pol.</translation>
+        <translation>%1 pol.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1&#xa0;cm</translation>
+        <translation>%1 cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +302,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3&#xa0;cm.</translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3&#xa0;cm.</translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3&#xa0;pol.</translation>
+        <translation>%1 está fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3&#xa0;pol.</translation>
+        <translation>%1 estão fora da faixa: meça entre %2 e %3 pol.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -572,12 +572,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Relação cintura-quadril %1: para mulheres, a OMS (2008) considera %2 ou mais um risco elevado à saúde.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Relação cintura-altura %1: o NICE (2022) considera %2 ou mais um risco elevado e %3 ou mais um risco alto à saúde.</translation>
     </message>
     <message>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Na parte alta do quadril, cerca de 18&#xa0;cm (7&#xa0;pol.) abaixo da cintura</translation>
+        <translation>Na parte alta do quadril, cerca de 18 cm (7 pol.) abaixo da cintura</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -669,8 +669,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -727,7 +727,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -790,7 +790,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Salvar resultado como</translation>
     </message>
     <message>
-        <source>The result could not be saved as &quot;%1&quot;.
+        <source>The result could not be saved as "%1".
 
 %2</source>
         <translation>Não foi possível salvar o resultado como “%1”.
@@ -859,9 +859,9 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Pode haver uma atualização deste programa.<byte value="xd"/>Deseja procurar atualizações?</translation>
+        <translation>Pode haver uma atualização deste programa.<byte value="xd" />Deseja procurar atualizações?</translation>
     </message>
 </context>
 <context>
@@ -923,7 +923,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Oportunidade de negócio em casa. Abra seu negócio na internet e ganhe dinheiro online. Tenha este programa com a marca do seu site. Clique aqui para saber mais.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Ponha sua marca neste programa.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;  o link do seu site. Veja “Ajuda”.    Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
@@ -995,6 +995,31 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>My &amp;History…</source>
         <translation>Meu &amp;histórico…</translation>
     </message>
+<message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <translation>Seu tipo de corpo</translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation>Famosos com este tipo de corpo</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <translation>Sobre este tipo de corpo</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <translation>Pergunta %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <translation>Seu tipo de corpo: %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmFarewell</name>
@@ -1023,11 +1048,11 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Seu e-mail</translation>
     </message>
     <message>
-        <source>Friend&apos;s name</source>
+        <source>Friend's name</source>
         <translation>Nome do amigo</translation>
     </message>
     <message>
-        <source>Friend&apos;s email address</source>
+        <source>Friend's email address</source>
         <translation>E-mail do amigo</translation>
     </message>
     <message>
@@ -1068,11 +1093,11 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Sua mensagem</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
+        <source>Friend's Name</source>
         <translation>Nome do amigo</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
+        <source>Friend's Email Address</source>
         <translation>E-mail do amigo</translation>
     </message>
     <message>
@@ -1096,11 +1121,11 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Digite sua mensagem</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
+        <source>Please Enter Your Friend's Name</source>
         <translation>Digite o nome do seu amigo</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
+        <source>Please Enter Your Friend's Email</source>
         <translation>Digite o e-mail do seu amigo</translation>
     </message>
     <message>
@@ -1143,7 +1168,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>Descubra seu &amp;tipo de corpo</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
         <translation>Ponha sua marca neste programa.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;  o link do seu site. Veja “Ajuda”.    Clique aqui para saber mais sobre co-branding.</translation>
     </message>
     <message>
@@ -1188,7 +1213,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Digite apenas letras: de A a Z, Ç e vogais com os acentos do português</translation>
     </message>
     <message>
