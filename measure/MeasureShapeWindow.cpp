@@ -1,6 +1,7 @@
 #include "measure/MeasureShapeWindow.h"
 #include "ui_MeasureShapeWindow.h"
 
+#include "measure/MeasureGuide.h"
 #include "measure/measuredresult.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
@@ -16,11 +17,13 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     useClassicOptionButtons(*this);
     useWindowKeyboard(*this);
     m_fields = {ui->bustEdit, ui->waistEdit, ui->highHipEdit, ui->hipsEdit};
-    const std::array<QLabel *, 4> hints{ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint};
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
         QLineEdit *const field = m_fields[index];
         field->setAccessibleName(MeasureReport::fieldName(index));
-        field->setAccessibleDescription(hints[index]->text());
+        const QString whereTheTapeGoes = MeasureGuide::sentence(index);
+        // As rich text, which a tooltip wraps, where a long line of plain text runs off the screen.
+        field->setToolTip(QStringLiteral("<p>%1</p>").arg(whereTheTapeGoes.toHtmlEscaped()));
+        field->setAccessibleDescription(whereTheTapeGoes);
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -34,6 +37,8 @@ MeasureShapeWindow::MeasureShapeWindow() : ui(std::make_unique<Ui::MeasureShapeW
     connect(ui->inchesButton, &QRadioButton::toggled, this, [this](bool inches) {
         switchUnit(inches ? FigureRules::Unit::Inches : FigureRules::Unit::Centimetres);
     });
+    connect(ui->guideButton, &QPushButton::clicked, this,
+            [this] { MeasureGuide::showModal(*this); });
     connect(ui->whyButton, &QPushButton::clicked, this, &MeasureShapeWindow::explainTheFourShapes);
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
     showReport();

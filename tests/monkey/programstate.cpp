@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
+#include "measure/MeasureGuide.h"
 #include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
@@ -55,7 +56,8 @@ bool isProgramWindow(const QWidget *widget)
 bool isModal(const QWidget *widget)
 {
     return qobject_cast<const frmAbout *>(widget) || qobject_cast<const QMessageBox *>(widget) ||
-           qobject_cast<const MeasureShapeWindow *>(widget) || isQtDialog(widget);
+           qobject_cast<const MeasureShapeWindow *>(widget) ||
+           qobject_cast<const MeasureGuide *>(widget) || isQtDialog(widget);
 }
 
 bool isQtDialog(const QWidget *widget)
