@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws ZV Tamsilo's pictures into this folder: the four body-shape
-silhouettes (GIF, plus @2x PNG), the application icon (PNG sizes, SVG, ICO)
-and the pointing-hand cursor.
+silhouettes (GIF, plus @2x PNG), the measuring guide's four tape pictures
+(PNG, plus @2x PNG), the application icon (PNG sizes, SVG, ICO) and the
+pointing-hand cursor.
 
 Hand cursor hot spot (32x32 picture): 10 1  -- the tip of the index finger.
 
@@ -317,6 +318,48 @@ def draw_silhouette(name, w, h, body):
     write(name + "@2x.png", png_bytes(w * 2, h * 2, [(v, v, v) for v in grey], 3))
 
 
+# --- Where the tape goes -------------------------------------------------
+# The measuring guide's pictures: one figure between the four shapes, cut off
+# at mid-thigh, with a tape around it at one landmark. Heights in 1x pixels
+# on the silhouettes' scale: the fullest part of the bust, the narrowest part
+# of the waist, the hip bones' front points where the hips begin to swell,
+# and the widest part of the hips.
+TAPE_BODY = dict(shoulder=20, bust=16, waist=13, hip=19.5)
+TAPES = {"bust": 73, "waist": 98, "high-hip": 110, "hips": 122}
+TAPE_SIZE = (84, 172)
+TAPE_COLOUR = (0xF0, 0xB4, 0x00)  # a tape measure's yellow, bright on the figure's grey
+TAPE_WIDTH = 3
+
+
+def tape_shapes(torso, cx, y):
+    """The tape across the front of the torso, level, its edges on whole pixels."""
+    half = half_width([torso], cx, y)
+    top = y - TAPE_WIDTH // 2
+    return [rect(cx - half, top, cx + half, top + TAPE_WIDTH)]
+
+
+def draw_tape(name, y, scale):
+    w, h = TAPE_SIZE
+    cx = w / 2
+    shapes = figure_shapes(TAPE_BODY, cx, 271)
+    n, m = w * scale, h * scale
+    figure = coverage(shapes, n, m, scale)
+    guides = coverage(guide_shapes(cx, h), n, m, scale)
+    tape = coverage(tape_shapes(shapes[2], cx, y), n, m, scale)
+    pixels = []
+    for f, g, t in zip(figure, guides, tape):
+        grey = mix(mix(GROUND, GUIDE_GREY, g), FIGURE_GREY, f)
+        pixels.append(tuple(round(mix(grey, c, t)) for c in TAPE_COLOUR))
+    suffix = "@2x" if scale == 2 else ""
+    write("tape-%s%s.png" % (name, suffix), png_bytes(n, m, pixels, 3))
+
+
+def draw_tapes():
+    for name, y in sorted(TAPES.items()):
+        draw_tape(name, y, 1)
+        draw_tape(name, y, 2)
+
+
 # --- Application icon ----------------------------------------------------
 ICON_RED = (0xD0, 0x24, 0x24)
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
@@ -416,6 +459,7 @@ def draw_hand():
 def main():
     for name, (w, h, body) in sorted(BODIES.items()):
         draw_silhouette(name, w, h, body)
+    draw_tapes()
     draw_icon()
     draw_hand()
 

@@ -2,6 +2,7 @@
 #include "ui_MeasureShapeWindow.h"
 
 #include "history/keepinhistory.h"
+#include "measure/MeasureGuide.h"
 #include "widgets/messages.h"
 #include "widgets/modalwindow.h"
 #include "widgets/optionbuttons.h"
@@ -31,6 +32,12 @@ MeasureShapeWindow::MeasureShapeWindow()
         //: %1 names a measurement, e.g. Waist
         const QString third = tr("%1, third reading").arg(name);
         field->setAccessibleName(reading == 1 ? second : reading == 2 ? third : name);
+        if (measurement < MeasureReport::FieldCount) {
+            // As rich text, which a tooltip wraps, where a long line of plain text runs off the
+            // screen.
+            field->setToolTip(QStringLiteral("<p>%1</p>")
+                                  .arg(MeasureGuide::sentence(measurement).toHtmlEscaped()));
+        }
         // Typed by the user, the text is the length from now on.
         connect(field, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             m_entries[index] = {text, std::nullopt};
@@ -44,6 +51,8 @@ MeasureShapeWindow::MeasureShapeWindow()
     connect(ui->inchesButton, &QRadioButton::toggled, this, [this](bool inches) {
         switchUnit(inches ? FigureRules::Unit::Inches : FigureRules::Unit::Centimetres);
     });
+    connect(ui->guideButton, &QPushButton::clicked, this,
+            [this] { MeasureGuide::showModal(*this); });
     connect(ui->whyButton, &QPushButton::clicked, this, &MeasureShapeWindow::explainTheFourShapes);
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->keepButton, &QPushButton::clicked, this, [this] {
@@ -138,12 +147,14 @@ void MeasureShapeWindow::showReport()
         if (control->accessibleDescription() != description)
             control->setAccessibleDescription(description);
     };
-    const std::array<QLabel *, MeasureReport::FieldCount + 1> hints{
-        ui->bustHint, ui->waistHint, ui->highHipHint, ui->hipsHint, ui->heightHint};
+    // A field's own words after them: where its tape goes, as the guide says, or the height's
+    // hint.
     for (std::size_t index = 0; index < m_fields.size(); ++index) {
-        const QLabel *hint = hints[std::min(index / MeasureReport::ReadingCount,
-                                            MeasureReport::FieldCount)];
-        describe(m_fields[index], (heard + QStringList(hint->text())).join(u'\n'));
+        const std::size_t measurement = index / MeasureReport::ReadingCount;
+        const QString own = measurement < MeasureReport::FieldCount
+                                ? MeasureGuide::sentence(measurement)
+                                : ui->heightHint->text();
+        describe(m_fields[index], (heard + QStringList(own)).join(u'\n'));
     }
     for (QRadioButton *unit : {ui->centimetresButton, ui->inchesButton})
         describe(unit, heard.join(u'\n'));

@@ -7,6 +7,7 @@
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
 #include "farewell/supportmessages.h"
+#include "measure/MeasureGuide.h"
 #include "measure/MeasureShapeWindow.h"
 #include "openedurls.h"
 #include "pseudolanguage.h"
@@ -137,8 +138,9 @@ QList<QWidget *> everyWindow(modShapeTest::ShapeIndex shape)
             qFatal("access keys on page %d: %s", page, qPrintable(faults.join(u", ")));
         frmDisplay::get().findChild<QPushButton *>(u"cmdNext"_s + QString::number(page))->click();
     }
-    const QList<QWidget *> windows{&frmMain::get(), &frmDisplay::get(), &frmFarewell::get(),
-                                   &frmAbout::get(), &MeasureShapeWindow::get()};
+    const QList<QWidget *> windows{
+        &frmMain::get(),  &frmDisplay::get(),         &frmFarewell::get(),
+        &frmAbout::get(), &MeasureShapeWindow::get(), &MeasureGuide::get()};
     for (QWidget *window : windows) {
         window->ensurePolished();
         // Lines that a layout places get their room without the window being shown.
@@ -356,6 +358,22 @@ private slots:
         QCOMPARE(namelessControls(frmFarewell::get()), QStringList());
         QCOMPARE(namelessControls(frmAbout::get()), QStringList());
         QCOMPARE(namelessControls(MeasureShapeWindow::get()), QStringList());
+        QCOMPARE(namelessControls(MeasureGuide::get()), QStringList());
+    }
+
+    // Each tape of the measuring guide at its designed size, drawn for the screen's density.
+    void theGuidesPicturesAreAsSharpAsTheScreen()
+    {
+        const qreal density = qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+        qsizetype pictures = 0;
+        for (QLabel *picture : MeasureGuide::get().findChildren<QLabel *>()) {
+            if (!isPicture(picture))
+                continue;
+            ++pictures;
+            QCOMPARE(picture->pixmap().devicePixelRatio(), density);
+            QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
+        }
+        QCOMPARE(pictures, 4);
     }
 
     void theResultsPictureSaysWhichShapeItShows()

@@ -1,12 +1,16 @@
 #include "controls.h"
+#include "measure/MeasureGuide.h"
 #include "measure/MeasureShapeWindow.h"
 #include "testapp.h"
 #include "translations/language.h"
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -149,6 +153,57 @@ private slots:
                         "waistEdit2 highHipEdit2 hipsEdit2 bustEdit3 waistEdit3 highHipEdit3 "
                         "hipsEdit3 centimetresButton inchesButton onCardBox guideButton "
                         "whyButton keepButton closeButton "_s);
+    }
+
+    // The button opens the guide, Tab reads it from the first tape on, Escape closes it; each
+    // field's tooltip and description say what the guide says under that tape's picture, in
+    // English and in German.
+    void theGuideSaysWhereEachTapeGoes()
+    {
+        const QStringList tapes{u"bust"_s, u"waist"_s, u"highHip"_s, u"hips"_s};
+        for (const QString &language : {QString(), u"de"_s}) {
+            QVERIFY(Language::use(language));
+            MeasureShapeWindow &window = MeasureShapeWindow::get();
+            window.show();
+            QStringList sentences;
+            QString tabOrder;
+            bool escapeClosed = true;
+            QTimer whileOpen;
+            whileOpen.callOnTimeout([&] {
+                QWidget *guide = QApplication::activeModalWidget();
+                if (!guide || guide->objectName() != u"MeasureGuide"_s)
+                    return;
+                if (!sentences.isEmpty()) {
+                    escapeClosed = false;
+                    guide->close();
+                    return;
+                }
+                for (const QString &tape : tapes)
+                    sentences << control<QLabel>(*guide, tape + u"Sentence"_s)->text();
+                // Offscreen, no window becomes active by itself, and Tab moves only in one.
+                QApplication::setActiveWindow(guide);
+                for (int step = 0; step < 6; ++step) {
+                    tabOrder += guide->focusWidget()->objectName() + u' ';
+                    QTest::keyClick(guide->focusWidget(), Qt::Key_Tab);
+                }
+                QTest::keyClick(guide, Qt::Key_Escape);
+            });
+            whileOpen.start(10);
+            control<QAbstractButton>(window, u"guideButton"_s)->click();
+            whileOpen.stop();
+            QVERIFY(escapeClosed && !MeasureGuide::isLoaded());
+            QCOMPARE(QSet<QString>(sentences.begin(), sentences.end()).size(), tapes.size());
+            QCOMPARE(tabOrder, u"bustSentence waistSentence highHipSentence hipsSentence "
+                               "readingsNote closeButton "_s);
+            for (qsizetype tape = 0; tape < tapes.size(); ++tape) {
+                auto *field = control<QLineEdit>(window, tapes[tape] + u"Edit"_s);
+                QCOMPARE(QTextDocumentFragment::fromHtml(field->toolTip()).toPlainText(),
+                         sentences[tape]);
+                QCOMPARE(field->accessibleDescription(), sentences[tape]);
+            }
+            MeasureShapeWindow::unload();
+        }
+        Language::use(QString());
     }
 };
 

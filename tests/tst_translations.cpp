@@ -275,7 +275,7 @@ private slots:
         QString forms;
         for (const char *form :
              {"shapetest/frmMain", "shapetest/frmDisplay", "farewell/frmFarewell", "about/frmAbout",
-              "measure/MeasureShapeWindow"})
+              "measure/MeasureShapeWindow", "measure/MeasureGuide"})
             forms += read(TAMSILO_TRANSLATIONS_DIR "/../"_L1 + QLatin1StringView(form) + ".ui"_L1);
         QStringList kept = matches(forms, u"<string notr=\"true\">([^<#]*)<|(unread)"_s);
         kept.removeDuplicates();

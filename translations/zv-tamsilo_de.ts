@@ -1335,4 +1335,57 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>So wird gemessen</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Nimm ein weiches Maßband und miss über leichter Kleidung oder ohne, vor einem Spiegel. Zwei Messungen derselben Stelle weichen oft um bis zu 2 cm (0,8 Zoll) voneinander ab, und die selbst gemessene Taille fällt meist etwa 1 cm (0,4 Zoll) zu klein aus. Miss deshalb jede Stelle zweimal.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Ertaste deine Brustwarzen und lege das Maßband auf dieser Höhe um die stärkste Stelle der Brust, unter den Armen hindurch und waagerecht über den Rücken. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Such die schmalste Stelle zwischen der untersten Rippe und dem oberen Rand des Beckenknochens, meist knapp über dem Bauchnabel, und lege das Maßband dort waagerecht rundherum. Lies beim Ausatmen ab, ohne das Band straff zu ziehen oder den Bauch einzuziehen.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Ertaste vorn an der Hüfte die vorstehenden Beckenknochen und lege das Maßband darüber waagerecht rundherum, knapp unter der Taille. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Ertaste seitlich an jeder Hüfte den Knochenvorsprung oben am Oberschenkel und lege das Maßband auf dieser Höhe um die breiteste Stelle von Hüfte und Po, waagerecht rundherum. Stell die Füße zusammen, lass das Band eng anliegen, ohne einzuschneiden, und lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die stärkste Stelle der Brust</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die schmalste Stelle der Taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Figur mit dem Maßband über den Beckenknochen, knapp unter der Taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die breiteste Stelle der Hüfte</translation>
+    </message>
+</context></TS>

@@ -1335,4 +1335,57 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>El programa ya está abierto</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>Cómo tomar medidas</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2 cm (0,8 in), y la cintura medida por uno mismo tiende a salir alrededor de 1 cm (0,4 in) más pequeña, así que mide cada contorno dos veces.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Localiza los pezones al tacto y pasa la cinta a esa altura por la parte más prominente del pecho, por debajo de los brazos y horizontal por la espalda. Que quede ajustada sin apretar; lee la medida al soltar el aire.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Busca la parte más estrecha entre la última costilla y el borde superior del hueso de la cadera, normalmente justo por encima del ombligo, y rodéala con la cinta, horizontal todo alrededor. Lee la medida al soltar el aire, sin tensar la cinta ni meter el abdomen.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Palpa los huesos que sobresalen en la parte delantera de la cadera y pasa la cinta por encima de ellos, horizontal todo alrededor, justo por debajo de la cintura. Que quede ajustada sin apretar; lee la medida al soltar el aire.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Palpa el hueso que sobresale a cada lado de la cadera, en lo alto del muslo, y pasa la cinta a esa altura por la parte más ancha de la cadera y los glúteos, horizontal todo alrededor. Junta los pies, deja la cinta ajustada sin apretar y lee la medida al soltar el aire.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Figura con la cinta por la parte más prominente del busto</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Figura con la cinta por la parte más estrecha de la cintura</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Figura con la cinta sobre los huesos de la cadera, justo por debajo de la cintura</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Figura con la cinta por la parte más ancha de la cadera</translation>
+    </message>
+</context></TS>

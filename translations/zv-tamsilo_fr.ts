@@ -1335,4 +1335,57 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>L’application est déjà en cours d’exécution</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>Comment se mesurer</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2 cm (0,8 pouce), et le tour de taille qu’on prend soi-même ressort en général environ 1 cm (0,4 pouce) trop petit : prenez donc chaque mesure deux fois.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Repérez vos mamelons du bout des doigts et passez le mètre ruban à cette hauteur autour du plus fort de la poitrine, sous les bras et bien à l’horizontale dans le dos. Il doit être ajusté sans serrer ; lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Cherchez le point le plus fin entre la dernière côte et le haut de l’os de la hanche, en général juste au-dessus du nombril, et faites-en le tour, le mètre bien à l’horizontale. Lisez la mesure en expirant, sans tirer sur le ruban ni rentrer le ventre.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Repérez du bout des doigts les os saillants à l’avant des hanches et passez le mètre ruban par-dessus, bien à l’horizontale, juste sous la taille. Il doit être ajusté sans serrer ; lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Repérez l’os saillant sur le côté de chaque hanche, en haut de la cuisse, et passez le mètre ruban à cette hauteur autour du plus large des hanches et des fesses, bien à l’horizontale. Pieds joints, gardez-le ajusté sans serrer et lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du plus fort de la poitrine</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du point le plus fin de la taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban sur les os des hanches, juste sous la taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du plus large des hanches</translation>
+    </message>
+</context></TS>

@@ -1335,4 +1335,57 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>L’applicazione è già in esecuzione</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>Come prendere le misure</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Usa un metro da sarta morbido, sopra abiti leggeri o sulla pelle, davanti a uno specchio. Due misurazioni dello stesso punto differiscono spesso fino a 2 cm (0,8 pollici), e la vita misurata da sé tende a risultare circa 1 cm (0,4 pollici) più piccola: misura quindi ogni punto due volte.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Individua al tatto i capezzoli e passa il metro a quell’altezza attorno al punto più pieno del petto, sotto le braccia e ben orizzontale sulla schiena. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Trova il punto più stretto tra l’ultima costola e il bordo superiore dell’osso dell’anca, di solito appena sopra l’ombelico, e giraci attorno col metro, ben orizzontale. Leggi la misura mentre espiri, senza tirare il metro né rientrare la pancia.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Individua al tatto le ossa sporgenti sul davanti del bacino e passa il metro sopra di esse, ben orizzontale tutt’intorno, appena sotto la vita. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Individua al tatto l’osso sporgente sul lato di ogni fianco, in cima alla coscia, e passa il metro a quell’altezza attorno al punto più largo di fianchi e glutei, ben orizzontale. Tieni i piedi uniti, fallo aderire senza stringere e leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più pieno del seno</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più stretto della vita</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Figura col metro sulle ossa del bacino, appena sotto la vita</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più largo dei fianchi</translation>
+    </message>
+</context></TS>

@@ -1335,4 +1335,57 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>O programa já está aberto</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>Como tirar as medidas</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Use uma fita métrica flexível, sobre roupa leve ou sem roupa, na frente de um espelho. Duas medições do mesmo ponto costumam variar até 2 cm (0,8 in), e a cintura medida por conta própria tende a sair cerca de 1 cm (0,4 in) menor, então meça cada ponto duas vezes.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Localize os mamilos com os dedos e passe a fita nessa altura pela parte mais cheia do peito, por baixo dos braços e na horizontal pelas costas. Deixe a fita justa, sem apertar, e leia a medida ao soltar o ar.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Encontre a parte mais fina entre a última costela e o alto do osso do quadril, em geral logo acima do umbigo, e passe a fita ali, na horizontal em toda a volta. Leia a medida ao soltar o ar, sem puxar a fita nem encolher a barriga.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Apalpe os ossos salientes na frente do quadril e passe a fita por cima deles, na horizontal em toda a volta, logo abaixo da cintura. Deixe a fita justa, sem apertar, e leia a medida ao soltar o ar.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Apalpe o osso saliente na lateral de cada quadril, no alto da coxa, e passe a fita nessa altura pela parte mais larga do quadril e do bumbum, na horizontal em toda a volta. Fique com os pés juntos, deixe a fita justa, sem apertar, e leia a medida ao soltar o ar.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Figura com a fita na parte mais cheia do busto</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Figura com a fita na parte mais fina da cintura</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Figura com a fita sobre os ossos do quadril, logo abaixo da cintura</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Figura com a fita na parte mais larga do quadril</translation>
+    </message>
+</context></TS>

@@ -1341,4 +1341,57 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Программа уже запущена</translation>
     </message>
 </context>
-</TS>
+<context><name>MeasureGuide</name><message>
+        <source>How to Measure</source>
+        <translation>Как снимать мерки</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Возьмите мягкую сантиметровую ленту и меряйте поверх тонкой одежды или без неё, перед зеркалом. Два замера одного и того же обхвата часто расходятся до 2 см (0,8 дюйма), а талия, измеренная самостоятельно, обычно выходит примерно на 1 см (0,4 дюйма) меньше, поэтому снимайте каждую мерку дважды.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Нащупайте соски и проведите ленту на этом уровне по самым выступающим точкам груди, под мышками и горизонтально по спине. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Найдите самое узкое место между нижним ребром и верхним краем тазовой кости, обычно чуть выше пупка, и оберните его лентой горизонтально по всему кругу. Снимайте мерку на выдохе, не натягивая ленту и не втягивая живот.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Нащупайте выступающие косточки таза спереди и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Нащупайте косточку, выступающую сбоку на каждом бедре у верха ноги, и проведите ленту на этом уровне по самым широким местам бёдер и ягодиц, горизонтально по всему кругу. Поставьте ноги вместе; лента должна прилегать плотно, но не давить. Снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
+        <translation>Фигура с лентой по самым выступающим точкам груди</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
+        <translation>Фигура с лентой по самому узкому месту талии</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
+        <translation>Фигура с лентой через тазовые косточки, чуть ниже талии</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
+        <translation>Фигура с лентой по самым широким местам бёдер</translation>
+    </message>
+</context></TS>

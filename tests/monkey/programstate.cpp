@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "farewell/frmFarewell.h"
 #include "history/HistoryWindow.h"
+#include "measure/MeasureGuide.h"
 #include "measure/MeasureShapeWindow.h"
 #include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
@@ -57,7 +58,8 @@ bool isModal(const QWidget *widget)
 {
     return qobject_cast<const frmAbout *>(widget) || qobject_cast<const QMessageBox *>(widget) ||
            qobject_cast<const MeasureShapeWindow *>(widget) ||
-           qobject_cast<const HistoryWindow *>(widget) || isQtDialog(widget);
+           qobject_cast<const HistoryWindow *>(widget) ||
+           qobject_cast<const MeasureGuide *>(widget) || isQtDialog(widget);
 }
 
 bool isQtDialog(const QWidget *widget)
