@@ -301,6 +301,62 @@
     </message>
 </context>
 <context>
+    <name>MeasureGuide</name>
+    <message>
+        <source>How to Measure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
@@ -644,10 +700,6 @@
         <translation>أ&amp;على الورك</translation>
     </message>
     <message>
-        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>حول الاستدارة العليا للورك، على بعد نحو ١٨&#xa0;سم (٧&#xa0;بوصات) تحت الخصر</translation>
-    </message>
-    <message>
         <source>&amp;Hips</source>
         <translation>ال&amp;ورك</translation>
     </message>
@@ -738,6 +790,10 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>%1, third reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Across the bony points at the front of the hips, just below the waist</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1015,6 +1071,31 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>My &amp;History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your body shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well-known people of this shape</source>
+        <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
+        <translation type="unfinished">مشاهير لهم هذا الشكل</translation>
+    </message>
+    <message>
+        <source>About this shape</source>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
+        <translation type="unfinished">عن هذا الشكل</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2: %3</source>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your body shape: %1. %2</source>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

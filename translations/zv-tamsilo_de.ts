@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>Zeile %1 enthält nicht acht durch Kommas getrennte Felder.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Zeile %1: „%2“ ist kein Datum in der Form 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Zeile %1: „%2“ ist keine Länge in Zentimetern in der Form 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Zeile %1: „%2“ ist keine der Figuren Ruler, Hourglass, Spoon und Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Hier steht, was du unter „Meine Figur messen“ mit „Im Verlauf behalten“ gespeichert hast, und sonst nichts: das Datum, die vier Maße und die Größe so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergaben. Es bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Den Eintrag vom %1 aus deinem Verlauf löschen? Er lässt sich nicht zurückholen.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
         <translation>Aus %1 wurde nichts importiert.
 
 %2</translation>
@@ -278,19 +278,75 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Im Verlauf unter %1 behalten. Datei &gt; Mein Verlauf… im Begrüßungsfenster oder auf der Ergebnisseite zeigt ihn.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureGuide</name>
+    <message>
+        <source>How to Measure</source>
+        <translation>So wird gemessen</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Nimm ein weiches Maßband und miss über leichter Kleidung oder ohne, vor einem Spiegel. Zwei Messungen derselben Stelle weichen oft um bis zu 2 cm (0,8 Zoll) voneinander ab, und die selbst gemessene Taille fällt meist etwa 1 cm (0,4 Zoll) zu klein aus. Miss deshalb jede Stelle zweimal.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Ertaste deine Brustwarzen und lege das Maßband auf dieser Höhe um die stärkste Stelle der Brust, unter den Armen hindurch und waagerecht über den Rücken. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Such die schmalste Stelle zwischen der untersten Rippe und dem oberen Rand des Beckenknochens, meist knapp über dem Bauchnabel, und lege das Maßband dort waagerecht rundherum. Lies beim Ausatmen ab, ohne das Band straff zu ziehen oder den Bauch einzuziehen.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Ertaste vorn an der Hüfte die vorstehenden Beckenknochen und lege das Maßband darüber waagerecht rundherum, knapp unter der Taille. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Ertaste seitlich an jeder Hüfte den Knochenvorsprung oben am Oberschenkel und lege das Maßband auf dieser Höhe um die breiteste Stelle von Hüfte und Po, waagerecht rundherum. Stell die Füße zusammen, lass das Band eng anliegen, ohne einzuschneiden, und lies beim Ausatmen ab.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die stärkste Stelle der Brust</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die schmalste Stelle der Taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
+        <translation>Figur mit dem Maßband über den Beckenknochen, knapp unter der Taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
+        <translation>Figur mit dem Maßband um die breiteste Stelle der Hüfte</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 Zoll</translation>
+        <translation>%1&#xa0;Zoll</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +358,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 cm.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3 Zoll.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,7 +378,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -572,12 +628,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Taille-Hüft-Verhältnis %1: die WHO (2008) sieht bei Frauen ab %2 ein erhöhtes Gesundheitsrisiko.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Taille-Größe-Verhältnis %1: NICE (2022) sieht ab %2 ein erhöhtes und ab %3 ein hohes Gesundheitsrisiko.</translation>
     </message>
     <message>
@@ -626,10 +682,6 @@
         <translation>&amp;Obere Hüfte</translation>
     </message>
     <message>
-        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Um die obere Hüftrundung, etwa 18 cm (7 Zoll) unter der Taille</translation>
-    </message>
-    <message>
         <source>&amp;Hips</source>
         <translation>&amp;Hüfte</translation>
     </message>
@@ -669,8 +721,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -722,12 +774,16 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
         <translation>Deine Eingaben werden nur gespeichert, wenn du „Im Verlauf behalten“ drückst, und nie gesendet.</translation>
     </message>
+    <message>
+        <source>Across the bony points at the front of the hips, just below the waist</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -790,7 +846,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Ergebnis speichern unter</translation>
     </message>
     <message>
-        <source>The result could not be saved as "%1".
+        <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
         <translation>Das Ergebnis konnte nicht als „%1“ gespeichert werden.
@@ -859,9 +915,9 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd" />Möchtest du jetzt nach Updates suchen?</translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchtest du jetzt nach Updates suchen?</translation>
     </message>
 </context>
 <context>
@@ -923,7 +979,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Geschäftsidee für zu Hause: Starte dein eigenes Internet-Business und verdiene online Geld. Hol dir diese Software mit deiner Marke für deine Website. Klicke hier für mehr Infos.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -995,9 +1051,9 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>My &amp;History…</source>
         <translation>Mein &amp;Verlauf…</translation>
     </message>
-<message>
+    <message>
         <source>Your body shape</source>
-        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
         <translation>Dein Figurtyp</translation>
     </message>
     <message>
@@ -1007,17 +1063,17 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>About this shape</source>
-        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
         <translation>Über diese Figur</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
-        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
         <translation>Frage %1 von %2: %3</translation>
     </message>
     <message>
         <source>Your body shape: %1. %2</source>
-        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
         <translation>Dein Figurtyp: %1. %2</translation>
     </message>
 </context>
@@ -1048,11 +1104,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend's email address</source>
+        <source>Friend&apos;s email address</source>
         <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
@@ -1093,11 +1149,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Deine Nachricht</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Name deines Freundes</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-Mail deines Freundes</translation>
     </message>
     <message>
@@ -1121,11 +1177,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Bitte gib deine Nachricht ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Bitte gib den Namen deines Freundes ein</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte gib die E-Mail-Adresse deines Freundes ein</translation>
     </message>
     <message>
@@ -1168,7 +1224,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Figur&amp;test starten</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versieh diese Software mit deinem Co-Branding. Mehr Treue und mehr Besucher für deine Website. Name &amp; Link deiner Website hier. Details unter „Hilfe“. Klicke hier für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
@@ -1213,7 +1269,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Bitte gib nur Buchstaben ein: A–Z, Ä, Ö, Ü oder ß</translation>
     </message>
     <message>
@@ -1335,57 +1391,4 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
-<context><name>MeasureGuide</name><message>
-        <source>How to Measure</source>
-        <translation>So wird gemessen</translation>
-    </message>
-    <message>
-        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
-        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Nimm ein weiches Maßband und miss über leichter Kleidung oder ohne, vor einem Spiegel. Zwei Messungen derselben Stelle weichen oft um bis zu 2 cm (0,8 Zoll) voneinander ab, und die selbst gemessene Taille fällt meist etwa 1 cm (0,4 Zoll) zu klein aus. Miss deshalb jede Stelle zweimal.</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Ertaste deine Brustwarzen und lege das Maßband auf dieser Höhe um die stärkste Stelle der Brust, unter den Armen hindurch und waagerecht über den Rücken. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
-    </message>
-    <message>
-        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
-        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>Such die schmalste Stelle zwischen der untersten Rippe und dem oberen Rand des Beckenknochens, meist knapp über dem Bauchnabel, und lege das Maßband dort waagerecht rundherum. Lies beim Ausatmen ab, ohne das Band straff zu ziehen oder den Bauch einzuziehen.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Ertaste vorn an der Hüfte die vorstehenden Beckenknochen und lege das Maßband darüber waagerecht rundherum, knapp unter der Taille. Es soll eng anliegen, ohne einzuschneiden; lies beim Ausatmen ab.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>Ertaste seitlich an jeder Hüfte den Knochenvorsprung oben am Oberschenkel und lege das Maßband auf dieser Höhe um die breiteste Stelle von Hüfte und Po, waagerecht rundherum. Stell die Füße zusammen, lass das Band eng anliegen, ohne einzuschneiden, und lies beim Ausatmen ab.</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the fullest part of the bust</source>
-        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
-        <translation>Figur mit dem Maßband um die stärkste Stelle der Brust</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the narrowest part of the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
-        <translation>Figur mit dem Maßband um die schmalste Stelle der Taille</translation>
-    </message>
-    <message>
-        <source>A figure with the tape across the hip bones, just below the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
-        <translation>Figur mit dem Maßband über den Beckenknochen, knapp unter der Taille</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the widest part of the hips</source>
-        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
-        <translation>Figur mit dem Maßband um die breiteste Stelle der Hüfte</translation>
-    </message>
-</context></TS>
+</TS>

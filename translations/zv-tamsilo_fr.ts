@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>La ligne %1 ne contient pas huit champs séparés par des virgules.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Ligne %1 : « %2 » n’est pas une date écrite comme 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Ligne %1 : « %2 » n’est pas une longueur en centimètres écrite comme 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Ligne %1 : « %2 » n’est aucune des silhouettes Ruler, Hourglass, Spoon et Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Voici ce que vous avez gardé avec « Garder dans l’historique » dans Mes mensurations, et rien d’autre : la date, les quatre mesures et la taille telles que vous les avez saisies, leur unité, et les silhouettes données par le mètre ruban et par vos réponses. Tout reste sur cet ordinateur, dans %1. « Tout supprimer » efface ce fichier.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Supprimer l’entrée du %1 de votre historique ? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
         <translation>Rien n’a été importé depuis %1.
 
 %2</translation>
@@ -278,43 +278,99 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Gardé dans votre historique à la date du %1. Fichier &gt; Mon historique… dans la fenêtre d’accueil ou sur la page des résultats l’affiche.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureGuide</name>
+    <message>
+        <source>How to Measure</source>
+        <translation>Comment se mesurer</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2&#xa0;cm (0,8&#xa0;pouce), et le tour de taille qu’on prend soi-même ressort en général environ 1&#xa0;cm (0,4&#xa0;pouce) trop petit&#xa0;: prenez donc chaque mesure deux fois.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Repérez vos mamelons du bout des doigts et passez le mètre ruban à cette hauteur autour du plus fort de la poitrine, sous les bras et bien à l’horizontale dans le dos. Il doit être ajusté sans serrer&#xa0;; lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Cherchez le point le plus fin entre la dernière côte et le haut de l’os de la hanche, en général juste au-dessus du nombril, et faites-en le tour, le mètre bien à l’horizontale. Lisez la mesure en expirant, sans tirer sur le ruban ni rentrer le ventre.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Repérez du bout des doigts les os saillants à l’avant des hanches et passez le mètre ruban par-dessus, bien à l’horizontale, juste sous la taille. Il doit être ajusté sans serrer&#xa0;; lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Repérez l’os saillant sur le côté de chaque hanche, en haut de la cuisse, et passez le mètre ruban à cette hauteur autour du plus large des hanches et des fesses, bien à l’horizontale. Pieds joints, gardez-le ajusté sans serrer et lisez la mesure en expirant.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du plus fort de la poitrine</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du point le plus fin de la taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban sur les os des hanches, juste sous la taille</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
+        <translation>Silhouette avec le mètre ruban autour du plus large des hanches</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1&#xa0;in</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation>%1 : saisissez un nombre.</translation>
+        <translation>%1&#xa0;: saisissez un nombre.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation>%1 : saisissez des nombres.</translation>
+        <translation>%1&#xa0;: saisissez des nombres.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 cm.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 cm.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 in.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 : hors limites, mesurez entre %2 et %3 in.</translation>
+        <translation>%1&#xa0;: hors limites, mesurez entre %2 et %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,40 +378,40 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus à la poitrine, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins à la poitrine, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus à la taille, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins à la taille, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus au haut des hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins au haut des hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de plus aux hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Cas limite : avec %1 de moins aux hanches, on obtiendrait « %2 ». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -367,39 +423,39 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Égalité de vos réponses entre %1 : le mètre ruban ne trouve aucune des quatre.</translation>
+        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Vos réponses indiquent %1 : le mètre ruban ne trouve aucune des quatre.</translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Égalité de vos réponses entre %1 : le mètre ruban indique %2.</translation>
+        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban indique %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Vos réponses indiquent %1 : le mètre ruban confirme.</translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban confirme.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Vos réponses indiquent %1 : le mètre ruban dit autre chose.</translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban dit autre chose.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
-        <translation>Poitrine : %1</translation>
+        <translation>Poitrine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
-        <translation>Taille : %1</translation>
+        <translation>Taille&#xa0;: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
-        <translation>Haut des hanches : %1</translation>
+        <translation>Haut des hanches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
-        <translation>Hanches : %1</translation>
+        <translation>Hanches&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bust</source>
@@ -423,32 +479,32 @@
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation>Silhouette mesurée : %1</translation>
+        <translation>Silhouette mesurée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 a plus de trois décimales : tapez-en trois au plus.</translation>
+        <translation>%1 a plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 ont plus de trois décimales : tapez-en trois au plus.</translation>
+        <translation>%1 ont plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la poitrine diffèrent de %1 : mesurez la poitrine encore une fois.</translation>
+        <translation>Vos deux mesures de la poitrine diffèrent de %1&#xa0;: mesurez la poitrine encore une fois.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la taille diffèrent de %1 : mesurez la taille encore une fois.</translation>
+        <translation>Vos deux mesures de la taille diffèrent de %1&#xa0;: mesurez la taille encore une fois.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures du bassin diffèrent de %1 : mesurez le bassin encore une fois.</translation>
+        <translation>Vos deux mesures du bassin diffèrent de %1&#xa0;: mesurez le bassin encore une fois.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -543,42 +599,42 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stable : même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
+        <translation>Stable&#xa0;: même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Pas stable : avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
+        <translation>Pas stable&#xa0;: avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Rapport taille/hanches %1 : chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <translation>Rapport taille/hanches %1&#xa0;: chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Rapport taille/stature %1 : le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <translation>Rapport taille/stature %1&#xa0;: le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -587,7 +643,7 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures des hanches diffèrent de %1 : mesurez les hanches encore une fois.</translation>
+        <translation>Vos deux mesures des hanches diffèrent de %1&#xa0;: mesurez les hanches encore une fois.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
@@ -626,10 +682,6 @@
         <translation>Ht h&amp;anches</translation>
     </message>
     <message>
-        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>En haut des hanches, env. 18 cm (7 in) sous la taille</translation>
-    </message>
-    <message>
         <source>&amp;Hips</source>
         <translation>&amp;Hanches</translation>
     </message>
@@ -639,7 +691,7 @@
     </message>
     <message>
         <source>Unit:</source>
-        <translation>Unité :</translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Centimetres</source>
@@ -659,30 +711,30 @@
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation>Pourquoi &amp;quatre ?</translation>
+        <translation>Pourquoi &amp;quatre&#xa0;?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
         <extracomment>%1 is the shape the tape measure gave, e.g. Spoon (triangle)</extracomment>
-        <translation>Selon le mètre ruban : %1</translation>
+        <translation>Selon le mètre ruban&#xa0;: %1</translation>
     </message>
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>Les règles publiées classent quatre mesures prises au mètre ruban en sept types de silhouette : sablier, sablier haut, sablier bas, cuillère, triangle, triangle inversé et rectangle. Ce programme connaît quatre silhouettes : chaque type est donc affiché comme celle dont la description lui correspond.
+        <translation>Les règles publiées classent quatre mesures prises au mètre ruban en sept types de silhouette&#xa0;: sablier, sablier haut, sablier bas, cuillère, triangle, triangle inversé et rectangle. Ce programme connaît quatre silhouettes&#xa0;: chaque type est donc affiché comme celle dont la description lui correspond.
 
-Sablier : le sablier et le sablier haut, pour leur taille marquée, que la description de la silhouette En V exclut.
-Poire : le sablier bas, la cuillère et le triangle, hanches plus larges que la poitrine, comme dans la description de la Poire.
-En V : le triangle inversé, poitrine plus large que les hanches.
-Rectangle : le rectangle, poitrine, taille et hanches proches.
+Sablier&#xa0;: le sablier et le sablier haut, pour leur taille marquée, que la description de la silhouette En&#xa0;V exclut.
+Poire&#xa0;: le sablier bas, la cuillère et le triangle, hanches plus larges que la poitrine, comme dans la description de la Poire.
+En&#xa0;V&#xa0;: le triangle inversé, poitrine plus large que les hanches.
+Rectangle&#xa0;: le rectangle, poitrine, taille et hanches proches.
 
-Ces règles sont publiées mais n’ont pas été validées par des scans corporels : un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
+Ces règles sont publiées mais n’ont pas été validées par des scans corporels&#xa0;: un centimètre sur une mesure peut changer le type, prenez donc le résultat comme une indication.</translation>
     </message>
     <message>
         <source>&amp;Keep in My History</source>
@@ -722,12 +774,16 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
         <translation>Rien de ce que vous saisissez ici n’est gardé, sauf si vous appuyez sur « Garder dans l’historique », ni envoyé où que ce soit.</translation>
     </message>
+    <message>
+        <source>Across the bony points at the front of the hips, just below the waist</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -739,7 +795,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Body shape result for %1</source>
-        <translation>Résultat pour : %1</translation>
+        <translation>Résultat pour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -790,10 +846,10 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>Enregistrer le résultat sous</translation>
     </message>
     <message>
-        <source>The result could not be saved as "%1".
+        <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d’enregistrer le résultat sous « %1 ».
+        <translation>Impossible d’enregistrer le résultat sous «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -859,9 +915,9 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd" />Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -903,11 +959,11 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Your Body Shape is :-</source>
-        <translation>Votre silhouette :</translation>
+        <translation>Votre silhouette&#xa0;:</translation>
     </message>
     <message>
         <source>Celebrities :-</source>
-        <translation>Célébrités :</translation>
+        <translation>Célébrités&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -923,8 +979,8 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>Activité à domicile. Lancez votre activité sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à vos couleurs. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -981,7 +1037,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
-        <translation>Silhouette de type « %1 »</translation>
+        <translation>Silhouette de type «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Question</source>
@@ -995,9 +1051,9 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>My &amp;History…</source>
         <translation>Mon &amp;historique…</translation>
     </message>
-<message>
+    <message>
         <source>Your body shape</source>
-        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
         <translation>Votre silhouette</translation>
     </message>
     <message>
@@ -1007,18 +1063,18 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>About this shape</source>
-        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
         <translation>À propos de cette silhouette</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
-        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
-        <translation>Question %1 sur %2 : %3</translation>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
+        <translation>Question %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Your body shape: %1. %2</source>
-        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
-        <translation>Votre silhouette : %1. %2</translation>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
+        <translation>Votre silhouette&#xa0;: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1048,11 +1104,11 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>Votre adresse e-mail</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Nom de votre ami</translation>
     </message>
     <message>
-        <source>Friend's email address</source>
+        <source>Friend&apos;s email address</source>
         <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
@@ -1069,7 +1125,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Zelvara Softwares. From a single software, we have now grown to become the world’s largest resource of zelvara softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Zelvara Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Zelvara Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande source de logiciels zelvara au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs goûts.                                                             Tous les programmes de la suite Zelvara Softwares sont simples et faciles à utiliser. Ils sont amusants et aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Zelvara Softwares vous intéresseront sûrement. Parti d’un seul logiciel, nous sommes devenus la plus grande source de logiciels zelvara au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs goûts.                                                             Tous les programmes de la suite Zelvara Softwares sont simples et faciles à utiliser. Ils sont amusants et aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Click Here To Visit Zelvara Softwares</source>
@@ -1093,11 +1149,11 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>Votre message</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Nom de votre ami</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-mail de votre ami</translation>
     </message>
     <message>
@@ -1121,11 +1177,11 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>Veuillez saisir votre message</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Veuillez saisir le nom de votre ami</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Veuillez saisir l’adresse e-mail de votre ami</translation>
     </message>
     <message>
@@ -1168,8 +1224,8 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>&amp;Tester ma silhouette</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
-        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Ce logiciel aux couleurs de votre site. Fidélisez vos visiteurs et augmentez votre trafic. Placez ici le nom &amp; le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1213,7 +1269,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Veuillez saisir uniquement des lettres du français (accents, Ç, Æ et Œ compris)</translation>
     </message>
     <message>
@@ -1233,7 +1289,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <name>modShapeTest</name>
     <message>
         <source>Which part of your body would you like to change?</source>
-        <translation>Quelle partie de votre corps aimeriez-vous changer ?</translation>
+        <translation>Quelle partie de votre corps aimeriez-vous changer&#x202f;?</translation>
     </message>
     <message>
         <source>Upper Body</source>
@@ -1253,7 +1309,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation>Où avez-vous le plus de mal à perdre du poids ?</translation>
+        <translation>Où avez-vous le plus de mal à perdre du poids&#x202f;?</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
@@ -1261,7 +1317,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Which part of your body are you thinnest at?</source>
-        <translation>Où votre corps est-il le plus mince ?</translation>
+        <translation>Où votre corps est-il le plus mince&#x202f;?</translation>
     </message>
     <message>
         <source>Middle Body</source>
@@ -1273,7 +1329,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Which part of your body do you put on weight?</source>
-        <translation>Où prenez-vous du poids ?</translation>
+        <translation>Où prenez-vous du poids&#x202f;?</translation>
     </message>
     <message>
         <source>Stomach and buttocks</source>
@@ -1298,7 +1354,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -1307,7 +1363,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>Dans cette silhouette, le tour de taille fait moins de 75 % du tour de hanches ou de poitrine. Les graisses se répartissent sur le haut et le bas du corps. Votre poitrine, vos hanches, vos mains et votre fessier sont larges. Vous avez une silhouette harmonieuse. Privilégiez les exercices qui ciblent les cuisses, l’abdomen et les bras.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait moins de 75&#xa0;% du tour de hanches ou de poitrine. Les graisses se répartissent sur le haut et le bas du corps. Votre poitrine, vos hanches, vos mains et votre fessier sont larges. Vous avez une silhouette harmonieuse. Privilégiez les exercices qui ciblent les cuisses, l’abdomen et les bras.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -1316,7 +1372,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>Dans cette silhouette, le tour de taille fait environ 70 à 75 % du tour de poitrine, et le tour de hanches environ 110 % du tour de poitrine. Les graisses se logent sur les hanches, les cuisses et les fesses. Le haut de votre abdomen et votre taille sont larges. Votre ventre est généralement plat. Le haut de votre corps est plus fin que le bas. Il vous faut chaque jour un exercice cardio, associé à la musculation. Vous ne perdez pas facilement du poids. Vous risquez l’ostéoporose, les varices ou des troubles alimentaires.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait environ 70 à 75&#xa0;% du tour de poitrine, et le tour de hanches environ 110&#xa0;% du tour de poitrine. Les graisses se logent sur les hanches, les cuisses et les fesses. Le haut de votre abdomen et votre taille sont larges. Votre ventre est généralement plat. Le haut de votre corps est plus fin que le bas. Il vous faut chaque jour un exercice cardio, associé à la musculation. Vous ne perdez pas facilement du poids. Vous risquez l’ostéoporose, les varices ou des troubles alimentaires.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -1325,7 +1381,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100 % du tour de poitrine, et le tour de poitrine environ 110 % du tour de hanches. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et la poitrine. Vos épaules sont larges et vos hanches étroites. Vous portez beaucoup de poids sur le haut du dos et la poitrine. Votre ventre peut être proéminent. Attention aux blessures du bas du corps. Vos bras, vos jambes et votre ventre sont fins et musclés. Vous avez un risque accru de maladies cardiaques et de diabète. Il vous faut chaque jour un exercice cardio.</translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de poitrine, et le tour de poitrine environ 110&#xa0;% du tour de hanches. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et la poitrine. Vos épaules sont larges et vos hanches étroites. Vous portez beaucoup de poids sur le haut du dos et la poitrine. Votre ventre peut être proéminent. Attention aux blessures du bas du corps. Vos bras, vos jambes et votre ventre sont fins et musclés. Vous avez un risque accru de maladies cardiaques et de diabète. Il vous faut chaque jour un exercice cardio.</translation>
     </message>
 </context>
 <context>
@@ -1335,57 +1391,4 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>L’application est déjà en cours d’exécution</translation>
     </message>
 </context>
-<context><name>MeasureGuide</name><message>
-        <source>How to Measure</source>
-        <translation>Comment se mesurer</translation>
-    </message>
-    <message>
-        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
-        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2 cm (0,8 pouce), et le tour de taille qu’on prend soi-même ressort en général environ 1 cm (0,4 pouce) trop petit : prenez donc chaque mesure deux fois.</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Repérez vos mamelons du bout des doigts et passez le mètre ruban à cette hauteur autour du plus fort de la poitrine, sous les bras et bien à l’horizontale dans le dos. Il doit être ajusté sans serrer ; lisez la mesure en expirant.</translation>
-    </message>
-    <message>
-        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
-        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>Cherchez le point le plus fin entre la dernière côte et le haut de l’os de la hanche, en général juste au-dessus du nombril, et faites-en le tour, le mètre bien à l’horizontale. Lisez la mesure en expirant, sans tirer sur le ruban ni rentrer le ventre.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Repérez du bout des doigts les os saillants à l’avant des hanches et passez le mètre ruban par-dessus, bien à l’horizontale, juste sous la taille. Il doit être ajusté sans serrer ; lisez la mesure en expirant.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>Repérez l’os saillant sur le côté de chaque hanche, en haut de la cuisse, et passez le mètre ruban à cette hauteur autour du plus large des hanches et des fesses, bien à l’horizontale. Pieds joints, gardez-le ajusté sans serrer et lisez la mesure en expirant.</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the fullest part of the bust</source>
-        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
-        <translation>Silhouette avec le mètre ruban autour du plus fort de la poitrine</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the narrowest part of the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
-        <translation>Silhouette avec le mètre ruban autour du point le plus fin de la taille</translation>
-    </message>
-    <message>
-        <source>A figure with the tape across the hip bones, just below the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
-        <translation>Silhouette avec le mètre ruban sur les os des hanches, juste sous la taille</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the widest part of the hips</source>
-        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
-        <translation>Silhouette avec le mètre ruban autour du plus large des hanches</translation>
-    </message>
-</context></TS>
+</TS>

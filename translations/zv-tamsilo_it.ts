@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -65,17 +65,17 @@
         <translation>La riga %1 non contiene otto campi separati da virgole.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Riga %1: «%2» non è una data scritta come 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Riga %1: «%2» non è una lunghezza in centimetri scritta come 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Riga %1: «%2» non è nessuno dei fisici Ruler, Hourglass, Spoon e Cone.</translation>
     </message>
@@ -174,7 +174,7 @@
         <translation>C&amp;hiudi</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Qui c’è ciò che hai salvato con «Salva nello storico» in Le mie misure, e nient’altro: la data, le quattro misure e l’altezza come le hai scritte, la loro unità e i fisici indicati dal metro e dalle tue risposte. Tutto resta su questo computer, in %1. «Elimina tutto» cancella quel file.</translation>
     </message>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Eliminare la voce del %1 dal tuo storico? Non potrà essere recuperata.</translation>
     </message>
     <message numerus="yes">
@@ -252,7 +252,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
         <translation>Da %1 non è stato importato nulla.
 
 %2</translation>
@@ -278,19 +278,75 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Salvato nel tuo storico con data %1. File &gt; Il mio storico… nella finestra di benvenuto o nella pagina dei risultati lo mostra.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureGuide</name>
+    <message>
+        <source>How to Measure</source>
+        <translation>Come prendere le misure</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Usa un metro da sarta morbido, sopra abiti leggeri o sulla pelle, davanti a uno specchio. Due misurazioni dello stesso punto differiscono spesso fino a 2&#xa0;cm (0,8 pollici), e la vita misurata da sé tende a risultare circa 1&#xa0;cm (0,4 pollici) più piccola: misura quindi ogni punto due volte.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Individua al tatto i capezzoli e passa il metro a quell’altezza attorno al punto più pieno del petto, sotto le braccia e ben orizzontale sulla schiena. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Trova il punto più stretto tra l’ultima costola e il bordo superiore dell’osso dell’anca, di solito appena sopra l’ombelico, e giraci attorno col metro, ben orizzontale. Leggi la misura mentre espiri, senza tirare il metro né rientrare la pancia.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Individua al tatto le ossa sporgenti sul davanti del bacino e passa il metro sopra di esse, ben orizzontale tutt’intorno, appena sotto la vita. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Individua al tatto l’osso sporgente sul lato di ogni fianco, in cima alla coscia, e passa il metro a quell’altezza attorno al punto più largo di fianchi e glutei, ben orizzontale. Tieni i piedi uniti, fallo aderire senza stringere e leggi la misura mentre espiri.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più pieno del seno</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più stretto della vita</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
+        <translation>Figura col metro sulle ossa del bacino, appena sotto la vita</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
+        <translation>Figura col metro attorno al punto più largo dei fianchi</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 in</translation>
+        <translation>%1&#xa0;in</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -302,19 +358,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 cm.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 cm.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3 in.</translation>
+        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -322,7 +378,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -572,12 +628,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Rapporto vita-fianchi %1: per le donne, l’OMS (2008) considera %2 o più un rischio aumentato per la salute.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Rapporto vita-altezza %1: il NICE (2022) considera %2 o più un rischio aumentato e %3 o più un rischio alto per la salute.</translation>
     </message>
     <message>
@@ -626,10 +682,6 @@
         <translation>Fianchi &amp;alti</translation>
     </message>
     <message>
-        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>Sulla parte alta dei fianchi, circa 18 cm (7 in) sotto la vita</translation>
-    </message>
-    <message>
         <source>&amp;Hips</source>
         <translation>&amp;Fianchi</translation>
     </message>
@@ -669,8 +721,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -722,12 +774,16 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
         <translation>Quello che scrivi qui viene salvato solo se premi «Salva nello storico» e non viene mai inviato.</translation>
     </message>
+    <message>
+        <source>Across the bony points at the front of the hips, just below the waist</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -790,7 +846,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Salva risultato con nome</translation>
     </message>
     <message>
-        <source>The result could not be saved as "%1".
+        <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
         <translation>Impossibile salvare il risultato come «%1».
@@ -859,9 +915,9 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Potrebbe essere disponibile un aggiornamento di questo software<byte value="xd" />Vuoi verificare se c’è un aggiornamento?</translation>
+        <translation>Potrebbe essere disponibile un aggiornamento di questo software<byte value="xd"/>Vuoi verificare se c’è un aggiornamento?</translation>
     </message>
 </context>
 <context>
@@ -923,7 +979,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Opportunità di lavoro da casa. Avvia la tua attività su Internet e guadagna online. Ottieni questo software col marchio del tuo sito. Clicca qui per saperne di più.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Personalizza questo software con il tuo marchio. Fidelizza i visitatori e aumenta il traffico del tuo sito. Inserisci qui nome &amp; link del tuo sito. Vedi «Aiuto» per i dettagli. Clicca qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
@@ -995,9 +1051,9 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>My &amp;History…</source>
         <translation>Il mio s&amp;torico…</translation>
     </message>
-<message>
+    <message>
         <source>Your body shape</source>
-        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
         <translation>Il tuo fisico</translation>
     </message>
     <message>
@@ -1007,17 +1063,17 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>About this shape</source>
-        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
         <translation>Su questo fisico</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
-        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
         <translation>Domanda %1 di %2: %3</translation>
     </message>
     <message>
         <source>Your body shape: %1. %2</source>
-        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
         <translation>Il tuo fisico: %1. %2</translation>
     </message>
 </context>
@@ -1048,11 +1104,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Il tuo indirizzo email</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Nome dell’amico</translation>
     </message>
     <message>
-        <source>Friend's email address</source>
+        <source>Friend&apos;s email address</source>
         <translation>Indirizzo email dell’amico</translation>
     </message>
     <message>
@@ -1093,11 +1149,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Il tuo messaggio</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Nome dell’amico</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>Email dell’amico</translation>
     </message>
     <message>
@@ -1121,11 +1177,11 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Inserisci il tuo messaggio</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Inserisci il nome del tuo amico</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Inserisci l’email del tuo amico</translation>
     </message>
     <message>
@@ -1168,7 +1224,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>Fai il &amp;test della figura</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Personalizza questo software con il tuo marchio. Fidelizza i visitatori e aumenta il traffico del tuo sito. Inserisci qui nome &amp; link del tuo sito. Vedi «Aiuto» per i dettagli. Clicca qui per saperne di più sul co-branding.</translation>
     </message>
     <message>
@@ -1213,7 +1269,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Inserisci solo lettere dalla A alla Z, anche con gli accenti dell’italiano</translation>
     </message>
     <message>
@@ -1335,57 +1391,4 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>L’applicazione è già in esecuzione</translation>
     </message>
 </context>
-<context><name>MeasureGuide</name><message>
-        <source>How to Measure</source>
-        <translation>Come prendere le misure</translation>
-    </message>
-    <message>
-        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
-        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Usa un metro da sarta morbido, sopra abiti leggeri o sulla pelle, davanti a uno specchio. Due misurazioni dello stesso punto differiscono spesso fino a 2 cm (0,8 pollici), e la vita misurata da sé tende a risultare circa 1 cm (0,4 pollici) più piccola: misura quindi ogni punto due volte.</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Chiudi</translation>
-    </message>
-    <message>
-        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Individua al tatto i capezzoli e passa il metro a quell’altezza attorno al punto più pieno del petto, sotto le braccia e ben orizzontale sulla schiena. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
-    </message>
-    <message>
-        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
-        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>Trova il punto più stretto tra l’ultima costola e il bordo superiore dell’osso dell’anca, di solito appena sopra l’ombelico, e giraci attorno col metro, ben orizzontale. Leggi la misura mentre espiri, senza tirare il metro né rientrare la pancia.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Individua al tatto le ossa sporgenti sul davanti del bacino e passa il metro sopra di esse, ben orizzontale tutt’intorno, appena sotto la vita. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>Individua al tatto l’osso sporgente sul lato di ogni fianco, in cima alla coscia, e passa il metro a quell’altezza attorno al punto più largo di fianchi e glutei, ben orizzontale. Tieni i piedi uniti, fallo aderire senza stringere e leggi la misura mentre espiri.</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the fullest part of the bust</source>
-        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
-        <translation>Figura col metro attorno al punto più pieno del seno</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the narrowest part of the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
-        <translation>Figura col metro attorno al punto più stretto della vita</translation>
-    </message>
-    <message>
-        <source>A figure with the tape across the hip bones, just below the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
-        <translation>Figura col metro sulle ossa del bacino, appena sotto la vita</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the widest part of the hips</source>
-        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
-        <translation>Figura col metro attorno al punto più largo dei fianchi</translation>
-    </message>
-</context></TS>
+</TS>

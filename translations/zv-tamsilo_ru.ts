@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
@@ -66,17 +66,17 @@
         <translation>В строке %1 не восемь полей через запятую.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a date written as 2026-12-07.</source>
+        <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
         <translation>Строка %1: «%2» — не дата в виде 2026-12-07.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a length in centimetres written as 90.5.</source>
+        <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
         <translation>Строка %1: «%2» — не длина в сантиметрах в виде 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
+        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
         <translation>Строка %1: «%2» — не один из типов Ruler, Hourglass, Spoon и Cone.</translation>
     </message>
@@ -175,7 +175,7 @@
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
-        <source>Kept here is what you kept with "Keep in My History" in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
+        <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>Здесь то, что вы сохранили кнопкой «Сохранить в истории» в окне «Измерить фигуру», и ничего больше: дата, четыре мерки и рост в том виде, как вы их ввели, единицы и тип фигуры по сантиметровой ленте и по ответам. Всё хранится на этом компьютере, в %1. «Удалить всё» удаляет этот файл.</translation>
     </message>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
-        <extracomment>%1 is the entry's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Удалить запись от %1 из истории? Вернуть её будет нельзя.</translation>
     </message>
     <message numerus="yes">
@@ -256,7 +256,7 @@
         <source>Nothing was imported from %1.
 
 %2</source>
-        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026" is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)</extracomment>
+        <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
         <translation>Из %1 ничего не импортировано.
 
 %2</translation>
@@ -283,19 +283,75 @@
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
-        <extracomment>%1 is today's date, e.g. 07/12/2026</extracomment>
+        <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Сохранено в истории с датой %1. Файл &gt; Моя история… в окне приветствия или на странице результата покажет её.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureGuide</name>
+    <message>
+        <source>How to Measure</source>
+        <translation>Как снимать мерки</translation>
+    </message>
+    <message>
+        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
+        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
+        <translation>Возьмите мягкую сантиметровую ленту и меряйте поверх тонкой одежды или без неё, перед зеркалом. Два замера одного и того же обхвата часто расходятся до 2&#xa0;см (0,8 дюйма), а талия, измеренная самостоятельно, обычно выходит примерно на 1&#xa0;см (0,4 дюйма) меньше, поэтому снимайте каждую мерку дважды.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
+        <translation>Нащупайте соски и проведите ленту на этом уровне по самым выступающим точкам груди, под мышками и горизонтально по спине. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
+        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
+        <translation>Найдите самое узкое место между нижним ребром и верхним краем тазовой кости, обычно чуть выше пупка, и оберните его лентой горизонтально по всему кругу. Снимайте мерку на выдохе, не натягивая ленту и не втягивая живот.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
+        <translation>Нащупайте выступающие косточки таза спереди и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
+        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
+        <translation>Нащупайте косточку, выступающую сбоку на каждом бедре у верха ноги, и проведите ленту на этом уровне по самым широким местам бёдер и ягодиц, горизонтально по всему кругу. Поставьте ноги вместе; лента должна прилегать плотно, но не давить. Снимайте мерку на выдохе.</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the fullest part of the bust</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
+        <translation>Фигура с лентой по самым выступающим точкам груди</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the narrowest part of the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
+        <translation>Фигура с лентой по самому узкому месту талии</translation>
+    </message>
+    <message>
+        <source>A figure with the tape across the hip bones, just below the waist</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
+        <translation>Фигура с лентой через тазовые косточки, чуть ниже талии</translation>
+    </message>
+    <message>
+        <source>A figure with the tape around the widest part of the hips</source>
+        <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
+        <translation>Фигура с лентой по самым широким местам бёдер</translation>
     </message>
 </context>
 <context>
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 дюйм.</translation>
+        <translation>%1&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 см</translation>
+        <translation>%1&#xa0;см</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -307,19 +363,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 см.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3 дюйм.</translation>
+        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -327,7 +383,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is one of the program's four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
+        <extracomment>%1 is one of the program&apos;s four shapes, %2 the figure type the rules found, e.g. Spoon (triangle)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -577,12 +633,12 @@
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
-        <extracomment>%1 is the person's waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Отношение талии к бёдрам %1: для женщин ВОЗ (2008) считает %2 и выше повышенным риском для здоровья.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
-        <extracomment>%1 is the person's waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
+        <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
         <translation>Отношение талии к росту %1: NICE (2022) считает %2 и выше повышенным, а %3 и выше высоким риском для здоровья.</translation>
     </message>
     <message>
@@ -631,10 +687,6 @@
         <translation>&amp;Верх бёдер</translation>
     </message>
     <message>
-        <source>Around the upper swell of the hips, about 18 cm (7 in) below the waist</source>
-        <translation>По верху бёдер, примерно на 18 см (7 дюймов) ниже талии</translation>
-    </message>
-    <message>
         <source>&amp;Hips</source>
         <translation>&amp;Бёдра</translation>
     </message>
@@ -674,8 +726,8 @@
     <message>
         <source>The published figure rules sort four tape measurements into seven figure types: hourglass, top hourglass, bottom hourglass, spoon, triangle, inverted triangle and rectangle. This program knows four shapes, so each type is shown as the shape whose description it fits.
 
-Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone's description rules out.
-Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon's description has them.
+Hourglass: the hourglass and the top hourglass, for their defined waist, which the Cone&apos;s description rules out.
+Spoon: the bottom hourglass, the spoon and the triangle, hips fuller than the bust, as the Spoon&apos;s description has them.
 Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
@@ -727,12 +779,16 @@ The rules are published, but they have not been validated against body scans: a 
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
         <translation>Введённое здесь сохраняется, только если вы нажмёте «Сохранить в истории», и никуда не отправляется.</translation>
     </message>
+    <message>
+        <source>Across the bony points at the front of the hips, just below the waist</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -795,7 +851,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Сохранить результат как</translation>
     </message>
     <message>
-        <source>The result could not be saved as "%1".
+        <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
         <translation>Не удалось сохранить результат как «%1».
@@ -865,9 +921,9 @@ The rules are published, but they have not been validated against body scans: a 
 <context>
     <name>UpdateReminder</name>
     <message>
-        <source>There maybe an update to this software available<byte value="xd" />Do you want to check for an update?</source>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Two lines of a Yes/No question; keep the line break between them.</extracomment>
-        <translation>Возможно, для этой программы вышло обновление.<byte value="xd" />Проверить наличие обновлений?</translation>
+        <translation>Возможно, для этой программы вышло обновление.<byte value="xd"/>Проверить наличие обновлений?</translation>
     </message>
 </context>
 <context>
@@ -929,7 +985,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Бизнес на дому. Откройте своё интернет-дело и зарабатывайте онлайн. Получите эту программу под своим брендом для вашего сайта. Подробнее — нажмите здесь.</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Выпустите эту программу под брендом вашего сайта. Больше лояльности и трафика. Название &amp; ссылка вашего сайта — здесь. Подробности в «Справке». Нажмите, чтобы узнать о кобрендинге.</translation>
     </message>
     <message>
@@ -1001,9 +1057,9 @@ The rules are published, but they have not been validated against body scans: a 
         <source>My &amp;History…</source>
         <translation>Моя исто&amp;рия…</translation>
     </message>
-<message>
+    <message>
         <source>Your body shape</source>
-        <extracomment>What a screen reader calls the shape's name on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
         <translation>Ваш тип фигуры</translation>
     </message>
     <message>
@@ -1013,17 +1069,17 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>About this shape</source>
-        <extracomment>What a screen reader calls the shape's description on the results page.</extracomment>
+        <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
         <translation>Об этой фигуре</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
-        <extracomment>What a screen reader says for a page's answers. %1 is the question's number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. "Which part of your body are you thinnest at?"</extracomment>
+        <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
         <translation>Вопрос %1 из %2: %3</translation>
     </message>
     <message>
         <source>Your body shape: %1. %2</source>
-        <extracomment>What a screen reader says on the results page. %1 is the shape's name, e.g. Spoon; %2 is the shape's description, a paragraph of several sentences.</extracomment>
+        <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
         <translation>Ваш тип фигуры: %1. %2</translation>
     </message>
 </context>
@@ -1054,11 +1110,11 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Ваш адрес электронной почты</translation>
     </message>
     <message>
-        <source>Friend's name</source>
+        <source>Friend&apos;s name</source>
         <translation>Имя друга</translation>
     </message>
     <message>
-        <source>Friend's email address</source>
+        <source>Friend&apos;s email address</source>
         <translation>Адрес электронной почты друга</translation>
     </message>
     <message>
@@ -1099,11 +1155,11 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Ваше сообщение</translation>
     </message>
     <message>
-        <source>Friend's Name</source>
+        <source>Friend&apos;s Name</source>
         <translation>Имя друга</translation>
     </message>
     <message>
-        <source>Friend's Email Address</source>
+        <source>Friend&apos;s Email Address</source>
         <translation>E-mail друга</translation>
     </message>
     <message>
@@ -1127,11 +1183,11 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Пожалуйста, введите сообщение</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Name</source>
+        <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Пожалуйста, введите имя друга</translation>
     </message>
     <message>
-        <source>Please Enter Your Friend's Email</source>
+        <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Пожалуйста, введите e-mail друга</translation>
     </message>
     <message>
@@ -1174,7 +1230,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Пройти &amp;тест на тип фигуры</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Выпустите эту программу под брендом вашего сайта. Больше лояльности и трафика. Название &amp; ссылка вашего сайта — здесь. Подробности в «Справке». Нажмите, чтобы узнать о кобрендинге.</translation>
     </message>
     <message>
@@ -1219,7 +1275,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Please Enter Only Alphabet</source>
-        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language's own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
+        <extracomment>Refuses a character typed or pasted into the first-name box. In English the box takes A to Z only; in this language it takes A to Z and this language&apos;s own letters too (German: Ä, Ö, Ü, ß; Russian: А to Я and Ё). Say exactly that.</extracomment>
         <translation>Пожалуйста, вводите только буквы русского или латинского алфавита</translation>
     </message>
     <message>
@@ -1304,7 +1360,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -1313,7 +1369,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>При этом типе фигуры обхват талии составляет менее 75 % обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
+        <translation>При этом типе фигуры обхват талии составляет менее 75&#xa0;% обхвата бёдер или груди. Жир распределяется по верхней и нижней части тела. У вас широкие грудь, бёдра, руки и ягодицы. У вас пропорциональная фигура. Делайте упражнения для бёдер, пресса и рук.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -1322,7 +1378,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>При этом типе фигуры обхват талии составляет около 70–75 % обхвата груди, а обхват бёдер — около 110 % обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верхняя часть тела у вас уже нижней. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
+        <translation>При этом типе фигуры обхват талии составляет около 70–75&#xa0;% обхвата груди, а обхват бёдер — около 110&#xa0;% обхвата груди. Жир откладывается на бёдрах и ягодицах. Верх живота и талия у вас широкие. Обычно живот плоский. Верхняя часть тела у вас уже нижней. Вам нужны ежедневные кардиотренировки и силовые упражнения. Худеете вы не так легко. Возможны остеопороз, варикоз или расстройства пищевого поведения.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -1331,7 +1387,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100 % обхвата груди, а обхват груди — около 110 % обхвата бёдер. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас стройные мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата груди, а обхват груди — около 110&#xa0;% обхвата бёдер. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и груди. У вас широкие плечи и узкие бёдра. Много веса приходится на верх спины и грудь. Живот может выступать. Берегите нижнюю часть тела от травм. У вас стройные мускулистые руки, ноги и живот. Вы склонны к болезням сердца и диабету. Вам нужны ежедневные кардиотренировки.</translation>
     </message>
 </context>
 <context>
@@ -1341,57 +1397,4 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Программа уже запущена</translation>
     </message>
 </context>
-<context><name>MeasureGuide</name><message>
-        <source>How to Measure</source>
-        <translation>Как снимать мерки</translation>
-    </message>
-    <message>
-        <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
-        <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Возьмите мягкую сантиметровую ленту и меряйте поверх тонкой одежды или без неё, перед зеркалом. Два замера одного и того же обхвата часто расходятся до 2 см (0,8 дюйма), а талия, измеренная самостоятельно, обычно выходит примерно на 1 см (0,4 дюйма) меньше, поэтому снимайте каждую мерку дважды.</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Закрыть</translation>
-    </message>
-    <message>
-        <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Нащупайте соски и проведите ленту на этом уровне по самым выступающим точкам груди, под мышками и горизонтально по спине. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
-    </message>
-    <message>
-        <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
-        <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>Найдите самое узкое место между нижним ребром и верхним краем тазовой кости, обычно чуть выше пупка, и оберните его лентой горизонтально по всему кругу. Снимайте мерку на выдохе, не натягивая ленту и не втягивая живот.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Нащупайте выступающие косточки таза спереди и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
-    </message>
-    <message>
-        <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
-        <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>Нащупайте косточку, выступающую сбоку на каждом бедре у верха ноги, и проведите ленту на этом уровне по самым широким местам бёдер и ягодиц, горизонтально по всему кругу. Поставьте ноги вместе; лента должна прилегать плотно, но не давить. Снимайте мерку на выдохе.</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the fullest part of the bust</source>
-        <extracomment>What a screen reader says for the guide's picture of the bust measurement.</extracomment>
-        <translation>Фигура с лентой по самым выступающим точкам груди</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the narrowest part of the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the waist measurement.</extracomment>
-        <translation>Фигура с лентой по самому узкому месту талии</translation>
-    </message>
-    <message>
-        <source>A figure with the tape across the hip bones, just below the waist</source>
-        <extracomment>What a screen reader says for the guide's picture of the high hip measurement.</extracomment>
-        <translation>Фигура с лентой через тазовые косточки, чуть ниже талии</translation>
-    </message>
-    <message>
-        <source>A figure with the tape around the widest part of the hips</source>
-        <extracomment>What a screen reader says for the guide's picture of the hips measurement.</extracomment>
-        <translation>Фигура с лентой по самым широким местам бёдер</translation>
-    </message>
-</context></TS>
+</TS>
