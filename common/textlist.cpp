@@ -1,22 +1,18 @@
 #include "common/textlist.h"
 
-#include <QCoreApplication>
-#include <array>
+#include "translations/language.h"
+
+#include <QLocale>
 
 namespace TextList {
 
 QString listOf(const QStringList &names)
 {
-    static constexpr std::array<const char *, 3> Lists{
-        QT_TRANSLATE_NOOP("TextList", "%1 and %2"), QT_TRANSLATE_NOOP("TextList", "%1, %2 and %3"),
-        QT_TRANSLATE_NOOP("TextList", "%1, %2, %3 and %4")};
-    if (names.size() < 2)
-        return names.value(0);
-    const auto form = std::size_t(qMin(names.size(), qsizetype(Lists.size()) + 1) - 2);
-    QString list = QCoreApplication::translate("TextList", Lists[form]);
-    for (const QString &name : names.first(qsizetype(form) + 2))
-        list = list.arg(name);
-    return list;
+    // The program's English lists have no comma before "and", as British English writes them.
+    const QString shown = Language::shown();
+    const QLocale locale =
+        shown.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(shown);
+    return locale.createSeparatedList(names);
 }
 
 } // namespace TextList

@@ -416,21 +416,6 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
 </context>
 <context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 و%2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1 و%2 و%3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1 و%2 و%3 و%4</translation>
-    </message>
-</context>
-<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>

@@ -412,21 +412,6 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
 </context>
 <context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 und %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 und %4</translation>
-    </message>
-</context>
-<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>

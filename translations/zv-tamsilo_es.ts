@@ -412,21 +412,6 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
 </context>
 <context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 y %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 y %4</translation>
-    </message>
-</context>
-<context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
