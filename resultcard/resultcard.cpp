@@ -144,11 +144,12 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
     writer.skip(14);
     const QString name = data.firstName.simplified();
-    writer.writeLine(
-        name.isEmpty()
-            ? QCoreApplication::translate("ResultCard", "Body shape result")
-            : QCoreApplication::translate("ResultCard", "Body shape result for %1").arg(name),
-        14, Ink);
+    //: The card's title: %1 is the person's first name as typed, e.g. ANNA. Put the name where
+    //: no ending or preposition must agree with it, e.g. "Body shape result: %1".
+    const QString named = QCoreApplication::translate("ResultCard", "Body shape result for %1");
+    writer.writeLine(name.isEmpty() ? QCoreApplication::translate("ResultCard", "Body shape result")
+                                    : named.arg(name),
+                     14, Ink);
     writer.skip(20);
 }
 
@@ -174,6 +175,7 @@ void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 void paintResult(const ResultCardData &data, Writer &writer)
 {
     const modShapeTest::ShapeResult &result = modShapeTest::Shape_Result(data.shape);
+    //: A heading: the shape's name follows on a line of its own in large letters, e.g. Spoon
     writer.write(QCoreApplication::translate("ResultCard", "Your body shape is"), 12, Quiet);
     writer.write(result.strShapeName, 30, Olive, true);
     writer.skip(14);
@@ -226,11 +228,15 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
     writer.skip(6);
     const QString winner = shapeName(data.shape);
     if (tied.size() == 1) {
+        //: Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A
+        //: shape's name does not fit a slot whose grammar must agree with it: "Most answers: %1."
         writer.write(
             QCoreApplication::translate("ResultCard", "%1 had the most answers.").arg(winner), 10,
             Ink);
         return;
     }
+    //: Under the bars: %1 is the list of two to four shape names, e.g. "Ruler and Cone"; %2 is
+    //: the number of answers each had, e.g. "2 answers"
     writer.write(QCoreApplication::translate("ResultCard", "%1 tied with %2 each.")
                      .arg(TextList::listOf(tied), answers(best)),
                  10, Ink);

@@ -344,10 +344,12 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>نتيجة شكل الجسم لـ: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>شكل جسمك</translation>
     </message>
     <message>
@@ -368,10 +370,12 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>حصل الشكل «%1» على أكبر عدد من الإجابات.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
         <translation>تعادل %1، ولكلٍّ منها %2.</translation>
     </message>
     <message>
@@ -398,6 +402,7 @@ The rules are published, but they have not been validated against body scans: a 
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>تعذّر حفظ النتيجة باسم «%1».
 
 %2</translation>
@@ -447,6 +452,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>انقر هنا لزيارة %1</translation>
     </message>
 </context>
@@ -454,6 +460,7 @@ The rules are published, but they have not been validated against body scans: a 
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>أشهر منتدى نقاش عن Zelvara على الإنترنت، وأفضل مرجع لكل ما يخص Zelvara. زر %1 الآن</translation>
     </message>
     <message>
@@ -548,6 +555,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>صورة ظلية لشكل الجسم «%1»</translation>
     </message>
 </context>
@@ -559,6 +567,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>انقر هنا لزيارة %1 الآن</translation>
     </message>
     <message>
@@ -680,6 +689,7 @@ The rules are published, but they have not been validated against body scans: a 
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>أشهر منتدى نقاش عن Zelvara على الإنترنت، وأفضل مرجع لكل ما يخص Zelvara. زر %1 الآن</translation>
     </message>
     <message>

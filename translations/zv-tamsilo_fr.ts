@@ -324,10 +324,12 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>Résultat pour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>Votre silhouette est</translation>
     </message>
     <message>
@@ -348,10 +350,12 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>%1 a obtenu le plus de réponses.</translation>
     </message>
     <message>
         <source>%1 tied with %2 each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
         <translation>Égalité entre %1, avec %2 par silhouette.</translation>
     </message>
     <message>
@@ -378,6 +382,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>Impossible d’enregistrer le résultat sous «&#xa0;%1&#xa0;».
 
 %2</translation>
@@ -443,6 +448,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>Cliquez pour visiter %1</translation>
     </message>
 </context>
@@ -450,6 +456,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Le forum de discussion Zelvara le plus populaire. La meilleure ressource sur tout l’univers Zelvara. Visitez %1 dès maintenant</translation>
     </message>
     <message>
@@ -536,6 +543,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>Silhouette de type «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
@@ -555,6 +563,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Cliquez ici et visitez %1</translation>
     </message>
     <message>
@@ -675,6 +684,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Le forum de discussion Zelvara le plus populaire. La meilleure ressource sur tout l’univers Zelvara. Visitez %1 dès maintenant</translation>
     </message>
     <message>
