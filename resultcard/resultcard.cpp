@@ -52,15 +52,12 @@ QString shapeName(int shape)
     return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
 }
 
-// A shape has 0 to 4 answers. English says none and one in words of their own; from two on,
-// each language counts in its own plural forms (Arabic has a dual), in the locale's digits.
+// A shape has 0 to 4 answers, counted in each language's plural forms (Russian has three,
+// Arabic six) and the locale's digits; English has its two from the program's plural forms.
 QString answers(int count)
 {
-    if (count == 1)
-        return QCoreApplication::translate("ResultCard", "1 answer");
-    if (count == 0)
-        return QCoreApplication::translate("ResultCard", "0 answers");
-    //: %Ln is 2, 3 or 4, the number of answers a shape had
+    //: Beside a shape's bar on the card: %Ln is how many of the four answers counted toward
+    //: that shape, 0 to 4, e.g. "2 answers"
     return QCoreApplication::translate("ResultCard", "%Ln answers", nullptr, count);
 }
 
@@ -235,11 +232,13 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
             Ink);
         return;
     }
-    //: Under the bars: %1 is the list of two to four shape names, e.g. "Ruler and Cone"; %2 is
-    //: the number of answers each had, e.g. "2 answers"
-    writer.write(QCoreApplication::translate("ResultCard", "%1 tied with %2 each.")
-                     .arg(TextList::listOf(tied), answers(best)),
-                 10, Ink);
+    //: Under the bars: %1 is the list of two to four shape names, e.g. "Ruler and Cone"; %Ln is
+    //: the number of answers each of them had, 1 or 2, e.g. "Ruler and Cone tied with 2 answers
+    //: each." A colon form keeps the names out of the grammar: "Tie, 2 answers each: %1."
+    writer.write(
+        QCoreApplication::translate("ResultCard", "%1 tied with %Ln answers each.", nullptr, best)
+            .arg(TextList::listOf(tied)),
+        10, Ink);
     writer.write(QCoreApplication::translate(
                      "ResultCard",
                      "On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."),

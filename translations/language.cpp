@@ -87,8 +87,12 @@ bool use(const QString &language)
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
     current().clear();
-    if (language.isEmpty())
+    // English says its texts as written, but counts in its own plural forms ("1 answer").
+    if (language.isEmpty()) {
+        if (ours().load(u"english-plurals_en"_s, OurFolder))
+            QCoreApplication::installTranslator(&ours());
         return true;
+    }
     if (!ours().load(OurPrefix + language, OurFolder))
         return false;
     current() = language;

@@ -318,17 +318,9 @@ The rules are published, but they have not been validated against body scans: a 
 </context>
 <context>
     <name>ResultCard</name>
-    <message>
-        <source>1 answer</source>
-        <translation>إجابة واحدة</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>لا إجابات</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>لا إجابات</numerusform>
             <numerusform>إجابة واحدة</numerusform>
@@ -374,11 +366,6 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>حصل الشكل «%1» على أكبر عدد من الإجابات.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>تعادل %1، ولكلٍّ منها %2.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>عند التعادل يفوز أول شكل بهذا الترتيب: المستطيل، الساعة الرملية، الكمثرى، المثلث المقلوب.</translation>
     </message>
@@ -418,6 +405,18 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>The card could not be drawn.</source>
         <translation>تعذّر رسم البطاقة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>تعادل %1، ولا إجابة لأيٍّ منها.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها إجابة واحدة.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها إجابتان.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابات.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابة.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابة.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

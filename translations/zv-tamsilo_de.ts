@@ -354,11 +354,6 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <translation>%1 erhielt die meisten Antworten.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Gleichstand: %1 mit je %2.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>Bei Gleichstand gewinnt die erste Figur in der Reihenfolge Rechteck, Sanduhr, Birne, Umgekehrtes Dreieck.</translation>
     </message>
@@ -399,20 +394,20 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>The card could not be drawn.</source>
         <translation>Die Karte konnte nicht erstellt werden.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 Antwort</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 Antworten</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln Antwort</numerusform>
             <numerusform>%Ln Antworten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Gleichstand mit je %Ln Antwort: %1.</numerusform>
+            <numerusform>Gleichstand mit je %Ln Antworten: %1.</numerusform>
         </translation>
     </message>
 </context>

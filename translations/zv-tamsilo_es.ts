@@ -354,11 +354,6 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <translation>%1 tuvo el mayor número de respuestas.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Empate entre %1, con %2 por figura.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>En caso de empate, gana la primera en el orden Rectángulo, Reloj de arena, Pera, Forma de V.</translation>
     </message>
@@ -399,20 +394,20 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
         <source>The card could not be drawn.</source>
         <translation>No se pudo dibujar la tarjeta.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 respuesta</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 respuestas</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln respuesta</numerusform>
             <numerusform>%Ln respuestas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Empate, con %Ln respuesta por figura: %1.</numerusform>
+            <numerusform>Empate, con %Ln respuestas por figura: %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -354,11 +354,6 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <translation>%1 a obtenu le plus de réponses.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Égalité entre %1, avec %2 par silhouette.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>En cas d’égalité, la première silhouette dans l’ordre Rectangle, Sablier, Poire, En V l’emporte.</translation>
     </message>
@@ -399,20 +394,20 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
         <source>The card could not be drawn.</source>
         <translation>Impossible de dessiner la fiche.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 réponse</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 réponse</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln réponse</numerusform>
             <numerusform>%Ln réponses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Égalité, avec %Ln réponse par silhouette&#xa0;: %1.</numerusform>
+            <numerusform>Égalité, avec %Ln réponses par silhouette&#xa0;: %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -354,11 +354,6 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <translation>%1 ha ottenuto il maggior numero di risposte.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Parità tra %1, con %2 per figura.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>In caso di parità vince la prima figura nell’ordine Rettangolo, Clessidra, Pera, Forma a V.</translation>
     </message>
@@ -399,20 +394,20 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>The card could not be drawn.</source>
         <translation>Impossibile disegnare la scheda.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 risposta</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 risposte</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln risposta</numerusform>
             <numerusform>%Ln risposte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Parità, con %Ln risposta per figura: %1.</numerusform>
+            <numerusform>Parità, con %Ln risposte per figura: %1.</numerusform>
         </translation>
     </message>
 </context>

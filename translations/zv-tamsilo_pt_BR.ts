@@ -354,11 +354,6 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <translation>%1 teve o maior número de respostas.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Empate entre %1, com %2 para cada tipo.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>Em caso de empate, vence o primeiro na ordem Retângulo, Ampulheta, Pera, Forma de V.</translation>
     </message>
@@ -399,20 +394,20 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>The card could not be drawn.</source>
         <translation>Não foi possível desenhar o cartão.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 resposta</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 respostas</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln resposta</numerusform>
             <numerusform>%Ln respostas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Empate, com %Ln resposta para cada tipo: %1.</numerusform>
+            <numerusform>Empate, com %Ln respostas para cada tipo: %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -354,11 +354,6 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Больше всего ответов: %1.</translation>
     </message>
     <message>
-        <source>%1 tied with %2 each.</source>
-        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %2 is the number of answers each had, e.g. &quot;2 answers&quot;</extracomment>
-        <translation>Поровну: %1 — по %2 у каждой фигуры.</translation>
-    </message>
-    <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
         <translation>При равенстве побеждает первая фигура в порядке: Прямоугольник, Песочные часы, Груша, Перевёрнутый треугольник.</translation>
     </message>
@@ -399,21 +394,22 @@ The rules are published, but they have not been validated against body scans: a 
         <source>The card could not be drawn.</source>
         <translation>Не удалось построить карточку.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 ответ</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 ответов</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln ответ</numerusform>
             <numerusform>%Ln ответа</numerusform>
             <numerusform>%Ln ответов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Поровну, по %Ln ответу у каждой фигуры: %1.</numerusform>
+            <numerusform>Поровну, по %Ln ответа у каждой фигуры: %1.</numerusform>
+            <numerusform>Поровну, по %Ln ответов у каждой фигуры: %1.</numerusform>
         </translation>
     </message>
 </context>
