@@ -1,6 +1,10 @@
 #include "common/textlist.h"
 
+#include "translations/language.h"
+
 #include <QCoreApplication>
+#include <QLocale>
+
 #include <array>
 
 namespace TextList {
@@ -20,10 +24,11 @@ QString joined(const QStringList &names, const std::array<const char *, 3> &form
 
 QString listOf(const QStringList &names)
 {
-    static constexpr std::array<const char *, 3> Lists{
-        QT_TRANSLATE_NOOP("TextList", "%1 and %2"), QT_TRANSLATE_NOOP("TextList", "%1, %2 and %3"),
-        QT_TRANSLATE_NOOP("TextList", "%1, %2, %3 and %4")};
-    return joined(names, Lists);
+    // The program's English lists have no comma before "and", as British English writes them.
+    const QString shown = Language::shown();
+    const QLocale locale =
+        shown.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedKingdom) : QLocale(shown);
+    return locale.createSeparatedList(names);
 }
 
 QString alternativesOf(const QStringList &names)

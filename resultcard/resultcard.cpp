@@ -52,15 +52,12 @@ QString shapeName(int shape)
     return modShapeTest::Shape_Result(ShapeIndex(shape)).strShapeName;
 }
 
-// A shape has 0 to 4 answers. English says none and one in words of their own; from two on,
-// each language counts in its own plural forms (Arabic has a dual), in the locale's digits.
+// A shape has 0 to 4 answers, counted in each language's plural forms (Russian has three,
+// Arabic six) and the locale's digits; English has its two from the program's plural forms.
 QString answers(int count)
 {
-    if (count == 1)
-        return QCoreApplication::translate("ResultCard", "1 answer");
-    if (count == 0)
-        return QCoreApplication::translate("ResultCard", "0 answers");
-    //: %Ln is 2, 3 or 4, the number of answers a shape had
+    //: Beside a shape's bar on the card: %Ln is how many of the four answers counted toward
+    //: that shape, 0 to 4, e.g. "2 answers"
     return QCoreApplication::translate("ResultCard", "%Ln answers", nullptr, count);
 }
 
@@ -144,11 +141,12 @@ void paintHeader(QPainter &painter, const ResultCardData &data, Writer &writer)
     painter.drawLine(QPointF(Margin, writer.top()), QPointF(Margin + ContentWidth, writer.top()));
     writer.skip(14);
     const QString name = data.firstName.simplified();
-    writer.writeLine(
-        name.isEmpty()
-            ? QCoreApplication::translate("ResultCard", "Body shape result")
-            : QCoreApplication::translate("ResultCard", "Body shape result for %1").arg(name),
-        14, Ink);
+    //: The card's title: %1 is the person's first name as typed, e.g. ANNA. Put the name where
+    //: no ending or preposition must agree with it, e.g. "Body shape result: %1".
+    const QString named = QCoreApplication::translate("ResultCard", "Body shape result for %1");
+    writer.writeLine(name.isEmpty() ? QCoreApplication::translate("ResultCard", "Body shape result")
+                                    : named.arg(name),
+                     14, Ink);
     writer.skip(20);
 }
 
@@ -174,6 +172,7 @@ void paintSilhouette(QPainter &painter, const ResultCardData &data, qreal top)
 void paintResult(const ResultCardData &data, Writer &writer)
 {
     const modShapeTest::ShapeResult &result = modShapeTest::Shape_Result(data.shape);
+    //: A heading: the shape's name follows on a line of its own in large letters, e.g. Spoon
     writer.write(QCoreApplication::translate("ResultCard", "Your body shape is"), 12, Quiet);
     writer.write(result.strShapeName, 30, Olive, true);
     writer.skip(14);
@@ -226,14 +225,20 @@ void paintTally(QPainter &painter, const ResultCardData &data, Writer &writer)
     writer.skip(6);
     const QString winner = shapeName(data.shape);
     if (tied.size() == 1) {
+        //: Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A
+        //: shape's name does not fit a slot whose grammar must agree with it: "Most answers: %1."
         writer.write(
             QCoreApplication::translate("ResultCard", "%1 had the most answers.").arg(winner), 10,
             Ink);
         return;
     }
-    writer.write(QCoreApplication::translate("ResultCard", "%1 tied with %2 each.")
-                     .arg(TextList::listOf(tied), answers(best)),
-                 10, Ink);
+    //: Under the bars: %1 is the list of two to four shape names, e.g. "Ruler and Cone"; %Ln is
+    //: the number of answers each of them had, 1 or 2, e.g. "Ruler and Cone tied with 2 answers
+    //: each." A colon form keeps the names out of the grammar: "Tie, 2 answers each: %1."
+    writer.write(
+        QCoreApplication::translate("ResultCard", "%1 tied with %Ln answers each.", nullptr, best)
+            .arg(TextList::listOf(tied)),
+        10, Ink);
     writer.write(QCoreApplication::translate(
                      "ResultCard",
                      "On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins."),

@@ -81,6 +81,8 @@ void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pi
     const CardFile file = cardFile(typed, type);
     QString error;
     if (!saveResultCard(data, file, &error)) {
+        //: %1 is the file's full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is
+        //: the system's reason, e.g. "Permission denied"
         showStop(window, QCoreApplication::translate(
                              "ResultCard", "The result could not be saved as \"%1\".\n\n%2")
                              .arg(QDir::toNativeSeparators(file.path), error));

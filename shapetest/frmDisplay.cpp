@@ -37,6 +37,8 @@ std::optional<int> chosenAnswer(std::span<QRadioButton *const> buttons)
 // What a screen reader says for the results page's picture.
 QString pictureName(const QString &shapeName)
 {
+    //: What a screen reader says for the result's picture: %1 is the shape's name, e.g. Spoon.
+    //: Keep the name where grammar need not agree with it, e.g. "Silhouette of the shape «%1»".
     return QCoreApplication::translate("frmDisplay", "Silhouette of the %1 body shape")
         .arg(shapeName);
 }

@@ -289,8 +289,10 @@ QStringList textsOf(QWidget &window)
 // A language the program has, English (""), or the tests' own "pseudo".
 bool useLanguage(const QString &language)
 {
+    // The pseudo-language after English's plural forms, so that it is asked first.
+    const bool used = Language::use(language == "pseudo"_L1 ? QString() : language);
     usePseudoLanguage(language == "pseudo"_L1);
-    return Language::use(language == "pseudo"_L1 ? QString() : language);
+    return used;
 }
 
 // Where a control stands if it stood at `english` in English: right to left, a control placed

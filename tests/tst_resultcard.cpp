@@ -139,6 +139,40 @@ private slots:
         QVERIFY(!text.contains(unexpected));
     }
 
+    void theCardCountsInTheLanguagesPluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<ResultCardData>("data");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("ru 0, 1, 2") << u"ru"_s << card(u"MARY"_s, modShapeTest::Ruler, {0, 1, 2, 1})
+                                    << QStringList{u"0 ответов"_s, u"1 ответ "_s, u"2 ответа"_s};
+        QTest::newRow("ru tied at 1")
+            << u"ru"_s << card(u"MARY"_s, modShapeTest::Ruler, {1, 1, 1, 1})
+            << QStringList{u"по 1 ответу"_s};
+        QTest::newRow("ru tied at 2")
+            << u"ru"_s << card(u"MARY"_s, modShapeTest::Ruler, {2, 0, 0, 2})
+            << QStringList{u"по 2 ответа"_s};
+        QTest::newRow("de tied at 1")
+            << u"de"_s << card(u"MARY"_s, modShapeTest::Ruler, {1, 1, 1, 1})
+            << QStringList{u"mit je 1 Antwort:"_s};
+    }
+
+    // A count says "answer" in the form its number needs: Russian has three, on the bars and in
+    // the sentence about a tie.
+    void theCardCountsInTheLanguagesPluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(ResultCardData, data);
+        QFETCH(QStringList, expected);
+        QVERIFY(Language::use(language));
+        auto restore = qScopeGuard([] { Language::use(QString()); });
+        const QString path = m_folder.filePath(u"counted.pdf"_s);
+        QVERIFY(saveResultCard(data, {path, FileType::Pdf}, nullptr));
+        const QString text = pdfText(path);
+        for (const QString &each : expected)
+            QVERIFY2(text.contains(each), qPrintable(each + u" not in: "_s + text));
+    }
+
     void theCardReadsFromItsLeadingEdge_data()
     {
         QTest::addColumn<QString>("language");

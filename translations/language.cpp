@@ -41,13 +41,6 @@ QString &current()
     "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
     "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 
-// English counts: "1 entry", "2 entries".
-QTranslator &englishPlurals()
-{
-    static QTranslator translator;
-    return translator;
-}
-
 QString baseLanguage(const QString &language)
 {
     return language.section(u'_', 0, 0);
@@ -93,11 +86,11 @@ bool use(const QString &language)
 {
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
-    QCoreApplication::removeTranslator(&englishPlurals());
     current().clear();
+    // English says its texts as written, but counts in its own plural forms ("1 answer").
     if (language.isEmpty()) {
-        if (englishPlurals().load(u"plurals_en"_s, OurFolder))
-            QCoreApplication::installTranslator(&englishPlurals());
+        if (ours().load(u"english-plurals_en"_s, OurFolder))
+            QCoreApplication::installTranslator(&ours());
         return true;
     }
     if (!ours().load(OurPrefix + language, OurFolder))

@@ -795,10 +795,12 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>Ergebnis des Figurtests für %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>Dein Figurtyp ist</translation>
     </message>
     <message>
@@ -819,11 +821,8 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>%1 erhielt die meisten Antworten.</translation>
-    </message>
-    <message>
-        <source>%1 tied with %2 each.</source>
-        <translation>Gleichstand: %1 mit je %2.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -849,6 +848,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>Das Ergebnis konnte nicht als „%1“ gespeichert werden.
 
 %2</translation>
@@ -865,36 +865,21 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
         <source>The card could not be drawn.</source>
         <translation>Die Karte konnte nicht erstellt werden.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 Antwort</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 Antworten</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln Antwort</numerusform>
             <numerusform>%Ln Antworten</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 und %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 und %4</translation>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Gleichstand mit je %Ln Antwort: %1.</numerusform>
+            <numerusform>Gleichstand mit je %Ln Antworten: %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -944,6 +929,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>Hier geht’s zu %1</translation>
     </message>
 </context>
@@ -951,6 +937,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Das beliebteste Zelvara-Diskussionsforum im Netz. Die beste Quelle für alles rund um Zelvara. Besuche jetzt %1</translation>
     </message>
     <message>
@@ -1037,6 +1024,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>Silhouette des Figurtyps %1</translation>
     </message>
     <message>
@@ -1085,6 +1073,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Jetzt %1 besuchen</translation>
     </message>
     <message>
@@ -1205,6 +1194,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Das beliebteste Zelvara-Diskussionsforum im Netz. Die beste Quelle für alles rund um Zelvara. Besuche jetzt %1</translation>
     </message>
     <message>

@@ -795,10 +795,12 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>Risultato per: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>La tua figura è</translation>
     </message>
     <message>
@@ -819,11 +821,8 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>%1 ha ottenuto il maggior numero di risposte.</translation>
-    </message>
-    <message>
-        <source>%1 tied with %2 each.</source>
-        <translation>Parità tra %1, con %2 per figura.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -849,6 +848,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>Impossibile salvare il risultato come «%1».
 
 %2</translation>
@@ -865,36 +865,21 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
         <source>The card could not be drawn.</source>
         <translation>Impossibile disegnare la scheda.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 risposta</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 risposte</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln risposta</numerusform>
             <numerusform>%Ln risposte</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 e %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 e %4</translation>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Parità, con %Ln risposta per figura: %1.</numerusform>
+            <numerusform>Parità, con %Ln risposte per figura: %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -944,6 +929,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>Clicca per visitare %1</translation>
     </message>
 </context>
@@ -951,6 +937,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Il forum di discussione Zelvara più popolare online. La migliore risorsa per tutto ciò che è Zelvara. Visita %1 adesso</translation>
     </message>
     <message>
@@ -1037,6 +1024,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>Sagoma della figura «%1»</translation>
     </message>
     <message>
@@ -1085,6 +1073,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Clicca qui per visitare %1</translation>
     </message>
     <message>
@@ -1205,6 +1194,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Il forum di discussione Zelvara più popolare online. La migliore risorsa per tutto ciò che è Zelvara. Visita %1 adesso</translation>
     </message>
     <message>

@@ -795,10 +795,12 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>Resultado de %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>Seu tipo de corpo é</translation>
     </message>
     <message>
@@ -819,11 +821,8 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>%1 teve o maior número de respostas.</translation>
-    </message>
-    <message>
-        <source>%1 tied with %2 each.</source>
-        <translation>Empate entre %1, com %2 para cada tipo.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -849,6 +848,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>Não foi possível salvar o resultado como “%1”.
 
 %2</translation>
@@ -865,36 +865,21 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
         <source>The card could not be drawn.</source>
         <translation>Não foi possível desenhar o cartão.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 resposta</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 respostas</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln resposta</numerusform>
             <numerusform>%Ln respostas</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 e %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 e %4</translation>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Empate, com %Ln resposta para cada tipo: %1.</numerusform>
+            <numerusform>Empate, com %Ln respostas para cada tipo: %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -944,6 +929,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>Clique e visite %1</translation>
     </message>
 </context>
@@ -951,6 +937,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>O fórum de Zelvara mais popular da internet. O melhor recurso para tudo sobre Zelvara. Visite %1 agora</translation>
     </message>
     <message>
@@ -1037,6 +1024,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>Silhueta do tipo de corpo %1</translation>
     </message>
     <message>
@@ -1085,6 +1073,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Clique e visite %1 agora</translation>
     </message>
     <message>
@@ -1205,6 +1194,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>O fórum de Zelvara mais popular da internet. O melhor recurso para tudo sobre Zelvara. Visite %1 agora</translation>
     </message>
     <message>

@@ -800,10 +800,12 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Body shape result for %1</source>
+        <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
         <translation>Результат для: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
+        <extracomment>A heading: the shape&apos;s name follows on a line of its own in large letters, e.g. Spoon</extracomment>
         <translation>Ваш тип фигуры —</translation>
     </message>
     <message>
@@ -824,11 +826,8 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>%1 had the most answers.</source>
+        <extracomment>Under the bars: %1 is the name of the shape with the most answers, e.g. Spoon. A shape&apos;s name does not fit a slot whose grammar must agree with it: &quot;Most answers: %1.&quot;</extracomment>
         <translation>Больше всего ответов: %1.</translation>
-    </message>
-    <message>
-        <source>%1 tied with %2 each.</source>
-        <translation>Поровну: %1 — по %2 у каждой фигуры.</translation>
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
@@ -854,6 +853,7 @@ The rules are published, but they have not been validated against body scans: a 
         <source>The result could not be saved as &quot;%1&quot;.
 
 %2</source>
+        <extracomment>%1 is the file&apos;s full path, e.g. /home/anna/Documents/Body shape result.pdf; %2 is the system&apos;s reason, e.g. &quot;Permission denied&quot;</extracomment>
         <translation>Не удалось сохранить результат как «%1».
 
 %2</translation>
@@ -870,37 +870,23 @@ The rules are published, but they have not been validated against body scans: a 
         <source>The card could not be drawn.</source>
         <translation>Не удалось построить карточку.</translation>
     </message>
-    <message>
-        <source>1 answer</source>
-        <translation>1 ответ</translation>
-    </message>
-    <message>
-        <source>0 answers</source>
-        <translation>0 ответов</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln answers</source>
-        <extracomment>%Ln is 2, 3 or 4, the number of answers a shape had</extracomment>
+        <extracomment>Beside a shape&apos;s bar on the card: %Ln is how many of the four answers counted toward that shape, 0 to 4, e.g. &quot;2 answers&quot;</extracomment>
         <translation>
             <numerusform>%Ln ответ</numerusform>
             <numerusform>%Ln ответа</numerusform>
             <numerusform>%Ln ответов</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>TextList</name>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 и %2</translation>
-    </message>
-    <message>
-        <source>%1, %2 and %3</source>
-        <translation>%1, %2 и %3</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 and %4</source>
-        <translation>%1, %2, %3 и %4</translation>
+    <message numerus="yes">
+        <source>%1 tied with %Ln answers each.</source>
+        <extracomment>Under the bars: %1 is the list of two to four shape names, e.g. &quot;Ruler and Cone&quot;; %Ln is the number of answers each of them had, 1 or 2, e.g. &quot;Ruler and Cone tied with 2 answers each.&quot; A colon form keeps the names out of the grammar: &quot;Tie, 2 answers each: %1.&quot;</extracomment>
+        <translation>
+            <numerusform>Поровну, по %Ln ответу у каждой фигуры: %1.</numerusform>
+            <numerusform>Поровну, по %Ln ответа у каждой фигуры: %1.</numerusform>
+            <numerusform>Поровну, по %Ln ответов у каждой фигуры: %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -950,6 +936,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Click here to visit %1</source>
+        <extracomment>%1 is the address of the program&apos;s home page, e.g. http://www.example.com/</extracomment>
         <translation>Перейти на %1</translation>
     </message>
 </context>
@@ -957,6 +944,7 @@ The rules are published, but they have not been validated against body scans: a 
     <name>frmDisplay</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Самый популярный форум Zelvara в интернете. Лучший источник всего о Zelvara. Заходите на %1</translation>
     </message>
     <message>
@@ -1043,6 +1031,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Silhouette of the %1 body shape</source>
+        <extracomment>What a screen reader says for the result&apos;s picture: %1 is the shape&apos;s name, e.g. Spoon. Keep the name where grammar need not agree with it, e.g. &quot;Silhouette of the shape «%1»&quot;.</extracomment>
         <translation>Силуэт типа фигуры «%1»</translation>
     </message>
     <message>
@@ -1091,6 +1080,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Перейти на %1</translation>
     </message>
     <message>
@@ -1211,6 +1201,7 @@ The rules are published, but they have not been validated against body scans: a 
     <name>frmMain</name>
     <message>
         <source>The Most Popular Online Zelvara Discussion Board. Best Resource For Everything Zelvara. Visit %1 Now</source>
+        <extracomment>%1 is the name of the program maker&apos;s web site, e.g. www.example.com</extracomment>
         <translation>Самый популярный форум Zelvara в интернете. Лучший источник всего о Zelvara. Заходите на %1</translation>
     </message>
     <message>

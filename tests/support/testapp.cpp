@@ -3,6 +3,7 @@
 #include "common/modHelp.h"
 #include "common/shutdownstate.h"
 #include "common/windowmodel.h"
+#include "translations/language.h"
 #include "widgets/mirroredforms.h"
 #include "widgets/programfont.h"
 
@@ -20,6 +21,8 @@ void prepareTestApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     useProgramFont();
     mirrorFormsRightToLeft();
+    // In English, as a program started on an English desktop: with English's plural forms.
+    Language::use(QString());
     useFreshSettings();
 }
 
