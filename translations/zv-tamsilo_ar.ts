@@ -907,6 +907,9 @@ The rules are published, but they have not been validated against body scans: a 
             <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابة.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>TextList</name>
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>

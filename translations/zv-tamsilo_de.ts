@@ -881,20 +881,23 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
             <numerusform>Gleichstand mit je %Ln Antworten: %1.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>TextList</name>
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation>%1 oder %2</translation>
+        <translation type="unfinished">%1 oder %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation>%1, %2 oder %3</translation>
+        <translation type="unfinished">%1, %2 oder %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation>%1, %2, %3 oder %4</translation>
+        <translation type="unfinished">%1, %2, %3 oder %4</translation>
     </message>
 </context>
 <context>

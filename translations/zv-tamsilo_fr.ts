@@ -881,20 +881,23 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
             <numerusform>Égalité, avec %Ln réponses par silhouette&#xa0;: %1.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>TextList</name>
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation>%1 ou %2</translation>
+        <translation type="unfinished">%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation>%1, %2 ou %3</translation>
+        <translation type="unfinished">%1, %2 ou %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation>%1, %2, %3 ou %4</translation>
+        <translation type="unfinished">%1, %2, %3 ou %4</translation>
     </message>
 </context>
 <context>

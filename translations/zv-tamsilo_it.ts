@@ -881,20 +881,23 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
             <numerusform>Parità, con %Ln risposte per figura: %1.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>TextList</name>
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation>%1 o %2</translation>
+        <translation type="unfinished">%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation>%1, %2 o %3</translation>
+        <translation type="unfinished">%1, %2 o %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation>%1, %2, %3 o %4</translation>
+        <translation type="unfinished">%1, %2, %3 o %4</translation>
     </message>
 </context>
 <context>
