@@ -21,7 +21,7 @@ import time
 from startup import instructions
 
 WARM_UP = 3
-RUNS = 75
+RUNS = 101
 
 
 def first_paint(watch, command, settings):

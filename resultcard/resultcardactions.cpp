@@ -1,5 +1,7 @@
 #include "resultcard/resultcardactions.h"
 
+#include "common/ondemand.h"
+#include "resultcard/cardprinting.h"
 #include "resultcard/qtdialogtraces.h"
 #include "resultcard/resultcard.h"
 #include "resultcard/resultcardfile.h"
@@ -10,11 +12,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -89,48 +88,24 @@ void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pi
     }
 }
 
-QRectF printedArea(const QPrinter &printer)
-{
-    // From the page layout, whose margins stay the printer's whether or not the painter
-    // starts at the paper's corner.
-    const QPageLayout layout = printer.pageLayout();
-    const int resolution = printer.resolution();
-    const QMarginsF printers = layout.marginsPixels(resolution).toMarginsF();
-    const qreal own = Margin * resolution / 72.0;
-    return QRectF(layout.fullRectPixels(resolution))
-        .marginsRemoved({qMax(own, printers.left()), qMax(own, printers.top()),
-                         qMax(own, printers.right()), qMax(own, printers.bottom())});
-}
-
-bool printResultCard(QPrinter &printer, const ResultCardData &data)
-{
-    // The painter then starts at the paper's corner, and the card's margin and the printer's
-    // overlap instead of adding up.
-    printer.setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paintWithinMargin(painter, printedArea(printer), data);
-    return painter.end();
-}
-
 void printResult(QWidget &parent, const QString &firstName, const ImageList &pictures,
                  const std::optional<MeasuredResult> &measured)
 {
     const ResultCardData data = currentResult(firstName, pictures, measured);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(u"ZV Tamsilo"_s);
-    {
-        const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
-        // On the heap and watched, as it goes with the window should that be discarded.
-        const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, &parent);
-        dialog->setWindowTitle(QCoreApplication::translate("ResultCard", "Print Result"));
-        const bool accepted = dialog->exec() == QDialog::Accepted;
-        delete dialog;
-        if (!accepted)
-            return;
+    const auto print =
+        reinterpret_cast<PrintCardEntry>(OnDemand::resolve("zv-tamsilo-printing", PrintCardSymbol));
+    if (!print) {
+        showStop(&parent,
+                 QCoreApplication::translate("ResultCard", "The result could not be printed."));
+        return;
     }
-    if (!printResultCard(printer, data))
+    const QtDialogTraces traces; // it has a file dialog of its own, for printing to a file
+    const auto outcome = static_cast<CardPrinting::Outcome>(
+        print(parent, QCoreApplication::translate("ResultCard", "Print Result"), Margin,
+              [&data](QPainter &painter, const QRectF &area) {
+                  paintWithinMargin(painter, area, data);
+              }));
+    if (outcome == CardPrinting::Outcome::Failed)
         showStop(&parent,
                  QCoreApplication::translate("ResultCard", "The result could not be printed."));
 }

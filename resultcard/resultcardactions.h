@@ -8,8 +8,6 @@
 #include <optional>
 
 class ImageList;
-class QPrinter;
-class QRectF;
 class QString;
 class QWidget;
 struct ResultCardData;
@@ -25,16 +23,8 @@ ResultCardData currentResult(const QString &firstName, const ImageList &pictures
 void saveResultAs(QWidget &parent, const QString &firstName, const ImageList &pictures,
                   const std::optional<MeasuredResult> &measured);
 
-// Prints the card on the printer the user chooses.
+// Prints the card on the printer the user chooses; the printing module is loaded then.
 void printResult(QWidget &parent, const QString &firstName, const ImageList &pictures,
                  const std::optional<MeasuredResult> &measured);
-
-// Where on the printer's page, in its device pixels with the painter at the paper's corner, the
-// card goes without its margin: inside the printer's margin, and never nearer the paper's edge
-// than the card's own margin.
-QRectF printedArea(const QPrinter &printer);
-
-// Prints the card on `printer`, set up and not yet begun; false when the printer would not start.
-bool printResultCard(QPrinter &printer, const ResultCardData &data);
 
 } // namespace ResultCard

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "measure/MeasureShapeWindow.h"
 #include "messageboxes.h"
+#include "resultcard/cardprinting.h"
 #include "resultcard/resultcard.h"
 #include "resultcard/resultcardactions.h"
 #include "resultcard/resultcardfile.h"
@@ -271,8 +272,11 @@ private slots:
         printer.setPageMargins(
             QMarginsF(printerMargin, printerMargin, printerMargin, printerMargin),
             QPageLayout::Millimeter);
-        QVERIFY(ResultCard::printResultCard(printer,
-                                            card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4})));
+        const ResultCardData data = card(u"MARY"_s, modShapeTest::Cone, {0, 0, 0, 4});
+        QVERIFY(CardPrinting::print(printer, ResultCard::Margin,
+                                    [&data](QPainter &painter, const QRectF &area) {
+                                        ResultCard::paintWithinMargin(painter, area, data);
+                                    }));
         const QRegularExpressionMatch title =
             QRegularExpression(u"xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>ZV<"_s)
                 .match(run(u"pdftotext"_s, {u"-bbox"_s, printer.outputFileName(), u"-"_s}));

@@ -44,6 +44,10 @@ package=$(ls "$E2E_TMP"/zv-tamsilo_*.deb)
 depends=$(dpkg-deb -f "$package" Depends)
 contents=$(dpkg-deb -c "$package")
 grep -q 'libqt6widgets6' <<<"$depends" || fail "package lacks its Qt dependency"
+# The printing module's own dependency, which the executable no longer has.
+grep -q 'libqt6printsupport6' <<<"$depends" || fail "package lacks Qt's printing library"
+grep -q 'usr/lib/zv-tamsilo/libzv-tamsilo-printing.so' <<<"$contents" ||
+    fail "package lacks the printing module"
 grep -q "usr/share/applications/$ID.desktop" <<<"$contents" || fail "package lacks the menu entry"
 # Debian's own checks: an error ("E:" line) fails, warnings are only shown.
 report=$(lintian --tag-display-limit 0 "$package" 2>&1) || true
