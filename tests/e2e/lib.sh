@@ -71,7 +71,7 @@ SCRIPT
     until [ -s "$E2E_TMP/display" ]; do
         sleep 0.05
         tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "Xvfb did not start"
+        [ $tries -lt 1200 ] || fail "Xvfb did not start"
     done
     export DISPLAY=:$(head -n1 "$E2E_TMP/display")
     openbox >/dev/null 2>&1 &
@@ -80,7 +80,7 @@ SCRIPT
     until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
         sleep 0.05
         tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "openbox did not start"
+        [ $tries -lt 1200 ] || fail "openbox did not start"
     done
 }
 
@@ -135,14 +135,14 @@ window_width() {
     xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
 }
 
-# wait_exit PID: waits up to 10 s for the process to end and leaves its exit status in
+# wait_exit PID: waits up to 60 s for the process to end and leaves its exit status in
 # E2E_STATUS. Not to be called in a command substitution: only this shell can reap its child.
 wait_exit() {
     local pid=$1 tries=0
     while [ "$(ps -o stat= -p "$pid" 2>/dev/null | cut -c1)" != Z ] && kill -0 "$pid" 2>/dev/null; do
         sleep 0.1
         tries=$((tries + 1))
-        [ $tries -lt 100 ] || fail "process $pid did not end"
+        [ $tries -lt 600 ] || fail "process $pid did not end"
     done
     E2E_STATUS=0
     wait "$pid" || E2E_STATUS=$?

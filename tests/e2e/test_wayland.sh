@@ -14,14 +14,14 @@ start_weston() { # NAME [OPTION...]: a compositor of our own, ended with the tes
     XDG_RUNTIME_DIR=$E2E_TMP/weston weston --backend=headless-backend.so --use-pixman --debug \
         --idle-time=0 --socket="$1" "${@:2}" >"$E2E_TMP/$1.log" 2>&1 &
     E2E_PIDS+=($!)
-    until_ok 100 grep -q "launching '.*desktop-shell'" "$E2E_TMP/$1.log"
+    until_ok 600 grep -q "launching '.*desktop-shell'" "$E2E_TMP/$1.log"
     export WAYLAND_DISPLAY=$E2E_TMP/weston/$1
 }
 sent=0
 drive() { # COMMAND...: hands each command to the program, waiting until it took it
     for command; do
         echo "$command" >>"$TAMSILO_DRIVER" && sent=$((sent + 1))
-        until_ok 100 grep -q "^ok $sent " "$E2E_TMP/out"
+        until_ok 600 grep -q "^ok $sent " "$E2E_TMP/out"
     done
 }
 start_weston native
@@ -31,14 +31,14 @@ drive frmMain cmdNext "QMessageBox maximise" QMessageBox
 grep -q "^ok $sent frmMain " "$E2E_TMP/out" || fail "the name box does not belong to the welcome window"
 drive "frmMain maximise" "txtFirstName anna"
 fixed() { drive frmMain && grep -q "^ok $sent - 497x363+0+0 1 " "$E2E_TMP/out"; }
-until_ok 100 fixed # maximised once, and back at its size
+until_ok 600 fixed # maximised once, and back at its size
 for copy in $(seq 20); do # each says "Application is already running", ending once answered
     TAMSILO_DRIVER=$E2E_TMP/answer "$E2E_APP" >"$E2E_TMP/copy$copy" 2>>"$E2E_TMP/app.log" &
     copies[copy]=$! && E2E_PIDS+=($!)
 done
 for copy in $(seq 20); do
     until_ok 600 grep -q '^ok 1 ' "$E2E_TMP/copy$copy"
-    until_ok 50 ended "${copies[copy]}" && wait_exit "${copies[copy]}"
+    until_ok 600 ended "${copies[copy]}" && wait_exit "${copies[copy]}"
     [ "$E2E_STATUS" = 0 ] || fail "copy $copy ended with status $E2E_STATUS"
 done
 # "Lower Body", "Lower Body", "Middle Body", "Hips, thighs and buttocks": a Spoon.
@@ -52,10 +52,10 @@ gave_in() {
     [[ $line != 455x258* && $line == "$last" ]] && steady=$((steady + 1)) || steady=0
     last=$line && [ $steady = 3 ] && [ "$(cut -d' ' -f2 <<<"$line")" -lt 10 ]
 }
-until_ok 100 gave_in
+until_ok 600 gave_in
 drive cmdOK mnuMeasureShape "bustEdit 34" "waistEdit 30" "highHipEdit 36" \
     "hipsEdit 37" closeButton mnuExit frmFarewell
-(cd "$E2E_TMP" && sleep 0.5 && timeout 10 weston-screenshooter && mv wayland-screenshot-*.png "$E2E_SHOTS/wayland.png")
+(cd "$E2E_TMP" && sleep 0.5 && timeout 60 weston-screenshooter && mv wayland-screenshot-*.png "$E2E_SHOTS/wayland.png")
 drive cmdClose && wait_exit "$app"
 [ "$E2E_STATUS" = 0 ] || fail "the program ended with status $E2E_STATUS on Wayland"
 ! grep -qi 'protocol error' "$E2E_TMP/app.log" || fail "the compositor cut the program off"
@@ -70,4 +70,4 @@ unset QT_QPA_PLATFORM QT_QPA_GENERIC_PLUGINS
 DISPLAY=$x XDG_SESSION_TYPE=wayland "$E2E_APP" 2>>"$E2E_TMP/app.log" &
 E2E_PIDS+=($!)
 on_x() { xwininfo -display "$x" -root -tree | grep -q '"ZV Tamsilo v1.0": .*497x'; }
-until_ok 100 on_x
+until_ok 600 on_x
