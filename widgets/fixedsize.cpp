@@ -92,7 +92,8 @@ private:
     void resized(QWindow &window)
     {
         const QWidget *widget = fixedSizeWidgetOf(&window);
-        if (widget && !window.property(Maximised).toBool() && window.size() != widget->size())
+        if (widget && !window.property(Maximised).toBool() &&
+            window.size() != widget->maximumSize())
             window.resize(widget->maximumSize());
     }
 

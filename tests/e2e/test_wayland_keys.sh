@@ -11,7 +11,7 @@ mkdir -m 700 "$E2E_TMP/weston" && : >"$TAMSILO_DRIVER"
 XDG_RUNTIME_DIR=$E2E_TMP/weston weston --backend=x11-backend.so --socket=keys --use-pixman \
     --width=1280 --height=960 --idle-time=0 >"$E2E_TMP/weston.log" 2>&1 &
 E2E_PIDS+=($!)
-until_ok 100 grep -q "launching '.*desktop-shell'" "$E2E_TMP/weston.log"
+until_ok 600 grep -q "launching '.*desktop-shell'" "$E2E_TMP/weston.log"
 output=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
 xdotool windowactivate --sync "$output" 2>/dev/null
 dead=77 # an X display nobody answers
@@ -19,11 +19,13 @@ while xdpyinfo -display :$dead >/dev/null 2>&1; do dead=$((dead + 1)); done
 
 sent=0
 # look NAME [PATTERN]: asks the program about the shown object NAME until the line it prints
-# ("ok N OWNER WxH+X+Y TIMES-MAXIMISED ACTIVE") matches PATTERN; leaves it in $seen.
+# ("ok N OWNER WxH+X+Y TIMES-MAXIMISED ACTIVE") matches PATTERN, for a minute at most; leaves it
+# in $seen.
 look() {
-    for _ in $(seq 100); do
+    local until=$((SECONDS + 60))
+    while [ $SECONDS -lt $until ]; do
         echo "$1 shown" >>"$TAMSILO_DRIVER" && sent=$((sent + 1))
-        until_ok 100 grep -q "^ok $sent " "$E2E_TMP/out"
+        until_ok 600 grep -q "^ok $sent " "$E2E_TMP/out"
         seen=$(grep "^ok $sent " "$E2E_TMP/out")
         [[ $seen =~ ${2:-} ]] && return
     done
@@ -56,10 +58,8 @@ xdotool type anna && xdotool key alt+t
 maximise frmDisplay
 # Next, with whatever answer is checked, until the results page offers Measure My Shape.
 echo "mnuMeasureShape shown" >>"$TAMSILO_DRIVER" && sent=$((sent + 1))
-for _ in $(seq 50); do
-    grep -q "^ok $sent " "$E2E_TMP/out" && break
-    xdotool key alt+n && sleep 0.2
-done
+next() { grep -q "^ok $sent " "$E2E_TMP/out" || ! xdotool key alt+n; }
+until_ok 600 next
 menu alt+h a && maximise frmAbout
 xdotool key Escape && look frmDisplay ' 1$'
 menu alt+f s && maximise MeasureShapeWindow

@@ -3,11 +3,13 @@
 // prints "ok N OWNER WxH+X+Y TIMES ACTIVE" of the target's window: the window it belongs to
 // (or -), where it stands, how often the window system has maximised it, and 1 if it has the
 // keyboard. "NAME maximise" asks as the title bar does ("NAME insist": again each time the window
-// is given back, ten times), "NAME shown" only looks, "NAME TEXT" types, "NAME" clicks, triggers,
-// answers a message box by default or just waits.
+// is given back, thirty times), "NAME key" presses Shift there as the user would, "NAME stretch"
+// makes its window 100 pixels wider and taller as a dragged edge does, "NAME shown" only looks,
+// "NAME TEXT" types, "NAME" clicks, triggers, answers a message box by default or just waits.
 #include <QApplication>
 #include <QFile>
 #include <QGenericPlugin>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -30,9 +32,18 @@ static void act(QObject *target, const QString &argument)
     QWindow *window = widget ? widget->windowHandle() : nullptr;
     if (argument == QLatin1String("shown"))
         return;
+    if (argument == QLatin1String("key")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        return;
+    }
+    if (argument == QLatin1String("stretch"))
+        return window->resize(window->size() + QSize(100, 100));
     if (argument == QLatin1String("insist")) { // maximises the window each time it is given back
         QObject::connect(window, &QWindow::windowStateChanged, window,
-                         [window, times = 10](Qt::WindowState state) mutable {
+                         [window, times = 30](Qt::WindowState state) mutable {
                              if (state == Qt::WindowNoState && times-- > 0)
                                  QTimer::singleShot(0, window, [window] {
                                      window->setWindowStates(Qt::WindowMaximized);
