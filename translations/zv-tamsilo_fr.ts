@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation>Ha&amp;ut des hanches</translation>
+        <translation>Ht h&amp;anches</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
