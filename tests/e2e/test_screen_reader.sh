@@ -100,7 +100,7 @@ for name, content in [("Your body shape", "Spoon"),
                       ("About this shape", description)]:
     key("Tab"); assert hears(name, "text", content).endswith(content)
 
-key("alt+f"); hears("File"); key("s"); hears("Bust", "Around the fullest part of the bust")
+key("alt+f"); hears("File"); key("s"); hears("Bust", "Feel for your nipples and run the tape around the fullest part")
 label = next(n for w in windows() for n in below(w) if n.name.startswith("Type all four measurements"))
 measured = []
 for tab, value, complete in [(0, "90", 0), (1, "70", 0), (1, "95", 0), (1, "100", 1), (0, "90", 1)]:
