@@ -124,14 +124,19 @@ QString problemWith(const Record &record, Entry &entry)
          {std::pair{6, &entry.measuredShape}, std::pair{7, &entry.answersShape}}) {
         *shape = History::shapeNamed(fields[index]);
         if (!fields[index].isEmpty() && !*shape) {
-            //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear.
-            //: The four names stay in English: the file is written so.
+            // The file's keywords are English in every language, so they fill a slot of their
+            // own rather than stand among the translated words.
+            QStringList keywords;
+            for (int each = 0; each < modShapeTest::ShapeCount; ++each)
+                keywords << History::englishName(modShapeTest::ShapeIndex(each));
+            //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear;
+            //: %3 lists the shapes' keywords in the file, English in every language:
+            //: Ruler, Hourglass, Spoon, Cone
             return QCoreApplication::translate(
                        "HistoryFiles",
-                       "Line %1: \"%2\" is not one of the shapes Ruler, Hourglass, Spoon "
-                       "and Cone.")
+                       "Line %1: \"%2\" is none of the shapes a CSV file names: %3.")
                 .arg(record.line)
-                .arg(fields[index]);
+                .arg(fields[index], keywords.join(u", "_s));
         }
     }
     return {};

@@ -276,9 +276,10 @@ private slots:
         QTest::newRow("no bust") << header + "2026-12-07,,70,80,99,,,\n"
                                  << u"\"\" is not a length"_s;
         QTest::newRow("unknown shape") << header + "2026-12-07,90,70,80,99,,Pear,\n"
-                                       << u"\"Pear\" is not one of"_s;
+                                       << u"Line 2: \"Pear\" is none of the shapes a CSV file "
+                                          "names: Ruler, Hourglass, Spoon, Cone."_s;
         QTest::newRow("translated shape")
-            << header + "2026-12-07,90,70,80,99,,,Löffel\n"_ba << u"\"Löffel\" is not one of"_s;
+            << header + "2026-12-07,90,70,80,99,,,Löffel\n"_ba << u"\"Löffel\" is none of"_s;
         QTest::newRow("open quote") << header + good + "\"2026-12-07,90\n" << u"Line 3 opens"_s;
     }
     void aCsvThatIsNoHistoryIsRefusedWhole()

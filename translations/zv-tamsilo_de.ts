@@ -75,11 +75,6 @@
         <translation>Zeile %1: „%2“ ist keine Länge in Zentimetern in der Form 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Zeile %1: „%2“ ist keine der Figuren Ruler, Hourglass, Spoon und Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>Zeile %1 öffnet Anführungszeichen, die nie geschlossen werden.</translation>
@@ -88,6 +83,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Das ist kein von ZV Tamsilo exportierter Verlauf: Seine erste Zeile ist nicht %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Zeile %1: „%2“ ist keine der Figuren, die eine CSV-Datei nennen kann: %3.</translation>
     </message>
 </context>
 <context>
@@ -776,7 +776,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die vorstehenden Hüftknochen vorn, knapp unter der Taille</translation>
     </message>
 </context>
 <context>
@@ -887,17 +887,17 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 oder %2</translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 oder %3</translation>
+        <translation>%1, %2 oder %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 oder %4</translation>
+        <translation>%1, %2, %3 oder %4</translation>
     </message>
 </context>
 <context>

@@ -75,11 +75,6 @@
         <translation>Línea %1: «%2» no es una longitud en centímetros escrita como 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Línea %1: «%2» no es ninguna de las figuras Ruler, Hourglass, Spoon y Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>La línea %1 abre comillas que nunca se cierran.</translation>
@@ -88,6 +83,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Esto no es un historial exportado por ZV Tamsilo: su primera línea no es %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Línea %1: «%2» no es ninguna de las figuras que puede indicar un archivo CSV: %3.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2 cm (0,8 in), y la cintura medida por uno mismo tiende a salir alrededor de 1 cm (0,4 in) más pequeña, así que mide cada contorno dos veces.</translation>
+        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2 cm (0,8 pulg.), y la cintura medida por uno mismo tiende a salir alrededor de 1 cm (0,4 pulg.) más pequeña, así que mide cada contorno dos veces.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -776,7 +776,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Por los huesos que sobresalen delante de la cadera, justo bajo la cintura</translation>
     </message>
 </context>
 <context>
@@ -887,17 +887,17 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 o %2</translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 o %3</translation>
+        <translation>%1, %2 o %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 o %4</translation>
+        <translation>%1, %2, %3 o %4</translation>
     </message>
 </context>
 <context>

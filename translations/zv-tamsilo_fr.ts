@@ -75,11 +75,6 @@
         <translation>Ligne %1 : « %2 » n’est pas une longueur en centimètres écrite comme 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Ligne %1 : « %2 » n’est aucune des silhouettes Ruler, Hourglass, Spoon et Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>La ligne %1 ouvre des guillemets qui ne sont jamais fermés.</translation>
@@ -88,6 +83,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Ce n’est pas un historique exporté par ZV Tamsilo : sa première ligne n’est pas %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Ligne %1 : « %2 » n’est aucune des silhouettes qu’un fichier CSV peut indiquer : %3.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2&#xa0;cm (0,8&#xa0;pouce), et le tour de taille qu’on prend soi-même ressort en général environ 1&#xa0;cm (0,4&#xa0;pouce) trop petit&#xa0;: prenez donc chaque mesure deux fois.</translation>
+        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2 cm (0,8 in), et le tour de taille qu’on prend soi-même ressort en général environ 1 cm (0,4 in) trop petit : prenez donc chaque mesure deux fois.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -504,11 +504,11 @@
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures du bassin diffèrent de %1&#xa0;: mesurez le bassin encore une fois.</translation>
+        <translation>Vos deux mesures du haut des hanches diffèrent de %1 : mesurez le haut des hanches encore une fois.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
-        <translation>bassin ÷ taille</translation>
+        <translation>haut des hanches ÷ taille</translation>
     </message>
     <message>
         <source>bust − hips</source>
@@ -609,7 +609,7 @@
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite&#xa0;: le bassin est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite : le haut des hanches est juste à la limite de %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
@@ -776,7 +776,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les os saillants à l’avant des hanches, juste sous la taille</translation>
     </message>
 </context>
 <context>
@@ -887,17 +887,17 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 ou %2</translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 ou %3</translation>
+        <translation>%1, %2 ou %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 ou %4</translation>
+        <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>
 <context>

@@ -75,11 +75,6 @@
         <translation>Riga %1: «%2» non è una lunghezza in centimetri scritta come 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Riga %1: «%2» non è nessuno dei fisici Ruler, Hourglass, Spoon e Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>La riga %1 apre virgolette che non vengono mai chiuse.</translation>
@@ -88,6 +83,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Questo non è uno storico esportato da ZV Tamsilo: la sua prima riga non è %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Riga %1: «%2» non è nessuno dei fisici che un file CSV può indicare: %3.</translation>
     </message>
 </context>
 <context>
@@ -310,7 +310,7 @@
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Individua al tatto le ossa sporgenti sul davanti del bacino e passa il metro sopra di esse, ben orizzontale tutt’intorno, appena sotto la vita. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+        <translation>Individua al tatto le ossa sporgenti sul davanti dei fianchi e passa il metro sopra di esse, ben orizzontale tutt’intorno, appena sotto la vita. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
@@ -330,7 +330,7 @@
     <message>
         <source>A figure with the tape across the hip bones, just below the waist</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
-        <translation>Figura col metro sulle ossa del bacino, appena sotto la vita</translation>
+        <translation>Figura col metro sulle ossa dei fianchi, appena sotto la vita</translation>
     </message>
     <message>
         <source>A figure with the tape around the widest part of the hips</source>
@@ -504,11 +504,11 @@
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Le tue due misure del bacino differiscono di %1: misura il bacino ancora una volta.</translation>
+        <translation>Le tue due misure dei fianchi alti differiscono di %1: misura i fianchi alti ancora una volta.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
-        <translation>bacino ÷ vita</translation>
+        <translation>fianchi alti ÷ vita</translation>
     </message>
     <message>
         <source>bust − hips</source>
@@ -609,7 +609,7 @@
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al limite: il bacino è proprio al confine con %1. Ripeti la misura.</translation>
+        <translation>Al limite: i fianchi alti sono proprio al confine con %1. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
@@ -746,7 +746,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>H&amp;eight</source>
-        <translation>&amp;Altezza</translation>
+        <translation>A&amp;ltezza</translation>
     </message>
     <message>
         <source>Optional, for the waist-to-height ratio</source>
@@ -776,7 +776,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulle ossa sporgenti davanti ai fianchi, appena sotto la vita</translation>
     </message>
 </context>
 <context>
@@ -887,17 +887,17 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 o %2</translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 o %3</translation>
+        <translation>%1, %2 o %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 o %4</translation>
+        <translation>%1, %2, %3 o %4</translation>
     </message>
 </context>
 <context>

@@ -75,11 +75,6 @@
         <translation>Linha %1: “%2” não é um comprimento em centímetros escrito como 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Linha %1: “%2” não é nenhum dos tipos Ruler, Hourglass, Spoon e Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>A linha %1 abre aspas que nunca são fechadas.</translation>
@@ -88,6 +83,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Isto não é um histórico exportado pelo ZV Tamsilo: a primeira linha não é %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Linha %1: “%2” não é nenhum dos tipos de corpo que um arquivo CSV pode indicar: %3.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Use uma fita métrica flexível, sobre roupa leve ou sem roupa, na frente de um espelho. Duas medições do mesmo ponto costumam variar até 2 cm (0,8 in), e a cintura medida por conta própria tende a sair cerca de 1 cm (0,4 in) menor, então meça cada ponto duas vezes.</translation>
+        <translation>Use uma fita métrica flexível, sobre roupa leve ou sem roupa, na frente de um espelho. Duas medições do mesmo ponto costumam variar até 2 cm (0,8 pol.), e a cintura medida por conta própria tende a sair cerca de 1 cm (0,4 pol.) menor, então meça cada ponto duas vezes.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -776,7 +776,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre os ossos salientes na frente do quadril, logo abaixo da cintura</translation>
     </message>
 </context>
 <context>
@@ -887,17 +887,17 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 ou %2</translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 ou %3</translation>
+        <translation>%1, %2 ou %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 ou %4</translation>
+        <translation>%1, %2, %3 ou %4</translation>
     </message>
 </context>
 <context>

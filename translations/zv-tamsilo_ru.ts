@@ -76,11 +76,6 @@
         <translation>Строка %1: «%2» — не длина в сантиметрах в виде 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>Строка %1: «%2» — не один из типов Ruler, Hourglass, Spoon и Cone.</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>В строке %1 открыты кавычки, которые нигде не закрыты.</translation>
@@ -89,6 +84,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>Это не история, экспортированная ZV Tamsilo: её первая строка не %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>Строка %1: «%2» — не один из типов фигуры, допустимых в файле CSV: %3.</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Нащупайте выступающие косточки таза спереди и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+        <translation>Нащупайте спереди выступающие косточки бёдер и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
@@ -781,7 +781,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>По выступающим косточкам бёдер спереди, чуть ниже талии</translation>
     </message>
 </context>
 <context>
@@ -894,17 +894,17 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished">%1 или %2</translation>
+        <translation>%1 или %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished">%1, %2 или %3</translation>
+        <translation>%1, %2 или %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished">%1, %2, %3 или %4</translation>
+        <translation>%1, %2, %3 или %4</translation>
     </message>
 </context>
 <context>
