@@ -104,27 +104,27 @@
     <message>
         <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>الملف %1 ليس سجلًّا من ZV Tamsilo، لذا يُترك كما هو. ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
+        <translation>الملف ‎%1‎ ليس سجلًّا من ZV Tamsilo، لذا يُترك كما هو. ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>كتب السجلَّ %1 إصدارٌ أحدث من ZV Tamsilo، لذا يتركه هذا الإصدار كما هو.</translation>
+        <translation>كتب السجلَّ ‎%1‎ إصدارٌ أحدث من ZV Tamsilo، لذا يتركه هذا الإصدار كما هو.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
-        <translation>تتعذّر قراءة السجلّ %1 (%2). لم يتغيّر فيه شيء.</translation>
+        <translation>تتعذّر قراءة السجلّ ‎%1‎ (%2). لم يتغيّر فيه شيء.</translation>
     </message>
     <message>
         <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
-        <translation>السجلّ %1 تالف وتتعذّر قراءته (%2). سيُترك كما هو؛ ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
+        <translation>السجلّ ‎%1‎ تالف وتتعذّر قراءته (%2). سيُترك كما هو؛ ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
     </message>
     <message>
         <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
-        <translation>تتعذّر الكتابة في السجلّ %1 (%2). كل ما حُفظ من قبل لا يزال فيه.</translation>
+        <translation>تتعذّر الكتابة في السجلّ ‎%1‎ (%2). كل ما حُفظ من قبل لا يزال فيه.</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
@@ -180,7 +180,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>هنا ما حفظته بزر «حفظ في سجلّي» في نافذة «قياس شكل جسمي»، ولا شيء غيره: التاريخ، والقياسات الأربعة والطول كما أدخلتها، ووحدتها، والشكلان اللذان أعطاهما شريط القياس وإجاباتك. ويبقى كل ذلك على هذا الحاسوب، في %1. وزر «حذف الكل» يحذف هذا الملف.</translation>
+        <translation>هنا ما حفظته بزر «حفظ في سجلّي» في نافذة «قياس شكل جسمي»، ولا شيء غيره: التاريخ، والقياسات الأربعة والطول كما أدخلتها، ووحدتها، والشكلان اللذان أعطاهما شريط القياس وإجاباتك. ويبقى كل ذلك على هذا الحاسوب، في ‎%1‎. وزر «حذف الكل» يحذف هذا الملف.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -219,12 +219,12 @@
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>هل تريد حذف «سجلّي»؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف الإدخال الوحيد في «سجلّي»؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف الإدخالين كليهما من «سجلّي»؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف %1 ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف الإدخال الوحيد في «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف الإدخالين كليهما من «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
         </translation>
     </message>
     <message>
@@ -242,18 +242,18 @@
     <message>
         <source>My History could not be exported to %1: %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
-        <translation>تعذّر تصدير «سجلّي» إلى %1: %2</translation>
+        <translation>تعذّر تصدير «سجلّي» إلى ‎%1‎: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n entries exported to %1.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
-            <numerusform>لم يُصدَّر أي إدخال إلى %1.</numerusform>
-            <numerusform>صُدِّر إدخال واحد إلى %1.</numerusform>
-            <numerusform>صُدِّر إدخالان إلى %1.</numerusform>
-            <numerusform>صُدِّرت %n إدخالات إلى %1.</numerusform>
-            <numerusform>صُدِّر %n إدخالًا إلى %1.</numerusform>
-            <numerusform>صُدِّر %n إدخال إلى %1.</numerusform>
+            <numerusform>لم يُصدَّر أي إدخال إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر إدخال واحد إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر إدخالان إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّرت %n إدخالات إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %n إدخالًا إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %n إدخال إلى ‎%1‎.</numerusform>
         </translation>
     </message>
     <message>
@@ -269,7 +269,7 @@
 
 %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
-        <translation>لم يُستورد شيء من %1.
+        <translation>لم يُستورد شيء من ‎%1‎.
 
 %2</translation>
     </message>
@@ -599,7 +599,7 @@
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
-        <translation>%1 = %2 (%3)</translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>%1 %2 (here %3)</source>
@@ -624,7 +624,7 @@
     <message>
         <source>Decided by %1.</source>
         <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
-        <translation>حسَم النتيجةَ: %1.</translation>
+        <translation>حُسمت النتيجة بناءً على: %1.</translation>
     </message>
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
