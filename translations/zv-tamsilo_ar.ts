@@ -37,27 +37,27 @@
     <message>
         <source>no shape</source>
         <comment>an entry whose tape measure found none of the four</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا شكل</translation>
     </message>
     <message>
         <source>Nothing is kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحفظ شيء بعد.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>إدخال واحد من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>إدخالان من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%n إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%n إدخالًا من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%n إدخال من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -66,32 +66,32 @@
     <message>
         <source>Line %1 does not hold eight fields separated by commas.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي السطر %1 على ثمانية حقول تفصل بينها فواصل.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: «%2» ليس تاريخًا مكتوبًا بالشكل 2026-12-07.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: «%2» ليس طولًا بالسنتيمتر مكتوبًا بالشكل 90.5.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السطر %1: «%2» ليس من الأشكال الأربعة Ruler (المستطيل) وHourglass (الساعة الرملية) وSpoon (الكمثرى) وCone (المثلث المقلوب).</translation>
     </message>
     <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في السطر %1 علامة تنصيص تُفتح ولا تُغلق.</translation>
     </message>
     <message>
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هذا الملف ليس سجلًّا صدّره ZV Tamsilo، فسطره الأول ليس %1.</translation>
     </message>
 </context>
 <context>
@@ -99,188 +99,190 @@
     <message>
         <source>entry %1 holds what no measurement is</source>
         <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في الإدخال %1 قيمة لا تصلح قياسًا</translation>
     </message>
     <message>
         <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الملف ‎%1‎ ليس سجلًّا من ZV Tamsilo، لذا يُترك كما هو. ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كتب السجلَّ ‎%1‎ إصدارٌ أحدث من ZV Tamsilo، لذا يتركه هذا الإصدار كما هو.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر قراءة السجلّ ‎%1‎ (%2). لم يتغيّر فيه شيء.</translation>
     </message>
     <message>
         <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السجلّ ‎%1‎ تالف وتتعذّر قراءته (%2). سيُترك كما هو؛ ولتبدأ سجلًّا جديدًا، انقل هذا الملف إلى مكان آخر.</translation>
     </message>
     <message>
         <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الكتابة في السجلّ ‎%1‎ (%2). كل ما حُفظ من قبل لا يزال فيه.</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلده</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>My History</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلّي</translation>
     </message>
     <message>
         <source>Unit:</source>
-        <translation type="unfinished">الوحدة:</translation>
+        <translation>الوحدة:</translation>
     </message>
     <message>
         <source>Ce&amp;ntimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سنتيمتر</translation>
     </message>
     <message>
         <source>Inc&amp;hes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بوصة</translation>
     </message>
     <message>
         <source>Entries kept</source>
-        <translation type="unfinished"></translation>
+        <translation>الإدخالات المحفوظة</translation>
     </message>
     <message>
         <source>Chart of the four measurements over time</source>
-        <translation type="unfinished"></translation>
+        <translation>مخطط القياسات الأربعة عبر الزمن</translation>
     </message>
     <message>
         <source>&amp;Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حذف…</translation>
     </message>
     <message>
         <source>Delete &amp;All…</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف ال&amp;كل…</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير…</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استيراد…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">إ&amp;غلاق</translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هنا ما حفظته بزر «حفظ في سجلّي» في نافذة «قياس شكل جسمي»، ولا شيء غيره: التاريخ، والقياسات الأربعة والطول كما أدخلتها، ووحدتها، والشكلان اللذان أعطاهما شريط القياس وإجاباتك. ويبقى كل ذلك على هذا الحاسوب، في ‎%1‎. وزر «حذف الكل» يحذف هذا الملف.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول</translation>
     </message>
     <message>
         <source>Tape measure</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط القياس</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابات</translation>
     </message>
     <message numerus="yes">
         <source>%n entries</source>
         <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا إدخالات</numerusform>
+            <numerusform>إدخال واحد</numerusform>
+            <numerusform>إدخالان</numerusform>
+            <numerusform>%n إدخالات</numerusform>
+            <numerusform>%n إدخالًا</numerusform>
+            <numerusform>%n إدخال</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
         <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف إدخال %1 من «سجلّي»؟ لا يمكن استرجاعه بعد ذلك.</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>هل تريد حذف «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف الإدخال الوحيد في «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف الإدخالين كليهما من «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
         </translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON file (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف JSON (*.json)</translation>
     </message>
     <message>
         <source>Export My History</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير سجلّي</translation>
     </message>
     <message>
         <source>My History could not be exported to %1: %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تصدير «سجلّي» إلى ‎%1‎: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n entries exported to %1.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُصدَّر أي إدخال إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر إدخال واحد إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر إدخالان إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّرت %n إدخالات إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %n إدخالًا إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %n إدخال إلى ‎%1‎.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import into My History</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد إلى سجلّي</translation>
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation type="unfinished"></translation>
+        <translation>حجمه أكبر من أي سجلّ.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
 
 %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: &quot;7.12.2026&quot; is not a date written as 2026-12-07. (or the system&apos;s own words, e.g. Permission denied)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم يُستورد شيء من ‎%1‎.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%n entries added to My History.</source>
         <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُضَف أي إدخال إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف إدخال واحد إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف إدخالان إلى «سجلّي».</numerusform>
+            <numerusform>أُضيفت %n إدخالات إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف %n إدخالًا إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف %n إدخال إلى «سجلّي».</numerusform>
         </translation>
     </message>
 </context>
@@ -288,72 +290,72 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل القياسات الأربعة كلها، كلٌّ منها بطول يمكن أن يقيسه الشريط، قبل أن تحفظها.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول ليس رقمًا: صحّحه أو اتركه فارغًا قبل أن تحفظ القياسات.</translation>
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت القياسات في «سجلّي» بتاريخ %1. تجدها من ملف &gt; سجلّي… في نافذة الترحيب أو في صفحة النتائج.</translation>
     </message>
 </context>
 <context>
     <name>MeasureGuide</name>
     <message>
         <source>How to Measure</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة القياس</translation>
     </message>
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>استخدم شريط قياس مرنًا فوق ملابس خفيفة أو على الجلد مباشرة، أمام مرآة. كثيرًا ما تختلف قراءتان للموضع نفسه بما يصل إلى 2 سم (0.8 بوصة)، والخصر الذي يقيسه المرء بنفسه يخرج عادةً أصغر بنحو 1 سم (0.4 بوصة)، لذا قِس كل موضع مرتين.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">إ&amp;غلاق</translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحسّس موضع الحلمتين ولُفّ الشريط حول أعرض جزء من صدرك عند مستواهما، تحت الإبطين ومستويًا على ظهرك. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
         <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حدّد أنحف جزء بين أسفل ضلع وأعلى عظم الورك، ويكون عادةً فوق السرّة مباشرة، ولُفّ الشريط حوله مستويًا من كل الجهات. اقرأ القياس مع الزفير، دون شدّ الشريط ودون شفط بطنك.</translation>
     </message>
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحسّس النتوءين العظميين في مقدمة وركيك، ولُفّ الشريط حولك مارًّا بهما ومستويًا من كل الجهات، أسفل خصرك مباشرة. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحسّس النتوء العظمي على جانب كل ورك عند أعلى الفخذ، ولُفّ الشريط هناك حول أعرض جزء من وركيك وأردافك، مستويًا من كل الجهات. قف وقدماك متلاصقتان، وأبقِ الشريط ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>A figure with the tape around the fullest part of the bust</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رسم يُظهر الشريط حول أعرض جزء من الصدر</translation>
     </message>
     <message>
         <source>A figure with the tape around the narrowest part of the waist</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the waist measurement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رسم يُظهر الشريط حول أنحف جزء من الخصر</translation>
     </message>
     <message>
         <source>A figure with the tape across the hip bones, just below the waist</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the high hip measurement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رسم يُظهر الشريط مارًّا بعظمَي الورك أسفل الخصر مباشرة</translation>
     </message>
     <message>
         <source>A figure with the tape around the widest part of the hips</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the hips measurement.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>رسم يُظهر الشريط حول أعرض جزء من الورك</translation>
     </message>
 </context>
 <context>
@@ -502,171 +504,171 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في قيمة «%1» أكثر من ثلاث منازل عشرية: أدخل طولًا بثلاث منازل عشرية على الأكثر.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في قيم «%1» أكثر من ثلاث منازل عشرية: أدخل أطوالًا بثلاث منازل عشرية على الأكثر.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تختلف قراءتا الصدر بمقدار %1: قِس صدرك مرة أخرى.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تختلف قراءتا الخصر بمقدار %1: قِس خصرك مرة أخرى.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تختلف قراءتا أعلى الورك بمقدار %1: قِس أعلى الورك مرة أخرى.</translation>
     </message>
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تختلف قراءتا الورك بمقدار %1: قِس وركك مرة أخرى.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى الورك ÷ الخصر</translation>
     </message>
     <message>
         <source>bust − hips</source>
-        <translation type="unfinished"></translation>
+        <translation>الصدر − الورك</translation>
     </message>
     <message>
         <source>hips − bust</source>
-        <translation type="unfinished"></translation>
+        <translation>الورك − الصدر</translation>
     </message>
     <message>
         <source>bust − waist</source>
-        <translation type="unfinished"></translation>
+        <translation>الصدر − الخصر</translation>
     </message>
     <message>
         <source>hips − waist</source>
-        <translation type="unfinished"></translation>
+        <translation>الورك − الخصر</translation>
     </message>
     <message>
         <source>%1 = %2</source>
         <extracomment>%1 is a limit of the rules in centimetres, %2 the same in inches, e.g. 9.144 cm = 3.6 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>under %1</source>
         <extracomment>%1 is a limit, e.g. 3.6 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أقل من %1</translation>
     </message>
     <message>
         <source>at most %1</source>
         <extracomment>%1 is a limit, e.g. 1 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 على الأكثر</translation>
     </message>
     <message>
         <source>over %1</source>
         <extracomment>%1 is a limit, e.g. 2 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من %1</translation>
     </message>
     <message>
         <source>at least %1</source>
         <extracomment>%1 is a limit, e.g. 9 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 على الأقل</translation>
     </message>
     <message>
         <source>over %1 and under %2</source>
         <extracomment>%1 and %2 are limits, e.g. over 1 in and under 10 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من %1 وأقل من %2</translation>
     </message>
     <message>
         <source>over %1 and at most %2</source>
         <extracomment>%1 and %2 are limits, e.g. over 1 in and at most 10 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من %1 و%2 على الأكثر</translation>
     </message>
     <message>
         <source>from %1 to under %2</source>
         <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من %1 إلى أقل من %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
         <extracomment>%1 and %2 are limits, e.g. from 3.6 in to 10 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من %1 إلى %2</translation>
     </message>
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>%1 is what is compared, %2 its value, %3 the limit it meets, e.g. hips − bust 3 in (over 2 in)</extracomment>
-        <translation type="unfinished">%1 (%2) {1 %2 ?} {3)?}</translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>%1 %2 (here %3)</source>
         <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (القيمة هنا %3)</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، وكذلك %2، وأيٌّ منهما يكفي</translation>
     </message>
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، وهذا يكفي وإن كان %2 %3</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
         <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا تنطبق أي قاعدة من قواعد القوام على هذه القياسات. وأقرب قاعدة (%1) تتطلب %2.</translation>
     </message>
     <message>
         <source>Decided by %1.</source>
         <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حُسمت النتيجة بناءً على: %1.</translation>
     </message>
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة حدّية: محيط الصدر عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة حدّية: محيط الخصر عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة حدّية: أعلى الورك عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة حدّية: محيط الورك عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة ثابتة: حتى لو أخطأ كل قياس بما يصل إلى %1 يبقى الشكل «%2».</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة غير ثابتة: لو أخطأ كل قياس بما يصل إلى %1 فقد يكون الشكل أيضًا %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسبة الخصر إلى الورك %1: تعدّ منظمة الصحة العالمية (2008) النسبة %2 أو أكثر لدى النساء خطرًا صحيًّا متزايدًا.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسبة الخصر إلى الطول %1: يعدّ معهد NICE البريطاني (2022) النسبة %2 أو أكثر خطرًا صحيًّا متزايدًا، و%3 أو أكثر خطرًا صحيًّا مرتفعًا.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول</translation>
     </message>
 </context>
 <context>
@@ -756,45 +758,45 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>&amp;Keep in My History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ في سجلّي</translation>
     </message>
     <message>
         <source>One to three readings</source>
-        <translation type="unfinished"></translation>
+        <translation>من قراءة إلى ثلاث قراءات</translation>
     </message>
     <message>
         <source>H&amp;eight</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;طول</translation>
     </message>
     <message>
         <source>Optional, for the waist-to-height ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>اختياري، لنسبة الخصر إلى الطول</translation>
     </message>
     <message>
         <source>&amp;Put my measurements and shape on the result card</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;ضافة قياساتي وشكل جسمي إلى بطاقة النتيجة</translation>
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُحفظ شيء مما تدخله هنا إلا إذا ضغطت «حفظ في سجلّي»، ولا يُرسَل أي شيء إلى أي مكان.</translation>
     </message>
     <message>
         <source>How to &amp;measure</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة ال&amp;قياس</translation>
     </message>
     <message>
         <source>%1, second reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، القراءة الثانية</translation>
     </message>
     <message>
         <source>%1, third reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، القراءة الثالثة</translation>
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation type="unfinished"></translation>
+        <translation>مرورًا بالنتوءين العظميين في مقدمة الورك، أسفل الخصر مباشرة</translation>
     </message>
 </context>
 <context>
@@ -913,17 +915,17 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>%1 or %2</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass or Ruler</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2</translation>
     </message>
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Names of which any one may hold, e.g. Hourglass, Ruler or Cone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2 أو %3</translation>
     </message>
     <message>
         <source>%1, %2, %3 or %4</source>
         <extracomment>Names of which any one may hold, e.g. Ruler, Hourglass, Cone or none of the four</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 أو %2 أو %3 أو %4</translation>
     </message>
 </context>
 <context>
@@ -1066,32 +1068,32 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>My &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجلّي…</translation>
     </message>
     <message>
         <source>Your body shape</source>
         <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شكل جسمك</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
         <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
-        <translation type="unfinished">مشاهير لهم هذا الشكل</translation>
+        <translation>مشاهير لهم هذا الشكل</translation>
     </message>
     <message>
         <source>About this shape</source>
         <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
-        <translation type="unfinished">عن هذا الشكل</translation>
+        <translation>عن هذا الشكل</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
         <extracomment>What a screen reader says for a page&apos;s answers. %1 is the question&apos;s number, e.g. 2; %2 is how many questions there are, 4; %3 is the question, e.g. &quot;Which part of your body are you thinnest at?&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السؤال %1 من %2: %3</translation>
     </message>
     <message>
         <source>Your body shape: %1. %2</source>
         <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>شكل جسمك: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1298,11 +1300,11 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation type="unfinished">&amp;قياس شكل جسمي…</translation>
+        <translation>&amp;قياس شكل جسمي…</translation>
     </message>
     <message>
         <source>My &amp;History…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;سجلّي…</translation>
     </message>
 </context>
 <context>
