@@ -79,11 +79,6 @@
         <translation>السطر %1: «%2» ليس طولًا بالسنتيمتر مكتوبًا بالشكل 90.5.</translation>
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not one of the shapes Ruler, Hourglass, Spoon and Cone.</source>
-        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear. The four names stay in English: the file is written so.</extracomment>
-        <translation>السطر %1: «%2» ليس من الأشكال الأربعة Ruler (المستطيل) وHourglass (الساعة الرملية) وSpoon (الكمثرى) وCone (المثلث المقلوب).</translation>
-    </message>
-    <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
         <translation>في السطر %1 علامة تنصيص تُفتح ولا تُغلق.</translation>
@@ -92,6 +87,11 @@
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
         <translation>هذا الملف ليس سجلًّا صدّره ZV Tamsilo، فسطره الأول ليس %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
+        <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
+        <translation>السطر %1: «%2» ليس أيًّا من الأشكال التي يسمّيها ملف CSV: %3.</translation>
     </message>
 </context>
 <context>
@@ -311,7 +311,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>استخدم شريط قياس مرنًا فوق ملابس خفيفة أو على الجلد مباشرة، أمام مرآة. كثيرًا ما تختلف قراءتان للموضع نفسه بما يصل إلى 2 سم (0.8 بوصة)، والخصر الذي يقيسه المرء بنفسه يخرج عادةً أصغر بنحو 1 سم (0.4 بوصة)، لذا قِس كل موضع مرتين.</translation>
+        <translation>استخدم شريط قياس مرنًا فوق ملابس خفيفة أو على الجلد مباشرة، أمام مرآة. كثيرًا ما تختلف قراءتان للموضع نفسه بما يصل إلى 2&#xa0;سم (0.8&#xa0;بوصة)، والخصر الذي يقيسه المرء بنفسه يخرج عادةً أصغر بنحو 1&#xa0;سم (0.4&#xa0;بوصة)، لذا قِس كل موضع مرتين.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
