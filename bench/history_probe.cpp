@@ -59,9 +59,9 @@ int fill(int count)
                                   modShapeTest::ShapeIndex(day % 4),
                                   modShapeTest::ShapeIndex((day + 1) % 4)};
     }
-    HistoryStore store;
-    if (!store.removeAll() || !store.keepAll(entries)) {
-        std::fprintf(stderr, "%s\n", qPrintable(store.error()));
+    const std::unique_ptr<HistoryStore> store = HistoryStore::open();
+    if (!store->removeAll() || !store->keepAll(entries)) {
+        std::fprintf(stderr, "%s\n", qPrintable(store->error()));
         return 1;
     }
     return 0;
@@ -70,8 +70,7 @@ int fill(int count)
 int exportAll()
 {
     const long long start = monotonicNanoseconds();
-    HistoryStore store;
-    const std::optional<QList<History::Entry>> entries = store.entries();
+    const std::optional<QList<History::Entry>> entries = HistoryStore::open()->entries();
     QSaveFile file(QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
                    u"/history-export.csv"_s);
     if (!entries || !file.open(QIODevice::WriteOnly) ||

@@ -30,7 +30,8 @@ QString shapeCell(std::optional<modShapeTest::ShapeIndex> shape)
 }
 } // namespace
 
-HistoryWindow::HistoryWindow() : ui(std::make_unique<Ui::HistoryWindow>())
+HistoryWindow::HistoryWindow()
+    : ui(std::make_unique<Ui::HistoryWindow>()), m_store(HistoryStore::open())
 {
     ModalWindow::takeOwner(*this);
     useCloseBoxOnly(*this);
@@ -43,7 +44,7 @@ HistoryWindow::HistoryWindow() : ui(std::make_unique<Ui::HistoryWindow>())
            "nothing else: the date, the four measurements and the height as you typed them, "
            "their unit, and the shapes the tape measure and your answers gave. It stays on "
            "this computer, in %1. Delete All removes that file.")
-            .arg(QDir::toNativeSeparators(m_store.path())));
+            .arg(QDir::toNativeSeparators(m_store->path())));
     ui->keptLabel->setAccessibleName(ui->keptLabel->text());
     ui->entriesTable->setColumnCount(8);
     QStringList headers;
@@ -82,7 +83,7 @@ void HistoryWindow::showModal(QWidget &opener)
         // Said once the window is up, so the message stands over it.
         if (!window.m_readable)
             QTimer::singleShot(0, &window,
-                               [&window] { showStop(&window, window.m_store.error()); });
+                               [&window] { showStop(&window, window.m_store->error()); });
     });
 }
 
@@ -93,7 +94,7 @@ Unit HistoryWindow::unit() const
 
 void HistoryWindow::reload()
 {
-    const std::optional<QList<Entry>> entries = m_store.entries();
+    const std::optional<QList<Entry>> entries = m_store->entries();
     m_readable = entries.has_value();
     m_entries = entries.value_or(QList<Entry>());
     showEntries();
@@ -141,8 +142,8 @@ void HistoryWindow::deleteChosen()
     if (!askYesNo(this, tr("Delete the entry of %1 from My History? It cannot be brought back.")
                             .arg(QLocale().toString(m_entries[row].date, QLocale::ShortFormat))))
         return;
-    if (!m_store.remove(m_entries[row].id))
-        showStop(this, m_store.error());
+    if (!m_store->remove(m_entries[row].id))
+        showStop(this, m_store->error());
     reload();
     ui->entriesTable->setFocus();
 }
@@ -154,10 +155,10 @@ void HistoryWindow::deleteAll()
     if (!askYesNo(this, tr("Delete all %n entries of My History? The file %1 is removed and "
                            "cannot be brought back.",
                            nullptr, int(m_entries.size()))
-                            .arg(QDir::toNativeSeparators(m_store.path()))))
+                            .arg(QDir::toNativeSeparators(m_store->path()))))
         return;
-    if (!m_store.removeAll())
-        showStop(this, m_store.error());
+    if (!m_store->removeAll())
+        showStop(this, m_store->error());
     reload();
     ui->closeButton->setFocus();
 }
@@ -229,8 +230,8 @@ bool HistoryWindow::importFrom(const QString &path)
     if (problem.isEmpty())
         problem = reading.error;
     int added = 0;
-    if (problem.isEmpty() && !m_store.keepAll(reading.entries, &added))
-        problem = m_store.error();
+    if (problem.isEmpty() && !m_store->keepAll(reading.entries, &added))
+        problem = m_store->error();
     if (!problem.isEmpty()) {
         //: %1 is the file chosen, e.g. /home/anna/my-history.csv; %2 why, e.g. Line 3: "7.12.2026"
         //: is not a date written as 2026-12-07. (or the system's own words, e.g. Permission denied)

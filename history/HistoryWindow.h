@@ -42,7 +42,7 @@ private:
     void chooseImport();
 
     std::unique_ptr<Ui::HistoryWindow> ui;
-    HistoryStore m_store;
+    std::unique_ptr<HistoryStore> m_store;
     QList<History::Entry> m_entries;
     bool m_readable = true;
 };

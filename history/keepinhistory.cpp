@@ -48,9 +48,9 @@ bool keepTyped(QWidget &owner, const Typed &typed)
         entry.height = *height;
     }
     entry.measuredShape = typed.measuredShape;
-    HistoryStore store;
-    if (!store.keep(entry)) {
-        showStop(&owner, store.error());
+    const std::unique_ptr<HistoryStore> store = HistoryStore::open();
+    if (!store->keep(entry)) {
+        showStop(&owner, store->error());
         return false;
     }
     //: %1 is today's date, e.g. 07/12/2026

@@ -1,6 +1,6 @@
 # A Debian package made by CPack: `cpack -G DEB` in a build folder. Its library dependencies
-# are worked out by dpkg-shlibdeps from what the executable links. With the manual page, the
-# copyright file and the changelog below it is a package lintian finds no error in.
+# are worked out by dpkg-shlibdeps from what the executable and its modules link. With the manual
+# page, the copyright file and the changelog below it is a package lintian finds no error in.
 set(CPACK_PACKAGE_NAME zv-tamsilo)
 set(CPACK_PACKAGE_VENDOR "Zelvara Softwares")
 set(CPACK_PACKAGE_CONTACT "Zelvara Softwares <support@zelvara.example>")

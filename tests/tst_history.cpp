@@ -3,7 +3,7 @@
 // refused with a sentence and left as it was, and the exported CSV reads back field for field.
 
 #include "history/historyfiles.h"
-#include "history/historystore.h"
+#include "history/sqlitehistorystore.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -94,7 +94,7 @@ private slots:
 
     void keptIsReadBackAsTypedAndDeletingLeavesNoFile()
     {
-        HistoryStore store(m_path);
+        SqliteHistoryStore store(m_path);
         QVERIFY(readAll(store).isEmpty());
         QVERIFY2(!QFile::exists(m_path), "looking made a file");
         for (const Entry &kept : {Centimetres, Inches, NoShape})
@@ -116,7 +116,7 @@ private slots:
         runSql(m_path, {VersionOne, OurId, u"PRAGMA user_version = 1"_s,
                         u"INSERT INTO measurement VALUES (7, '2025-03-01', 'in', '35', '27', "
                         "'33', '37', 'Hourglass', NULL)"_s});
-        HistoryStore store(m_path);
+        SqliteHistoryStore store(m_path);
         Entry old = entry(u"2025-03-01"_s, Unit::Inches, u"35 27 33 37"_s, {},
                           modShapeTest::Hourglass, std::nullopt);
         const QByteArray before = contentsOf(m_path);
@@ -155,7 +155,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         const QByteArray before = contentsOf(m_path);
-        HistoryStore store(m_path);
+        SqliteHistoryStore store(m_path);
         QVERIFY(!store.entries());
         QVERIFY2(store.error().contains(said) && store.error().contains(m_path),
                  qPrintable(store.error()));
@@ -175,7 +175,7 @@ private slots:
     void aHistoryThatCannotBeWrittenLosesNothing()
     {
         QFETCH(QString, how);
-        HistoryStore store(m_path);
+        SqliteHistoryStore store(m_path);
         QVERIFY(store.keep(Inches) && store.keep(Centimetres));
         const QList<Entry> kept = readAll(store);
         const QString folder = QFileInfo(m_path).path();

@@ -126,6 +126,11 @@
         <source>its folder cannot be made</source>
         <translation>non è possibile creare la sua cartella</translation>
     </message>
+    <message>
+        <source>the module %1 cannot be loaded</source>
+        <extracomment>Said within brackets after &quot;cannot be read&quot; or &quot;cannot be written&quot;; %1 is the name of the part of the program that reads and writes the history, zv-tamsilo-history</extracomment>
+        <translation>non è possibile caricare il modulo %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -127,6 +127,11 @@
         <source>its folder cannot be made</source>
         <translation>не удаётся создать её папку</translation>
     </message>
+    <message>
+        <source>the module %1 cannot be loaded</source>
+        <extracomment>Said within brackets after &quot;cannot be read&quot; or &quot;cannot be written&quot;; %1 is the name of the part of the program that reads and writes the history, zv-tamsilo-history</extracomment>
+        <translation>не удаётся загрузить модуль %1</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

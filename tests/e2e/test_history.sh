@@ -1,8 +1,9 @@
 #!/bin/bash
 # My History end to end: a window opened with nothing kept leaves no file; two entries kept on
 # two dates (the first 20 days ago, by faked time) show in the table and the chart; export,
-# Delete All (no file left), import, and both are back. Qt SQL's driver is not loaded before
-# the history is asked for. Screenshots at 1x and 2x, in English and German.
+# Delete All (no file left), import, and both are back. Nothing of Qt SQL is loaded before the
+# history is asked for, and a program without its history module says so and goes on.
+# Screenshots at 1x and 2x, in English and German.
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1600x1200x24 e2e_setup
 
@@ -62,9 +63,17 @@ file_dialog() {
     wait_no_window "$app" "$1"
 }
 
+# loaded LIBRARY: whether the program has the library mapped.
+loaded() {
+    grep -q "/$1" "/proc/$app/maps"
+}
+
 start
-grep -q libqsqlite "/proc/$app/maps" && fail "the SQLite driver was loaded at start"
+for library in libzv-tamsilo-history libQt6Sql libqsqlite; do
+    ! loaded $library || fail "$library was loaded at start"
+done
 open_history "My History"
+loaded libzv-tamsilo-history || fail "the history window came up without the history module"
 screenshot "$history" history-empty
 xdotool key Escape
 wait_no_window "$app" "My History"
@@ -119,4 +128,23 @@ for language in en de; do
     screenshot "$history" "history-$language-2x"
     stop
 done
+
+# The program alone, without its modules: the history cannot be read or kept, which it says;
+# the file stays as it was and the program goes on.
+mkdir "$E2E_TMP/alone"
+cp "$E2E_APP" "$E2E_TMP/alone/"
+E2E_APP=$E2E_TMP/alone/$(basename "$E2E_APP")
+kept=$(md5sum <"$HISTORY_FILE")
+start
+# The message stands over the window, which has the keyboard only once it is answered.
+xdotool key alt+f h
+screenshot "$(wait_window "$app" "$BOX")" history-without-module
+answer_box
+activate "$(wait_window "$app" "^My History\$")"
+xdotool key Escape
+wait_no_window "$app" "My History"
+keep 90 70 80 99.5
+[ "$(md5sum <"$HISTORY_FILE")" = "$kept" ] || fail "the history changed without its module"
+! loaded libQt6Sql || fail "Qt SQL was loaded without the history module"
+stop
 echo PASS

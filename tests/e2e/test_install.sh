@@ -44,10 +44,15 @@ package=$(ls "$E2E_TMP"/zv-tamsilo_*.deb)
 depends=$(dpkg-deb -f "$package" Depends)
 contents=$(dpkg-deb -c "$package")
 grep -q 'libqt6widgets6' <<<"$depends" || fail "package lacks its Qt dependency"
-# The printing module's own dependency, which the executable no longer has.
+# The modules' own dependencies, which the executable does not have: Qt's printing library,
+# and Qt SQL (libqt6sql6 itself, not only its SQLite driver) with its driver.
 grep -q 'libqt6printsupport6' <<<"$depends" || fail "package lacks Qt's printing library"
-grep -q 'usr/lib/zv-tamsilo/libzv-tamsilo-printing.so' <<<"$contents" ||
-    fail "package lacks the printing module"
+grep -qE '(^|, )libqt6sql6( |,|$)' <<<"$depends" || fail "package lacks Qt SQL"
+grep -q 'libqt6sql6-sqlite' <<<"$depends" || fail "package lacks Qt SQL's SQLite driver"
+for module in printing history; do
+    grep -q "usr/lib/zv-tamsilo/libzv-tamsilo-$module.so" <<<"$contents" ||
+        fail "package lacks the $module module"
+done
 grep -q "usr/share/applications/$ID.desktop" <<<"$contents" || fail "package lacks the menu entry"
 # Debian's own checks: an error ("E:" line) fails, warnings are only shown.
 report=$(lintian --tag-display-limit 0 "$package" 2>&1) || true
@@ -56,6 +61,8 @@ if grep -q '^E: ' <<<"$report"; then fail "lintian finds errors in the package";
 dpkg-deb -x "$package" "$E2E_TMP/unpacked"
 runpath=$(readelf -d "$E2E_TMP/unpacked/usr/bin/zv-tamsilo" | grep -E 'RUNPATH|RPATH' || true)
 [ -z "$runpath" ] || fail "the packaged program has a library search path: $runpath"
+! readelf -d "$E2E_TMP/unpacked/usr/bin/zv-tamsilo" | grep -E 'NEEDED.*libQt6(Sql|PrintSupport)' ||
+    fail "the packaged program itself needs what its modules bring"
 E2E_APP=$E2E_TMP/unpacked/usr/bin/zv-tamsilo
 start_app
 wait_window "$E2E_LAST_PID" "$CAPTION" 497 >/dev/null

@@ -33,7 +33,8 @@ press_in_menu() {
 start_app
 app=$E2E_LAST_PID
 welcome=$(wait_window "$app" "$CAPTION" 497)
-for library in libQt6PrintSupport libQt6Sql libqsqlite; do
+for library in libzv-tamsilo-printing libQt6PrintSupport libzv-tamsilo-history libQt6Sql \
+    libqsqlite; do
     ! loaded "$library" || fail "$library is loaded at start"
 done
 
