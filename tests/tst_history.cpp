@@ -235,7 +235,11 @@ private slots:
 
     void theCsvIsWrittenAsAgreedAndReadBackWhole()
     {
+        // Written the same whatever the user's decimal sign.
+        const QLocale before;
+        QLocale::setDefault(QLocale(u"de_DE"_s));
         const QByteArray csv = HistoryFiles::toCsv({Inches, Centimetres, NoShape});
+        QLocale::setDefault(before);
         QCOMPARE(csv, "date,bust_cm,waist_cm,high_hip_cm,hips_cm,height_cm,measured_shape,"
                       "answers_shape\n"
                       "2026-11-17,91.44,71.12,86.36,97.79,165.1,Spoon,Hourglass\n"

@@ -39,14 +39,16 @@ QString row(QTableWidget *table, int at)
 }
 
 // From the welcome window's File menu, where there are no answers: types the four lengths in
-// centimetres into the measure window, presses Alt+K and waits for what it says.
+// centimetres (and a height, when given) into the measure window, presses Alt+K and waits for
+// what it says.
 void keepTyped(QObject *context, const QStringList &four, const MessageBoxAnswerer &answers)
 {
     const qsizetype said = answers.seen().size();
     whenShown<MeasureShapeWindow>(context, [&](MeasureShapeWindow &window) {
         control<QAbstractButton>(window, u"centimetresButton"_s)->click();
-        const QStringList fields{u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s};
-        for (int field = 0; field < 4; ++field)
+        const QStringList fields{u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s,
+                                 u"heightEdit"_s};
+        for (int field = 0; field < four.size(); ++field)
             QTest::keyClicks(control<QLineEdit>(window, fields[field]), four[field]);
         QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
         (void)QTest::qWaitFor([&] { return answers.seen().size() > said; });
@@ -139,7 +141,7 @@ private slots:
         MessageBoxAnswerer answers(QMessageBox::Yes);
         keepTyped(this, {u"90"_s, u"70"_s, u"80"_s, u"99.5"_s}, answers);
         keepTyped(this, {u"91"_s, u"71"_s, u"x"_s, u"99"_s}, answers);
-        keepTyped(this, {u"100"_s, u"80"_s, u"90"_s, u"96"_s}, answers);
+        keepTyped(this, {u"100"_s, u"80"_s, u"90"_s, u"96"_s, u"170"_s}, answers);
         QCOMPARE(answers.texts().size(), 3);
         QVERIFY2(answers.texts()[1].startsWith(u"Type all four"_s), qPrintable(answers.texts()[1]));
         const QString exported = m_home.filePath(u"kept.csv"_s);
@@ -184,7 +186,7 @@ private slots:
 
         const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(rows, QStringList({today + u"|35.433|27.559|31.496|39.173||Spoon|"_s,
-                                    today + u"|39.37|31.496|35.433|37.795||Ruler|"_s,
+                                    today + u"|39.37|31.496|35.433|37.795|66.929|Ruler|"_s,
                                     today + u"|90|70|80|99.5||Spoon|"_s}));
         QCOMPARE(tabOrder, QStringList({u"entriesTable"_s, u"chart"_s, u"centimetresButton"_s,
                                         u"deleteButton"_s, u"deleteAllButton"_s, u"exportButton"_s,
