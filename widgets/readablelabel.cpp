@@ -26,6 +26,8 @@ public:
         return state;
     }
 
+    // Both: the widget's name and description, and the text as a text interface gives it.
+    using QAccessibleWidget::text;
     QString text(int startOffset, int endOffset) const override
     {
         return label().text().mid(startOffset, endOffset - startOffset);
