@@ -57,10 +57,10 @@ MeasureShapeWindow::MeasureShapeWindow()
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->keepButton, &QPushButton::clicked, this, [this] {
         const MeasureReport::Report report = currentReport();
-        History::keepTyped(*this, {report.keptGirths, report.keptHeight, unit(),
-                                   m_answered.isEmpty() ? std::nullopt
-                                                        : std::optional(m_answered.first()),
-                                   report.measuredShape});
+        History::keepTyped(*this,
+                           {report.keptGirths, report.keptHeight, unit(),
+                            m_answered.isEmpty() ? std::nullopt : std::optional(m_answered.first()),
+                            report.measuredShape});
     });
     showReport();
 }
