@@ -18,15 +18,6 @@ using FigureRules::Length;
 using FigureRules::Unit;
 
 namespace {
-QLocale someLocale(FuzzInput &input)
-{
-    const auto language = QLocale::Language(input.word() % (QLocale::LastLanguage + 1));
-    const auto territory =
-        QLocale::Territory(input.byte() % 4 == 0 ? input.word() % (QLocale::LastTerritory + 1)
-                                                 : QLocale::AnyTerritory);
-    return QLocale(language, territory);
-}
-
 // A length a person could have typed, mostly within what can be measured, to a thousandth; often
 // to a tenth, which puts the edges of a tape's error on the rules' limits in inches.
 double someLength(FuzzInput &input)
@@ -108,7 +99,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzInput input(data, size);
-    const QLocale locale = someLocale(input);
+    const QLocale locale = input.locale();
     const Unit unit = input.byte() % 2 ? Unit::Inches : Unit::Centimetres;
     const Unit other = unit == Unit::Inches ? Unit::Centimetres : Unit::Inches;
     const auto count = [&] { return std::int16_t(input.below(5)); };

@@ -22,7 +22,6 @@ bool keepTyped(QWidget &owner, const Typed &typed)
 {
     const QLocale locale;
     Entry entry{0, QDate::currentDate(), typed.unit, {}, {}, std::nullopt, typed.answersShape};
-    std::array<FigureRules::Length, GirthCount> lengths{};
     for (std::size_t index = 0; index < GirthCount; ++index) {
         const std::optional<QString> plain = plainDecimal(typed.girths[index], locale);
         const std::optional<FigureRules::Length> length = measurable(plain, typed.unit);
@@ -34,7 +33,6 @@ bool keepTyped(QWidget &owner, const Typed &typed)
             return false;
         }
         entry.girths[index] = *plain;
-        lengths[index] = *length;
     }
     if (!typed.height.trimmed().isEmpty()) {
         const std::optional<QString> height = plainDecimal(typed.height, locale);

@@ -35,3 +35,11 @@ QString FuzzInput::typedText(int maxBytes)
         bytes.append(static_cast<char>(byte()));
     return QString::fromUtf8(bytes);
 }
+
+QLocale FuzzInput::locale()
+{
+    const auto language = QLocale::Language(word() % (QLocale::LastLanguage + 1));
+    const auto territory = QLocale::Territory(
+        byte() % 4 == 0 ? word() % (QLocale::LastTerritory + 1) : QLocale::AnyTerritory);
+    return QLocale(language, territory);
+}

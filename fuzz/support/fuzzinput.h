@@ -3,6 +3,7 @@
 // Reads the bytes a fuzzer hands over as the values a target needs. Once the bytes run out
 // every read gives zero or an empty text, so any input, however short, is a complete run.
 
+#include <QLocale>
 #include <QString>
 
 #include <cstddef>
@@ -24,6 +25,8 @@ public:
     // Bytes read as UTF-8, as text typed or pasted on a desktop arrives; invalid sequences
     // become replacement characters. At most maxBytes long.
     QString typedText(int maxBytes);
+    // Any of Qt's languages, now and then in a given country.
+    QLocale locale();
 
 private:
     const std::uint8_t *m_data;
