@@ -5,6 +5,7 @@
 #include "widgets/fixedsize.h"
 #include "widgets/mirroredforms.h"
 #include "widgets/programfont.h"
+#include "widgets/programstyle.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ void prepareApplication()
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // Closing a window never ends the program by itself; only the shutdown routine does.
     QApplication::setQuitOnLastWindowClosed(false);
+    useProgramStyle();
     useProgramFont();
     Language::useDesktopLanguage();
     // Lets the desktop match the windows to the installed menu entry and its icon.

@@ -120,6 +120,12 @@ def png_bytes(w, h, pixels, channels):
             + chunk(b"IEND", b""))
 
 
+def raw_bytes(w, h, pixels):
+    """Plain RGBA rows after the width and height (32-bit little-endian): what the program
+    reads before its first paint, without waking an image reader."""
+    return struct.pack("<II", w, h) + b"".join(bytes(p) for p in pixels)
+
+
 def lzw_encode(indices, min_size):
     """GIF-flavoured variable-width LZW (no early change), LSB-first bits."""
     clear, end = 1 << min_size, (1 << min_size) + 1
@@ -373,15 +379,17 @@ def icon_shapes():
     return [ellipse(32, 9, 6.8)] + [torso] + mirrored(arm + leg, 32)
 
 
-def icon_png(size):
+def icon_pixels(size):
     cov = coverage(icon_shapes(), size, size, size / 64)
-    return png_bytes(size, size, [ICON_RED + (round(a * 255),) for a in cov], 4)
+    return [ICON_RED + (round(a * 255),) for a in cov]
 
 
 def draw_icon():
-    pngs = {n: icon_png(n) for n in ICON_SIZES}
+    pngs = {n: png_bytes(n, n, icon_pixels(n), 4) for n in ICON_SIZES}
     write("app-icon.png", pngs[32])
     write("app-icon@2x.png", pngs[64])
+    write("app-icon.rgba", raw_bytes(32, 32, icon_pixels(32)))
+    write("app-icon@2x.rgba", raw_bytes(64, 64, icon_pixels(64)))
     for n in ICON_SIZES:
         write("icons/hicolor/%dx%d/zv-tamsilo.png" % (n, n), pngs[n])
     write("icons/zv-tamsilo.svg", svg_text(icon_shapes(), 64, ICON_RED))
@@ -450,8 +458,11 @@ def draw_hand():
     hotspot = hand_hotspot(small, 32)
     if hotspot != HAND_HOTSPOT:
         raise SystemExit("hand hot spot moved to %s; update HAND_HOTSPOT and handcursor.cpp" % (hotspot,))
+    large = hand_pixels(2)
     write("hand.png", png_bytes(32, 32, small, 4))
-    write("hand@2x.png", png_bytes(64, 64, hand_pixels(2), 4))
+    write("hand@2x.png", png_bytes(64, 64, large, 4))
+    write("hand.rgba", raw_bytes(32, 32, small))
+    write("hand@2x.rgba", raw_bytes(64, 64, large))
     write("hand-hotspot.txt", "%d %d\n" % hotspot)
     print("hand hot spot: %d %d" % hotspot)
 

@@ -1,11 +1,14 @@
 #include "widgets/applicationicon.h"
+#include "widgets/rawpicture.h"
 
 #include <QLabel>
 
 QIcon applicationIcon()
 {
-    // The icon finds app-icon@2x.png beside the picture on its own.
-    return QIcon(QStringLiteral(":/assets/app-icon.png"));
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(rawPicture(QStringLiteral(":/assets/app-icon.rgba"))));
+    icon.addPixmap(QPixmap::fromImage(rawPicture(QStringLiteral(":/assets/app-icon@2x.rgba"))));
+    return icon;
 }
 
 void sharpenIconPicture(QLabel &picture)

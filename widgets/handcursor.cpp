@@ -1,4 +1,5 @@
 #include "widgets/handcursor.h"
+#include "widgets/rawpicture.h"
 #include "widgets/windowsystem.h"
 
 #include <QGuiApplication>
@@ -12,13 +13,9 @@ constexpr int HandHotSpotY = 1;
 QPixmap handPicture()
 {
     // Twice the size on a high-density screen; the hot spot stays where the finger points.
-    QPixmap picture;
-    if (qApp->devicePixelRatio() > 1.0 && picture.load(QStringLiteral(":/assets/hand@2x.png"))) {
-        picture.setDevicePixelRatio(2.0);
-        return picture;
-    }
-    picture.load(QStringLiteral(":/assets/hand.png"));
-    return picture;
+    return QPixmap::fromImage(rawPicture(qApp->devicePixelRatio() > 1.0
+                                             ? QStringLiteral(":/assets/hand@2x.rgba")
+                                             : QStringLiteral(":/assets/hand.rgba")));
 }
 } // namespace
 
