@@ -320,7 +320,7 @@
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Нащупайте спереди выступающие тазовые косточки и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+        <translation>Нащупайте спереди на бёдрах выступающие тазовые косточки и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
@@ -786,7 +786,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation>Через выступающие тазовые косточки спереди, чуть ниже талии</translation>
+        <translation>Через косточки бёдер спереди, чуть ниже талии</translation>
     </message>
 </context>
 <context>
