@@ -5,31 +5,31 @@
     <name>FigureRules</name>
     <message>
         <source>hourglass</source>
-        <translation>ساعة رملية</translation>
+        <translation>الساعة الرملية</translation>
     </message>
     <message>
         <source>bottom hourglass</source>
-        <translation>ساعة رملية سفلية</translation>
+        <translation>الساعة الرملية السفلية</translation>
     </message>
     <message>
         <source>top hourglass</source>
-        <translation>ساعة رملية علوية</translation>
+        <translation>الساعة الرملية العلوية</translation>
     </message>
     <message>
         <source>spoon</source>
-        <translation>ملعقة</translation>
+        <translation>الملعقة</translation>
     </message>
     <message>
         <source>triangle</source>
-        <translation>مثلث</translation>
+        <translation>المثلث</translation>
     </message>
     <message>
         <source>inverted triangle</source>
-        <translation>مثلث مقلوب</translation>
+        <translation>المثلث المقلوب</translation>
     </message>
     <message>
         <source>rectangle</source>
-        <translation>مستطيل</translation>
+        <translation>المستطيل</translation>
     </message>
 </context>
 <context>
@@ -86,7 +86,7 @@
     <message>
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
-        <translation>هذا الملف ليس سجلًّا صدّره ZV Tamsilo، فسطره الأول ليس %1.</translation>
+        <translation>هذا الملف ليس سجلًّا صدّره ZV Tamsilo، فسطره الأول ليس ‎%1‎.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
@@ -218,7 +218,7 @@
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
         <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>هل تريد حذف إدخال %1 من «سجلّي»؟ لا يمكن استرجاعه بعد ذلك.</translation>
+        <translation>هل تريد حذف إدخال يوم %1 من «سجلّي»؟ لا يمكن استرجاعه بعد ذلك.</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>حجمه أكبر من أي سجلّ.</translation>
+        <translation>حجم الملف أكبر من أي سجلّ ممكن.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -304,7 +304,7 @@
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>حُفظت القياسات في «سجلّي» بتاريخ %1. تجدها من ملف &gt; سجلّي… في نافذة الترحيب أو في صفحة النتائج.</translation>
+        <translation>حُفظت القياسات في «سجلّي» بتاريخ %1. تجدها في «ملف &gt; سجلّي…» في نافذة الترحيب أو في صفحة النتائج.</translation>
     </message>
 </context>
 <context>
@@ -316,7 +316,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>استخدم شريط قياس مرنًا فوق ملابس خفيفة أو على الجلد مباشرة، أمام مرآة. كثيرًا ما تختلف قراءتان للموضع نفسه بما يصل إلى 2&#xa0;سم (0.8&#xa0;بوصة)، والخصر الذي يقيسه المرء بنفسه يخرج عادةً أصغر بنحو 1&#xa0;سم (0.4&#xa0;بوصة)، لذا قِس كل موضع مرتين.</translation>
+        <translation>استخدم شريط قياس مرنًا فوق ملابس خفيفة أو على الجلد مباشرة، أمام مرآة. كثيرًا ما تختلف قراءتان للموضع نفسه بما يصل إلى ٢&#xa0;سم (٠٫٨&#xa0;بوصة)، والخصر الذي يقيسه المرء بنفسه يأتي عادةً أصغر بنحو ١&#xa0;سم (٠٫٤&#xa0;بوصة)، لذا قِس كل موضع مرتين.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -325,27 +325,27 @@
     <message>
         <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>تحسّس موضع الحلمتين ولُفّ الشريط حول أعرض جزء من صدرك عند مستواهما، تحت الإبطين ومستويًا على ظهرك. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
+        <translation>تحسّس موضع الحلمتين ولُفّ الشريط حول أبرز جزء من صدرك عند مستواهما، تحت الإبطين وأفقيًّا على ظهرك. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
         <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>حدّد أنحف جزء بين أسفل ضلع وأعلى عظم الورك، ويكون عادةً فوق السرّة مباشرة، ولُفّ الشريط حوله مستويًا من كل الجهات. اقرأ القياس مع الزفير، دون شدّ الشريط ودون شفط بطنك.</translation>
+        <translation>حدّد أنحف جزء بين أسفل الأضلاع وأعلى عظم الحوض، ويكون عادةً فوق السرّة مباشرة، ولُفّ الشريط حوله أفقيًّا من كل الجهات. اقرأ القياس مع الزفير، دون أن تشدّ الشريط أو تسحب بطنك إلى الداخل.</translation>
     </message>
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>تحسّس النتوءين العظميين في مقدمة وركيك، ولُفّ الشريط حولك مارًّا بهما ومستويًا من كل الجهات، أسفل خصرك مباشرة. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
+        <translation>تحسّس النتوءين العظميين في مقدمة وركيك، ولُفّ الشريط حولك مارًّا بهما وأفقيًّا من كل الجهات، أسفل خصرك مباشرة. أبقِه ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>تحسّس النتوء العظمي على جانب كل ورك عند أعلى الفخذ، ولُفّ الشريط هناك حول أعرض جزء من وركيك وأردافك، مستويًا من كل الجهات. قف وقدماك متلاصقتان، وأبقِ الشريط ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
+        <translation>تحسّس النتوء العظمي على جانب كل ورك عند أعلى الفخذ، ولُفّ الشريط هناك حول أعرض جزء من وركيك وأردافك، أفقيًّا من كل الجهات. قف وقدماك متلاصقتان، وأبقِ الشريط ملاصقًا دون ضغط، واقرأ القياس مع الزفير.</translation>
     </message>
     <message>
         <source>A figure with the tape around the fullest part of the bust</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
-        <translation>رسم يُظهر الشريط حول أعرض جزء من الصدر</translation>
+        <translation>رسم يُظهر الشريط حول أبرز جزء من الصدر</translation>
     </message>
     <message>
         <source>A figure with the tape around the narrowest part of the waist</source>
@@ -408,35 +408,35 @@
     </message>
     <message>
         <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: زيادة %1 في محيط الصدر تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو زاد محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: نقص %1 في محيط الصدر يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو نقص محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: زيادة %1 في محيط الخصر تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو زاد محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: نقص %1 في محيط الخصر يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو نقص محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: زيادة %1 في أعلى الورك تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو زاد محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: نقص %1 في أعلى الورك يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو نقص محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: زيادة %1 في محيط الورك تجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو زاد محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: نقص %1 في محيط الورك يجعل الشكل «%2». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: لو نقص محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Your answers tied %1.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation>إجاباتك تقول: %1.</translation>
+        <translation>تشير إجاباتك إلى: %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
@@ -452,19 +452,19 @@
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>إجاباتك تقول: %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+        <translation>تشير إجاباتك إلى: %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فيقول: %2.</translation>
+        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فيشير إلى: %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>إجاباتك تقول: %1، وشريط القياس يوافقها.</translation>
+        <translation>تشير إجاباتك إلى: %1، وشريط القياس يوافقها.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>إجاباتك تقول: %1، أما شريط القياس فيقول غير ذلك.</translation>
+        <translation>تشير إجاباتك إلى: %1، أما شريط القياس فيشير إلى غير ذلك.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -509,12 +509,12 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>في قيمة «%1» أكثر من ثلاث منازل عشرية: أدخل طولًا بثلاث منازل عشرية على الأكثر.</translation>
+        <translation>في قيمة «%1» أكثر من ثلاث منازل عشرية: أدخل قياسًا بثلاث منازل عشرية على الأكثر.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>في قيم «%1» أكثر من ثلاث منازل عشرية: أدخل أطوالًا بثلاث منازل عشرية على الأكثر.</translation>
+        <translation>في قيم «%1» أكثر من ثلاث منازل عشرية: أدخل قياسات بثلاث منازل عشرية على الأكثر.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
@@ -634,42 +634,42 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الصدر عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: محيط الصدر على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الخصر عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: محيط الخصر على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: أعلى الورك عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: محيط أعلى الورك على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الورك عند حدّ الشكل «%1». يُرجى إعادة القياس.</translation>
+        <translation>نتيجة حدّية: محيط الورك على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>نتيجة ثابتة: حتى لو أخطأ كل قياس بما يصل إلى %1 يبقى الشكل «%2».</translation>
+        <translation>نتيجة ثابتة: حتى لو أخطأ كل قياس بما يصل إلى %1 تبقى النتيجة: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>نتيجة غير ثابتة: لو أخطأ كل قياس بما يصل إلى %1 فقد يكون الشكل أيضًا %2.</translation>
+        <translation>نتيجة غير ثابتة: لو أخطأ كل قياس بما يصل إلى %1 فقد تكون النتيجة أيضًا: %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>نسبة الخصر إلى الورك %1: تعدّ منظمة الصحة العالمية (2008) النسبة %2 أو أكثر لدى النساء خطرًا صحيًّا متزايدًا.</translation>
+        <translation>نسبة الخصر إلى الورك: %1. تعدّ منظمة الصحة العالمية (٢٠٠٨) النسبة %2 فأكثر لدى النساء مؤشرًا على خطر صحي متزايد.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>نسبة الخصر إلى الطول %1: يعدّ معهد NICE البريطاني (2022) النسبة %2 أو أكثر خطرًا صحيًّا متزايدًا، و%3 أو أكثر خطرًا صحيًّا مرتفعًا.</translation>
+        <translation>نسبة الخصر إلى الطول: %1. يعدّ معهد NICE البريطاني (٢٠٢٢) النسبة %2 فأكثر مؤشرًا على خطر صحي متزايد، و%3 فأكثر مؤشرًا على خطر صحي مرتفع.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation>حول أعرض جزء من الصدر، مع إبقاء الشريط أفقيًّا</translation>
+        <translation>حول أبرز جزء من الصدر، مع إبقاء الشريط أفقيًّا</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
@@ -755,7 +755,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>تصنّف قواعد القوام المنشورة أربعة قياسات بشريط القياس في سبعة أنواع من القوام: الساعة الرملية، والساعة الرملية العلوية، والساعة الرملية السفلية، والملعقة، والمثلث، والمثلث المقلوب، والمستطيل. ويعرف هذا البرنامج أربعة أشكال، لذا يُعرض كل نوع على أنه الشكل الذي يطابق وصفُه هذا النوع.
 
 الساعة الرملية: الساعة الرملية والساعة الرملية العلوية، لخصرهما المحدد الذي ينفيه وصف المثلث المقلوب.
-الكمثرى: الساعة الرملية السفلية والملعقة والمثلث، والورك فيها أعرض من الصدر كما يصفها شكل الكمثرى.
+الكمثرى: الساعة الرملية السفلية والملعقة والمثلث، والورك فيها أعرض من الصدر كما في وصف الكمثرى.
 المثلث المقلوب: المثلث المقلوب، والصدر فيه أعرض من الورك.
 المستطيل: المستطيل، وفيه الصدر والخصر والورك متقاربة.
 
@@ -822,7 +822,7 @@ The rules are published, but they have not been validated against body scans: a 
             <numerusform>إجابة واحدة</numerusform>
             <numerusform>إجابتان</numerusform>
             <numerusform>%Ln إجابات</numerusform>
-            <numerusform>%Ln إجابة</numerusform>
+            <numerusform>%Ln إجابةً</numerusform>
             <numerusform>%Ln إجابة</numerusform>
         </translation>
     </message>
@@ -833,7 +833,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>نتيجة شكل الجسم لـ: %1</translation>
+        <translation>نتيجة شكل الجسم: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -910,7 +910,7 @@ The rules are published, but they have not been validated against body scans: a 
             <numerusform>تعادل %1، ولكلٍّ منها إجابة واحدة.</numerusform>
             <numerusform>تعادل %1، ولكلٍّ منها إجابتان.</numerusform>
             <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابات.</numerusform>
-            <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابة.</numerusform>
+            <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابةً.</numerusform>
             <numerusform>تعادل %1، ولكلٍّ منها %Ln إجابة.</numerusform>
         </translation>
     </message>
@@ -1336,7 +1336,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Which part of your body do you find most difficult to lose weight?</source>
-        <translation>من أي جزء من جسمك تجد إنقاص الوزن أصعب؟</translation>
+        <translation>في أي جزء من جسمك يصعب عليك إنقاص الوزن أكثر من غيره؟</translation>
     </message>
     <message>
         <source>I can lose weight easily</source>
@@ -1381,7 +1381,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الورك أو الصدر، وهو شكل مستقيم الخطوط. تتوزع الدهون على الوجه والبطن والأرداف. ومن حسن حظك أن وزنك لا يزيد بسهولة، فجسمك مستطيل الشكل. يكفيك التمرين ثلاثة أيام في الأسبوع، وتبرع في تمارين التحمّل للمسافات الطويلة. يسهل عليك إنقاص الوزن، ولا يزداد وزنك بسهولة لأن معدل الأيض لديك مرتفع. كتفاك صغيرتان. يناسبك غذاء غني بالبروتين والفواكه والخضراوات الطازجة. والجري أساسي لك. </translation>
+        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الورك أو الصدر، وهو شكل مستقيم الخطوط. تتوزع الدهون على الوجه والبطن والأرداف. ومن حسن حظك أن وزنك مستقر في الغالب. جسمك مستطيل الشكل. يكفيك التمرين ثلاثة أيام في الأسبوع، وتبرع في تمارين التحمّل للمسافات الطويلة. يسهل عليك إنقاص الوزن، ولا يزداد وزنك بسهولة لأن معدل الأيض لديك مرتفع. كتفاك ضيقتان. يناسبك غذاء غني بالبروتين والفواكه والخضراوات الطازجة. والجري أساسي لك. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -1399,7 +1399,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>في هذا الشكل يبلغ محيط الخصر نحو ٧٠ إلى ٧٥٪ من محيط الصدر، ومحيط الورك نحو ١١٠٪ من محيط الصدر. تتركز دهون الجسم على الورك والفخذين والأرداف. أعلى بطنك وخصرك عريضان، وبطنك مسطح عادةً. الجزء العلوي من جسمك أنحف، والجزء السفلي أعرض. يلزمك تمرين للقلب والأوعية الدموية كل يوم إلى جانب رفع الأثقال. لا يسهل عليك إنقاص الوزن كثيرًا. وقد تتعرض لهشاشة العظام أو الدوالي أو اضطرابات الأكل.</translation>
+        <translation>في هذا الشكل يبلغ محيط الخصر نحو ٧٠ إلى ٧٥٪ من محيط الصدر، ومحيط الورك نحو ١١٠٪ من محيط الصدر. تتركز دهون الجسم على الورك والفخذين والأرداف. أعلى بطنك وخصرك عريضان، وبطنك مسطح عادةً. الجزء العلوي من جسمك أنحف، والجزء السفلي أعرض. يلزمك تمرين للقلب والأوعية الدموية كل يوم إلى جانب رفع الأثقال. ولا تفقد الوزن بتلك السهولة. وقد تتعرض لهشاشة العظام أو الدوالي أو اضطرابات الأكل.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -1408,7 +1408,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الصدر، ومحيط الصدر نحو ١١٠٪ من محيط الورك، وهو شكل عريض الكتفين. تتوزع الدهون على الوجه والبطن والصدر. كتفاك عريضتان ووركك نحيل، ويتركز وزن كبير على أعلى ظهرك وصدرك. وقد يكون بطنك بارزًا. احرص على تجنّب إصابات الجزء السفلي من الجسم. ذراعاك وساقاك وبطنك نحيلة ومشدودة العضلات. وأنت أكثر عرضة لأمراض القلب والسكري، لذا يلزمك تمرين للقلب والأوعية الدموية كل يوم.</translation>
+        <translation>في هذا الشكل يبلغ محيط الخصر من ٧٥ إلى ١٠٠٪ من محيط الصدر، ومحيط الصدر نحو ١١٠٪ من محيط الورك، وهو شكل عريض الكتفين. تتوزع الدهون على الوجه والبطن والصدر. كتفاك عريضتان ووركاك ضيقان، ويتركز وزن كبير على أعلى ظهرك وصدرك. وقد يكون بطنك بارزًا. احرص على تجنّب إصابات الجزء السفلي من الجسم. ذراعاك وساقاك وبطنك نحيلة ومشدودة العضلات. وأنت أكثر عرضة لأمراض القلب والسكري، لذا يلزمك تمرين للقلب والأوعية الدموية كل يوم.</translation>
     </message>
 </context>
 <context>

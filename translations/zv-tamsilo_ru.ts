@@ -63,7 +63,7 @@
     <message>
         <source>Line %1 does not hold eight fields separated by commas.</source>
         <extracomment>%1 is a line number in the file, e.g. 3</extracomment>
-        <translation>В строке %1 не восемь полей через запятую.</translation>
+        <translation>В строке %1 не восемь полей, разделённых запятыми.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
@@ -83,12 +83,12 @@
     <message>
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
-        <translation>Это не история, экспортированная ZV Tamsilo: её первая строка не %1.</translation>
+        <translation>Это не история, экспортированная из ZV Tamsilo: первая строка файла — не %1.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
-        <translation>Строка %1: «%2» — не один из типов фигуры, допустимых в файле CSV: %3.</translation>
+        <translation>Строка %1: «%2» не входит в число типов фигуры, допустимых в файле CSV: %3.</translation>
     </message>
 </context>
 <context>
@@ -96,7 +96,7 @@
     <message>
         <source>entry %1 holds what no measurement is</source>
         <extracomment>%1 is the number of an entry in the history file, e.g. 12</extracomment>
-        <translation>запись %1 не похожа на мерки</translation>
+        <translation>в записи %1 значение, которое не может быть меркой</translation>
     </message>
     <message>
         <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Chart of the four measurements over time</source>
-        <translation>График четырёх мерок во времени</translation>
+        <translation>График изменения четырёх мерок</translation>
     </message>
     <message>
         <source>&amp;Delete…</source>
@@ -182,7 +182,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Здесь то, что вы сохранили кнопкой «Сохранить в истории» в окне «Измерить фигуру», и ничего больше: дата, четыре мерки и рост в том виде, как вы их ввели, единицы и тип фигуры по сантиметровой ленте и по ответам. Всё хранится на этом компьютере, в %1. «Удалить всё» удаляет этот файл.</translation>
+        <translation>Здесь то, что вы сохранили кнопкой «Сохранить в истории» в окне «Измерение фигуры», и ничего больше: дата, четыре мерки и рост в том виде, как вы их ввели, единицы и тип фигуры по сантиметровой ленте и по ответам. Всё хранится на этом компьютере, в %1. «Удалить всё» удаляет этот файл.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>Он больше любой истории.</translation>
+        <translation>Файл больше любой возможной истории.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -280,7 +280,7 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Введите все четыре мерки, каждую в пределах сантиметровой ленты, прежде чем сохранять.</translation>
+        <translation>Прежде чем сохранять, введите все четыре мерки, каждую — в пределах, которые можно измерить лентой.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
@@ -289,7 +289,7 @@
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Сохранено в истории с датой %1. Файл &gt; Моя история… в окне приветствия или на странице результата покажет её.</translation>
+        <translation>Сохранено в истории с датой %1. Открыть её можно через «Файл &gt; Моя история…» в окне приветствия или на странице результатов.</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Возьмите мягкую сантиметровую ленту и меряйте поверх тонкой одежды или без неё, перед зеркалом. Два замера одного и того же обхвата часто расходятся до 2&#xa0;см (0,8 дюйма), а талия, измеренная самостоятельно, обычно выходит примерно на 1&#xa0;см (0,4 дюйма) меньше, поэтому снимайте каждую мерку дважды.</translation>
+        <translation>Возьмите мягкую сантиметровую ленту и измеряйте поверх тонкой одежды или без неё, перед зеркалом. Два замера одного и того же обхвата часто расходятся на величину до 2&#xa0;см (0,8&#xa0;дюйма), а талия, измеренная самостоятельно, обычно выходит примерно на 1&#xa0;см (0,4&#xa0;дюйма) меньше, поэтому снимайте каждую мерку дважды.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -320,12 +320,12 @@
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the high hip: the front points of the hip bones, which can be felt with the fingers just below the waist. Tooltip of the field and its guide line.</extracomment>
-        <translation>Нащупайте спереди выступающие косточки бёдер и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
+        <translation>Нащупайте спереди на бёдрах выступающие тазовые косточки и проведите ленту через них горизонтально по всему кругу, чуть ниже талии. Лента должна прилегать плотно, но не давить; снимайте мерку на выдохе.</translation>
     </message>
     <message>
         <source>Feel for the bony bump at the side of each hip, at the top of the thigh, and run the tape around the widest part of your hips and buttocks there, level all round. Stand with your feet together, keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the hips: the bony bump at the side of each hip, at the top of the thigh (the greater trochanter). Tooltip of the hips field and its guide line.</extracomment>
-        <translation>Нащупайте косточку, выступающую сбоку на каждом бедре у верха ноги, и проведите ленту на этом уровне по самым широким местам бёдер и ягодиц, горизонтально по всему кругу. Поставьте ноги вместе; лента должна прилегать плотно, но не давить. Снимайте мерку на выдохе.</translation>
+        <translation>Нащупайте сбоку на каждом бедре косточку, выступающую в самом верху ноги, и проведите ленту на этом уровне по самым широким местам бёдер и ягодиц, горизонтально по всему кругу. Поставьте ноги вместе; лента должна прилегать плотно, но не давить. Снимайте мерку на выдохе.</translation>
     </message>
     <message>
         <source>A figure with the tape around the fullest part of the bust</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Ваши ответы: %1; мерки говорят об ином.</translation>
+        <translation>Ваши ответы: %1; мерки показывают другое.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>Type all four measurements to see the shape they give.</source>
-        <translation>Введите все четыре мерки, чтобы узнать свою фигуру.</translation>
+        <translation>Введите все четыре мерки, чтобы увидеть, какую фигуру они дают.</translation>
     </message>
     <message>
         <source>Measured shape: %1</source>
@@ -494,12 +494,12 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 — больше трёх знаков после запятой: введите не больше трёх.</translation>
+        <translation>%1: больше трёх знаков после запятой — введите не больше трёх.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 — больше трёх знаков после запятой: введите не больше трёх.</translation>
+        <translation>%1: больше трёх знаков после запятой — введите не больше трёх.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
@@ -574,7 +574,7 @@
     <message>
         <source>from %1 to under %2</source>
         <extracomment>%1 and %2 are limits, e.g. from 3.6 in to under 10 in</extracomment>
-        <translation>от %1 до менее чем %2</translation>
+        <translation>не меньше %1 и меньше %2</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
@@ -604,47 +604,47 @@
     <message>
         <source>Decided by %1.</source>
         <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
-        <translation>Решили: %1.</translation>
+        <translation>Решающие условия: %1.</translation>
     </message>
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват груди на самой границе с %1. Измерьте снова.</translation>
+        <translation>На грани: обхват груди — на самой границе, за которой уже %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват талии на самой границе с %1. Измерьте снова.</translation>
+        <translation>На грани: обхват талии — на самой границе, за которой уже %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват верха бёдер на самой границе с %1. Измерьте снова.</translation>
+        <translation>На грани: обхват верха бёдер — на самой границе, за которой уже %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват бёдер на самой границе с %1. Измерьте снова.</translation>
+        <translation>На грани: обхват бёдер — на самой границе, за которой уже %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Устойчиво: даже если каждая мерка ошибается до %1, остаётся %2.</translation>
+        <translation>Устойчиво: даже при ошибке каждой мерки до %1 результат тот же — %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Неустойчиво: если каждая мерка ошибается до %1, может выйти и %2.</translation>
+        <translation>Неустойчиво: при ошибке каждой мерки до %1 может получиться и другое: %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Отношение талии к бёдрам %1: для женщин ВОЗ (2008) считает %2 и выше повышенным риском для здоровья.</translation>
+        <translation>Отношение талии к бёдрам: %1. ВОЗ (2008) относит значение %2 и выше у женщин к повышенному риску для здоровья.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Отношение талии к росту %1: NICE (2022) считает %2 и выше повышенным, а %3 и выше высоким риском для здоровья.</translation>
+        <translation>Отношение талии к росту: %1. NICE (2022) относит значение %2 и выше к повышенному, а %3 и выше — к высокому риску для здоровья.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -658,7 +658,7 @@
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1, а также %2, достаточно любого</translation>
+        <translation>%1, а также %2 — достаточно любого из двух</translation>
     </message>
 </context>
 <context>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation>Почему &amp;четыре?</translation>
+        <translation>Почему именно &amp;четыре?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
@@ -740,7 +740,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Опубликованные правила относят каждое сочетание четырёх мерок к одному из семи типов фигуры: песочные часы, верхние песочные часы, нижние песочные часы, ложка, треугольник, перевёрнутый треугольник и прямоугольник. Программа знает четыре фигуры, поэтому каждый тип показан как та фигура, под описание которой он подходит.
 
 Песочные часы: песочные часы и верхние песочные часы — из-за выраженной талии, которую исключает описание «Перевёрнутого треугольника».
-Груша: нижние песочные часы, ложка и треугольник — бёдра полнее груди, как в описании «Груши».
+Груша: нижние песочные часы, ложка и треугольник — бёдра объёмнее груди, как в описании «Груши».
 Перевёрнутый треугольник: перевёрнутый треугольник — грудь шире бёдер.
 Прямоугольник: прямоугольник — грудь, талия и бёдра почти одинаковы.
 
@@ -768,7 +768,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>How to &amp;measure</source>
-        <translation>&amp;Как измерять</translation>
+        <translation>&amp;Как снимать мерки</translation>
     </message>
     <message>
         <source>%1, second reading</source>
@@ -786,7 +786,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
-        <translation>По выступающим косточкам бёдер спереди, чуть ниже талии</translation>
+        <translation>Через косточки бёдер спереди, чуть ниже талии</translation>
     </message>
 </context>
 <context>
@@ -806,7 +806,7 @@ The rules are published, but they have not been validated against body scans: a 
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>Результат для: %1</translation>
+        <translation>Результат теста на тип фигуры: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -1359,7 +1359,7 @@ The rules are published, but they have not been validated against body scans: a 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: лишнего веса у вас нет. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
+        <translation>При этом типе фигуры обхват талии составляет 75–100&#xa0;% обхвата бёдер или груди. Пропорции этой фигуры принято считать маскулинными. Жир откладывается на лице, животе и ягодицах. Вам повезло: с весом у вас обычно нет забот. У вас фигура прямоугольной формы. Тренироваться больше трёх дней в неделю не нужно. Вам хорошо даются упражнения на выносливость, например бег на длинные дистанции. Вы легко худеете, не склонны набирать вес, и у вас быстрый обмен веществ. У вас узкие плечи. Ешьте больше белка, свежих фруктов и овощей. Бег обязателен. </translation>
     </message>
     <message>
         <source>Hourglass</source>
