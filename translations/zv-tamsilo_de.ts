@@ -751,11 +751,11 @@ Die Regeln sind veröffentlicht, aber nicht anhand von Körperscans überprüft:
     </message>
     <message>
         <source>H&amp;eight</source>
-        <translation>&amp;Körpergröße</translation>
+        <translation>&amp;Größe</translation>
     </message>
     <message>
         <source>Optional, for the waist-to-height ratio</source>
-        <translation>Optional, für das Taille-Größe-Verhältnis</translation>
+        <translation>Optional: deine Körpergröße, für das Taille-Größe-Verhältnis</translation>
     </message>
     <message>
         <source>&amp;Put my measurements and shape on the result card</source>

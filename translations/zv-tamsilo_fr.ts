@@ -684,7 +684,7 @@
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation>Haut des h&amp;anches</translation>
+        <translation>Ht h&amp;anches</translation>
     </message>
     <message>
         <source>&amp;Hips</source>
@@ -801,7 +801,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>Résultat pour&#xa0;: %1</translation>
+        <translation>Résultat du test de silhouette&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -868,7 +868,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation>Impossible de dessiner la fiche.</translation>
+        <translation>Impossible de générer la fiche.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answers</source>
