@@ -115,12 +115,14 @@ QString HistoryChart::summary() const
     const Entry &latest = m_entries.last();
     QStringList lengths;
     for (std::size_t index = 0; index < History::GirthCount; ++index) {
+        // The unit as the measure window writes it: "Zoll" in German, a no-break space before it.
+        const QString length =
+            QCoreApplication::translate("MeasureReport",
+                                        m_unit == FigureRules::Unit::Inches ? "%1 in" : "%1 cm")
+                .arg(History::shownLength(latest.girths[index], latest.unit, m_unit, locale));
         //: %1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm
         lengths << QCoreApplication::translate("HistoryChart", "%1 %2")
-                       .arg(
-                           MeasureReport::fieldName(index),
-                           History::shownLength(latest.girths[index], latest.unit, m_unit, locale) +
-                               (m_unit == FigureRules::Unit::Inches ? u" in"_s : u" cm"_s));
+                       .arg(MeasureReport::fieldName(index), length);
     }
     //: %n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and
     //: 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and

@@ -52,8 +52,8 @@
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n Eintrag vom %1 bis %2. Zuletzt: %3, gemessene Figur %4.</numerusform>
-            <numerusform>%n Einträge vom %1 bis %2. Zuletzt: %3, gemessene Figur %4.</numerusform>
+            <numerusform>%n Eintrag vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
+            <numerusform>%n Einträge vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -181,7 +181,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Hier steht, was du unter „Meine Figur messen“ mit „Im Verlauf behalten“ gespeichert hast, und sonst nichts: das Datum, die vier Maße und die Größe so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergaben. Es bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
+        <translation>Hier steht nur, was du unter „Meine Figur messen“ mit „Im Verlauf speichern“ abgelegt hast: das Datum, die vier Maße und die Körpergröße so, wie du sie eingegeben hast, ihre Einheit und die Figuren, die Maßband und Antworten ergeben haben. Alles bleibt auf diesem Computer, in %1. „Alle löschen“ entfernt diese Datei.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Height</source>
-        <translation>Größe</translation>
+        <translation>Körpergröße</translation>
     </message>
     <message>
         <source>Tape measure</source>
@@ -216,7 +216,7 @@
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Den %n Eintrag deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
+            <numerusform>Den einzigen Eintrag deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
             <numerusform>Alle %n Einträge deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
         </translation>
     </message>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>Sie ist größer als jeder Verlauf.</translation>
+        <translation>Die Datei ist größer, als ein Verlauf je sein kann.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -275,16 +275,16 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Gib alle vier Maße ein, jedes so, wie ein Maßband es messen kann, bevor du sie behältst.</translation>
+        <translation>Gib alle vier Maße ein, jedes mit einem Wert, den ein Maßband messen kann, bevor du sie speicherst.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
-        <translation>Die Größe ist keine Zahl: Korrigiere sie oder lass sie leer, bevor du die Maße behältst.</translation>
+        <translation>Die Körpergröße ist keine Zahl: Korrigiere sie oder lass sie leer, bevor du die Maße speicherst.</translation>
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Im Verlauf unter %1 behalten. Datei &gt; Mein Verlauf… im Begrüßungsfenster oder auf der Ergebnisseite zeigt ihn.</translation>
+        <translation>Im Verlauf unter dem %1 gespeichert. Du findest ihn über Datei &gt; Mein Verlauf… im Startfenster oder auf der Ergebnisseite.</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Nimm ein weiches Maßband und miss über leichter Kleidung oder ohne, vor einem Spiegel. Zwei Messungen derselben Stelle weichen oft um bis zu 2 cm (0,8 Zoll) voneinander ab, und die selbst gemessene Taille fällt meist etwa 1 cm (0,4 Zoll) zu klein aus. Miss deshalb jede Stelle zweimal.</translation>
+        <translation>Nimm ein weiches Maßband und miss vor einem Spiegel, über leichter Kleidung oder auf der Haut. Zwei Messungen derselben Stelle weichen oft um bis zu 2&#xa0;cm (0,8&#xa0;Zoll) voneinander ab, und die selbst gemessene Taille fällt meist etwa 1&#xa0;cm (0,4&#xa0;Zoll) zu klein aus. Miss deshalb jede Stelle zweimal.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -363,19 +363,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: Miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;cm.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: Miss zwischen %2 und %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegt außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
+        <translation>%1 liegt außerhalb des Bereichs: Miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 liegen außerhalb des Bereichs: miss zwischen %2 und %3&#xa0;Zoll.</translation>
+        <translation>%1 liegen außerhalb des Bereichs: Miss zwischen %2 und %3&#xa0;Zoll.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Deine Antworten: %1 – das Maßband stimmt zu.</translation>
+        <translation>Deine Antworten: %1 – das Maßband bestätigt das.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
@@ -489,27 +489,27 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 hat mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+        <translation>%1 hat mehr als drei Nachkommastellen: Gib höchstens drei ein.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 haben mehr als drei Nachkommastellen: gib höchstens drei ein.</translation>
+        <translation>%1 haben mehr als drei Nachkommastellen: Gib höchstens drei ein.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Deine zwei Messungen der Brust weichen um %1 ab: miss die Brust noch einmal.</translation>
+        <translation>Deine beiden Messungen der Brust weichen um %1 voneinander ab: Miss die Brust noch einmal.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Deine zwei Messungen der Taille weichen um %1 ab: miss die Taille noch einmal.</translation>
+        <translation>Deine beiden Messungen der Taille weichen um %1 voneinander ab: Miss die Taille noch einmal.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Deine zwei Messungen der oberen Hüfte weichen um %1 ab: miss die obere Hüfte noch einmal.</translation>
+        <translation>Deine beiden Messungen der oberen Hüfte weichen um %1 voneinander ab: Miss die obere Hüfte noch einmal.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -589,12 +589,12 @@
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation>%1, das genügt, auch wenn %2 %3 ist</translation>
+        <translation>%1, was genügt, auch bei %2, also %3</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
         <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation>Keine Figurregel passt zu diesen Maßen. Die nächste Regel (%1) verlangt %2.</translation>
+        <translation>Keine Figurregel passt zu diesen Maßen. Die nächstliegende Regel (%1) verlangt %2.</translation>
     </message>
     <message>
         <source>Decided by %1.</source>
@@ -604,56 +604,56 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Grenzfall: die Brust liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+        <translation>Grenzfall: Die Brust liegt genau an der Grenze zu „%1“. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Grenzfall: die Taille liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+        <translation>Grenzfall: Die Taille liegt genau an der Grenze zu „%1“. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Grenzfall: die obere Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+        <translation>Grenzfall: Die obere Hüfte liegt genau an der Grenze zu „%1“. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Grenzfall: die Hüfte liegt genau an der Grenze zu %1. Miss noch einmal.</translation>
+        <translation>Grenzfall: Die Hüfte liegt genau an der Grenze zu „%1“. Miss noch einmal.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stabil: auch wenn jedes Maßband bis zu %1 danebenliegt, bleibt es %2.</translation>
+        <translation>Stabil: Selbst wenn jedes Maß um bis zu %1 abweicht, ergibt sich weiterhin %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Nicht stabil: liegt jedes Maßband bis zu %1 daneben, könnte es auch %2 sein.</translation>
+        <translation>Nicht stabil: Weicht jedes Maß um bis zu %1 ab, könnte es auch %2 sein.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Taille-Hüft-Verhältnis %1: die WHO (2008) sieht bei Frauen ab %2 ein erhöhtes Gesundheitsrisiko.</translation>
+        <translation>Taille-Hüft-Verhältnis %1: Die WHO (2008) wertet bei Frauen einen Wert ab %2 als erhöhtes Gesundheitsrisiko.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Taille-Größe-Verhältnis %1: NICE (2022) sieht ab %2 ein erhöhtes und ab %3 ein hohes Gesundheitsrisiko.</translation>
+        <translation>Taille-Größe-Verhältnis %1: NICE (2022) wertet einen Wert ab %2 als erhöhtes und ab %3 als hohes Gesundheitsrisiko.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation>Größe</translation>
+        <translation>Körpergröße</translation>
     </message>
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Deine zwei Messungen der Hüfte weichen um %1 ab: miss die Hüfte noch einmal.</translation>
+        <translation>Deine beiden Messungen der Hüfte weichen um %1 voneinander ab: Miss die Hüfte noch einmal.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1 sowie %2, jedes allein genügt</translation>
+        <translation>%1 sowie %2, wobei schon eines davon genügt</translation>
     </message>
 </context>
 <context>
@@ -739,11 +739,11 @@ Birne: die untere Sanduhr, der Löffel und das Dreieck – die Hüfte voller als
 Umgekehrtes Dreieck: das umgekehrte Dreieck – die Brust breiter als die Hüfte.
 Rechteck: das Rechteck – Brust, Taille und Hüfte nah beieinander.
 
-Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zentimeter bei einem Maß kann den Typ ändern – nimm das Ergebnis also als Orientierung.</translation>
+Die Regeln sind veröffentlicht, aber nicht anhand von Körperscans überprüft: Ein Zentimeter bei einem Maß kann den Typ ändern – nimm das Ergebnis also als Orientierung.</translation>
     </message>
     <message>
         <source>&amp;Keep in My History</source>
-        <translation>&amp;Im Verlauf behalten</translation>
+        <translation>&amp;Im Verlauf speichern</translation>
     </message>
     <message>
         <source>One to three readings</source>
@@ -755,11 +755,11 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Optional, for the waist-to-height ratio</source>
-        <translation>Freiwillig, für das Taille-Größe-Verhältnis</translation>
+        <translation>Optional: deine Körpergröße, für das Taille-Größe-Verhältnis</translation>
     </message>
     <message>
         <source>&amp;Put my measurements and shape on the result card</source>
-        <translation>Maße und Figur auf die &amp;Ergebniskarte setzen</translation>
+        <translation>Meine Maße und Figur auf die &amp;Ergebniskarte übernehmen</translation>
     </message>
     <message>
         <source>How to &amp;measure</source>
@@ -777,7 +777,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
-        <translation>Deine Eingaben werden nur gespeichert, wenn du „Im Verlauf behalten“ drückst, und nie gesendet.</translation>
+        <translation>Deine Eingaben werden nur mit „Im Verlauf speichern“ gesichert und nirgendwohin gesendet.</translation>
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
@@ -1352,7 +1352,7 @@ Die Regeln sind veröffentlicht, aber nicht an Körperscans überprüft: Ein Zen
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Hüft- oder Brustumfangs. Die Figur wirkt eher maskulin. Fett lagert sich an Gesicht, Bauch und Po an. Zum Glück neigst du nicht zu Übergewicht. Dein Körper ist rechteckig geformt. Mehr als drei Trainingstage pro Woche brauchst du nicht. Ausdauersport über lange Strecken liegt dir. Du nimmst leicht ab, aber nur schwer zu, denn dein Stoffwechsel ist schnell. Deine Schultern sind schmal. Iss viel Eiweiß, frisches Obst und Gemüse. Laufen ist ein Muss. </translation>
+        <translation>Bei diesem Figurtyp beträgt der Taillenumfang 75 bis 100 Prozent des Hüft- oder Brustumfangs. Die Figur wirkt eher maskulin. Fett lagert sich an Gesicht, Bauch und Po an. Du neigst kaum dazu, Gewicht zuzulegen. Dein Körper ist rechteckig geformt. Mehr als drei Trainingstage pro Woche brauchst du nicht. Ausdauersport über lange Strecken liegt dir. Du nimmst leicht ab, aber nur schwer zu, denn dein Stoffwechsel ist schnell. Deine Schultern sind schmal. Iss viel Eiweiß, frisches Obst und Gemüse. Laufen ist ein Muss. </translation>
     </message>
     <message>
         <source>Hourglass</source>

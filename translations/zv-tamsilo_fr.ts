@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Nothing is kept yet.</source>
-        <translation>Rien n’est encore gardé.</translation>
+        <translation>Rien n’est encore enregistré.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -52,8 +52,8 @@
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n entrée du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
-            <numerusform>%n entrées du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
+            <numerusform>%n entrée du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
+            <numerusform>%n entrées du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -67,12 +67,12 @@
     <message>
         <source>Line %1: &quot;%2&quot; is not a date written as 2026-12-07.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026</extracomment>
-        <translation>Ligne %1 : « %2 » n’est pas une date écrite comme 2026-12-07.</translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une date écrite sous la forme 2026-12-07.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is not a length in centimetres written as 90.5.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 90,5</extracomment>
-        <translation>Ligne %1 : « %2 » n’est pas une longueur en centimètres écrite comme 90.5.</translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une longueur en centimètres écrite sous la forme 90.5.</translation>
     </message>
     <message>
         <source>Line %1 opens quotation marks that are never closed.</source>
@@ -82,12 +82,12 @@
     <message>
         <source>This is not a history exported by ZV Tamsilo: its first line is not %1.</source>
         <extracomment>%1 is the first line such a file has: date,bust_cm,...</extracomment>
-        <translation>Ce n’est pas un historique exporté par ZV Tamsilo : sa première ligne n’est pas %1.</translation>
+        <translation>Ce n’est pas un historique exporté par ZV Tamsilo&#xa0;: sa première ligne n’est pas %1.</translation>
     </message>
     <message>
         <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
-        <translation>Ligne %1 : « %2 » n’est aucune des silhouettes qu’un fichier CSV peut indiquer : %3.</translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» ne correspond à aucune des silhouettes qu’un fichier CSV peut indiquer&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -100,27 +100,27 @@
     <message>
         <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Le fichier %1 n’est pas un historique de ZV Tamsilo ; il est donc laissé tel quel. Pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
+        <translation>Le fichier %1 n’est pas un historique de ZV Tamsilo&#xa0;; il est donc laissé tel quel. Pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>L’historique %1 a été écrit par une version plus récente de ZV Tamsilo ; cette version le laisse tel quel.</translation>
+        <translation>L’historique %1 a été écrit par une version plus récente de ZV Tamsilo&#xa0;; cette version le laisse tel quel.</translation>
     </message>
     <message>
         <source>The history %1 cannot be read (%2). Nothing in it has been changed.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. disk I/O error</extracomment>
-        <translation>L’historique %1 ne peut pas être lu (%2). Rien n’y a été modifié.</translation>
+        <translation>Impossible de lire l’historique %1 (%2). Rien n’y a été modifié.</translation>
     </message>
     <message>
         <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
-        <translation>L’historique %1 est endommagé et ne peut pas être lu (%2). Il est laissé tel quel ; pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
+        <translation>L’historique %1 est endommagé et ne peut pas être lu (%2). Il est laissé tel quel&#xa0;; pour tenir un nouvel historique, déplacez ce fichier ailleurs.</translation>
     </message>
     <message>
         <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the system said, e.g. attempt to write a readonly database</extracomment>
-        <translation>L’historique %1 ne peut pas être écrit (%2). Tout ce qui a été gardé avant est toujours là.</translation>
+        <translation>Impossible d’écrire dans l’historique %1 (%2). Tout ce qui était enregistré auparavant est toujours là.</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Unit:</source>
-        <translation>Unité :</translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Ce&amp;ntimetres</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Entries kept</source>
-        <translation>Entrées gardées</translation>
+        <translation>Entrées enregistrées</translation>
     </message>
     <message>
         <source>Chart of the four measurements over time</source>
@@ -181,7 +181,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Voici ce que vous avez gardé avec « Garder dans l’historique » dans Mes mensurations, et rien d’autre : la date, les quatre mesures et la taille telles que vous les avez saisies, leur unité, et les silhouettes données par le mètre ruban et par vos réponses. Tout reste sur cet ordinateur, dans %1. « Tout supprimer » efface ce fichier.</translation>
+        <translation>Vous trouverez ici uniquement ce que vous avez enregistré avec «&#xa0;Enregistrer dans l’historique&#xa0;» dans «&#xa0;Mesurer ma silhouette&#xa0;»&#xa0;: la date, les quatre mesures et la stature telles que vous les avez saisies, leur unité, et les silhouettes données par le mètre ruban et par vos réponses. Tout reste sur cet ordinateur, dans %1. «&#xa0;Tout supprimer&#xa0;» efface ce fichier.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Height</source>
-        <translation>Taille (hauteur)</translation>
+        <translation>Stature</translation>
     </message>
     <message>
         <source>Tape measure</source>
@@ -210,14 +210,14 @@
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
         <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Supprimer l’entrée du %1 de votre historique ? Elle ne pourra pas être récupérée.</translation>
+        <translation>Supprimer l’entrée du %1 de votre historique&#xa0;? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message numerus="yes">
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Supprimer l’entrée (%n) de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
-            <numerusform>Supprimer les %n entrées de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer l’unique entrée de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer les %n entrées de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
         </translation>
     </message>
     <message>
@@ -235,7 +235,7 @@
     <message>
         <source>My History could not be exported to %1: %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
-        <translation>L’historique n’a pas pu être exporté vers %1 : %2</translation>
+        <translation>L’historique n’a pas pu être exporté vers %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n entries exported to %1.</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>Il est plus grand que tout historique.</translation>
+        <translation>Le fichier est trop volumineux pour être un historique.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -275,28 +275,28 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Saisissez les quatre mesures, chacune mesurable au mètre ruban, avant de les garder.</translation>
+        <translation>Saisissez les quatre mesures, chacune mesurable au mètre ruban, avant de les enregistrer.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
-        <translation>La taille (hauteur) n’est pas un nombre : corrigez-la ou laissez-la vide avant de garder les mesures.</translation>
+        <translation>La stature n’est pas un nombre&#xa0;: corrigez-la ou laissez-la vide avant d’enregistrer les mesures.</translation>
     </message>
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Gardé dans votre historique à la date du %1. Fichier &gt; Mon historique… dans la fenêtre d’accueil ou sur la page des résultats l’affiche.</translation>
+        <translation>Enregistré dans votre historique à la date du %1. Pour le consulter&#xa0;: Fichier &gt; Mon historique…, dans la fenêtre d’accueil ou sur la page des résultats.</translation>
     </message>
 </context>
 <context>
     <name>MeasureGuide</name>
     <message>
         <source>How to Measure</source>
-        <translation>Comment se mesurer</translation>
+        <translation>Comment prendre ses mesures</translation>
     </message>
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour varient souvent jusqu’à 2 cm (0,8 in), et le tour de taille qu’on prend soi-même ressort en général environ 1 cm (0,4 in) trop petit : prenez donc chaque mesure deux fois.</translation>
+        <translation>Utilisez un mètre ruban souple, sur des vêtements légers ou à même la peau, face à un miroir. Deux mesures du même tour présentent souvent jusqu’à 2&#xa0;cm (0,8&#xa0;in) d’écart, et le tour de taille qu’on prend soi-même ressort en général environ 1&#xa0;cm (0,4&#xa0;in) trop petit&#xa0;: prenez donc chaque mesure deux fois.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -420,7 +420,7 @@
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation>Égalité de vos réponses entre %1.</translation>
+        <translation>Vos réponses sont à égalité entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
+        <translation>Vos réponses sont à égalité entre %1&#xa0;: le mètre ruban ne trouve aucune des quatre.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Égalité de vos réponses entre %1&#xa0;: le mètre ruban indique %2.</translation>
+        <translation>Vos réponses sont à égalité entre %1&#xa0;: le mètre ruban indique %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban dit autre chose.</translation>
+        <translation>Vos réponses indiquent %1&#xa0;: le mètre ruban indique autre chose.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -489,27 +489,27 @@
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 a plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
+        <translation>%1&#xa0;: plus de trois décimales&#xa0;; saisissez une longueur avec trois décimales au plus.</translation>
     </message>
     <message>
         <source>%1 have more than three decimals: type a length to three at most.</source>
         <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 ont plus de trois décimales&#xa0;: tapez-en trois au plus.</translation>
+        <translation>%1&#xa0;: plus de trois décimales&#xa0;; saisissez des longueurs avec trois décimales au plus.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la poitrine diffèrent de %1&#xa0;: mesurez la poitrine encore une fois.</translation>
+        <translation>Vos deux mesures de la poitrine diffèrent de %1&#xa0;: mesurez à nouveau la poitrine.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures de la taille diffèrent de %1&#xa0;: mesurez la taille encore une fois.</translation>
+        <translation>Vos deux mesures de la taille diffèrent de %1&#xa0;: mesurez à nouveau la taille.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures du haut des hanches diffèrent de %1 : mesurez le haut des hanches encore une fois.</translation>
+        <translation>Vos deux mesures du haut des hanches diffèrent de %1&#xa0;: mesurez à nouveau le haut des hanches.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -589,7 +589,7 @@
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation>%1, ce qui suffit bien que %2 soit à %3</translation>
+        <translation>%1, ce qui suffit, même avec %2, soit %3</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
@@ -604,42 +604,42 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite&#xa0;: la poitrine est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la poitrine est tout juste à la limite de «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite&#xa0;: la taille est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la taille est tout juste à la limite de «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite : le haut des hanches est juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: le haut des hanches est tout juste à la limite de «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Cas limite&#xa0;: les hanches sont juste à la limite de %1. Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: les hanches sont tout juste à la limite de «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stable&#xa0;: même avec chaque mètre faux de %1 au plus, cela reste %2.</translation>
+        <translation>Stable&#xa0;: même si chaque mesure s’écarte de %1 au plus, le résultat reste «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Pas stable&#xa0;: avec chaque mètre faux de %1 au plus, ce pourrait aussi être %2.</translation>
+        <translation>Pas stable&#xa0;: si chaque mesure s’écarte de %1 au plus, le résultat pourrait aussi être %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Rapport taille/hanches %1&#xa0;: chez la femme, l’OMS (2008) voit un risque accru pour la santé à partir de %2.</translation>
+        <translation>Rapport taille/hanches %1&#xa0;: chez les femmes, l’OMS (2008) considère une valeur de %2 ou plus comme un risque accru pour la santé.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Rapport taille/stature %1&#xa0;: le NICE (2022) voit un risque accru pour la santé à partir de %2 et élevé à partir de %3.</translation>
+        <translation>Rapport taille/stature %1&#xa0;: le NICE (2022) considère une valeur de %2 ou plus comme un risque accru pour la santé, et de %3 ou plus comme un risque élevé.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -648,7 +648,7 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Vos deux mesures des hanches diffèrent de %1&#xa0;: mesurez les hanches encore une fois.</translation>
+        <translation>Vos deux mesures des hanches diffèrent de %1&#xa0;: mesurez à nouveau les hanches.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
@@ -660,7 +660,7 @@
     <name>MeasureShapeWindow</name>
     <message>
         <source>Measure My Shape</source>
-        <translation>Mes mensurations</translation>
+        <translation>Mesurer ma silhouette</translation>
     </message>
     <message>
         <source>Your measurements</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>Why these &amp;four?</source>
-        <translation>Pourquoi &amp;quatre&#xa0;?</translation>
+        <translation>Pourquoi ces &amp;quatre&#xa0;?</translation>
     </message>
     <message>
         <source>The tape measure: %1</source>
@@ -743,7 +743,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>&amp;Keep in My History</source>
-        <translation>&amp;Garder dans l’historique</translation>
+        <translation>&amp;Enregistrer dans l’historique</translation>
     </message>
     <message>
         <source>One to three readings</source>
@@ -759,7 +759,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>&amp;Put my measurements and shape on the result card</source>
-        <translation>Mettre mes &amp;mesures et ma silhouette sur la fiche</translation>
+        <translation>Mettre mes &amp;mesures et ma silhouette sur la fiche de résultat</translation>
     </message>
     <message>
         <source>How to &amp;measure</source>
@@ -777,7 +777,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
-        <translation>Rien de ce que vous saisissez ici n’est gardé, sauf si vous appuyez sur « Garder dans l’historique », ni envoyé où que ce soit.</translation>
+        <translation>Rien de ce que vous saisissez ici n’est enregistré sans «&#xa0;Enregistrer dans l’historique&#xa0;», ni envoyé nulle part.</translation>
     </message>
     <message>
         <source>Across the bony points at the front of the hips, just below the waist</source>
@@ -801,7 +801,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>Résultat pour&#xa0;: %1</translation>
+        <translation>Résultat du test de silhouette&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -868,7 +868,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation>Impossible de dessiner la fiche.</translation>
+        <translation>Impossible de générer la fiche.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answers</source>
@@ -992,7 +992,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation>&amp;Mes mensurations…</translation>
+        <translation>&amp;Mesurer ma silhouette…</translation>
     </message>
     <message>
         <source>Save Result &amp;As…</source>
@@ -1055,7 +1055,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     <message>
         <source>Well-known people of this shape</source>
         <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
-        <translation>Célébrités de cette silhouette</translation>
+        <translation>Célébrités ayant cette silhouette</translation>
     </message>
     <message>
         <source>About this shape</source>
@@ -1276,7 +1276,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation>&amp;Mes mensurations…</translation>
+        <translation>&amp;Mesurer ma silhouette…</translation>
     </message>
     <message>
         <source>My &amp;History…</source>
@@ -1352,7 +1352,7 @@ Ces règles sont publiées mais n’ont pas été validées par des scans corpor
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez la chance de ne pas être en surpoids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
+        <translation>Dans cette silhouette, le tour de taille fait de 75 à 100&#xa0;% du tour de hanches ou de poitrine. C’est une silhouette de type masculin. Les graisses se logent sur le visage, l’abdomen et les fesses. Vous avez peu tendance à prendre du poids. Votre corps a une forme rectangulaire. Inutile de vous entraîner plus de trois jours par semaine. Les sports d’endurance de longue durée vous réussissent. Vous perdez facilement du poids. Vous ne grossissez pas facilement et votre métabolisme est rapide. Vos épaules sont étroites. Misez sur les protéines, les fruits et les légumes frais. La course à pied est indispensable. </translation>
     </message>
     <message>
         <source>Hourglass</source>
