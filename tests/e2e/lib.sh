@@ -29,12 +29,28 @@ fail() {
     fi
     for id in "${E2E_PIDS[@]}"; do
         echo "--- process $id: $(ps -o stat=,wchan=,etime=,args= -p "$id" 2>/dev/null)" >&2
+        describe_stuck_program "$id"
     done
     if [ -s "${E2E_TMP:-/nonexistent}/app.log" ]; then
         echo "--- what the program printed:" >&2
         cat "$E2E_TMP/app.log" >&2
     fi
     exit 1
+}
+
+# describe_stuck_program PID: for the program (not the X server or window manager), its windows,
+# shown or not, and where each of its threads waits, when a debugger is at hand.
+describe_stuck_program() {
+    local id=$1 window
+    [[ "$(ps -o args= -p "$1" 2>/dev/null)" == *zv-tamsilo* ]] || return 0
+    for window in $(xdotool search --all --pid "$id" '' 2>/dev/null); do
+        echo "    window $window '$(xdotool getwindowname "$window" 2>/dev/null)'" \
+            "$(xwininfo -id "$window" 2>/dev/null | grep -o 'Map State: .*')" >&2
+    done
+    if command -v gdb >/dev/null; then
+        timeout 30 gdb -batch -p "$id" -ex 'thread apply all bt 25' 2>/dev/null |
+            grep -E '^(Thread|#)' >&2 || true
+    fi
 }
 
 # wait_until WHAT COMMAND...: runs the command until it succeeds; after E2E_PATIENCE seconds
