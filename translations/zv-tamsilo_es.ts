@@ -296,7 +296,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2 cm (0,8 pulg.), y la cintura medida por uno mismo suele dar alrededor de 1 cm (0,4 pulg.) menos, así que mide cada contorno dos veces.</translation>
+        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2&#xa0;cm (0,8&#xa0;pulg.), y la cintura medida por uno mismo suele dar alrededor de 1&#xa0;cm (0,4&#xa0;pulg.) menos, así que mide cada contorno dos veces.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -347,11 +347,11 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
-        <translation>%1 pulg.</translation>
+        <translation>%1&#xa0;pulg.</translation>
     </message>
     <message>
         <source>%1 cm</source>
-        <translation>%1 cm</translation>
+        <translation>%1&#xa0;cm</translation>
     </message>
     <message>
         <source>%1 is not a number.</source>
@@ -363,19 +363,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuera de rango; tiene que estar entre %2 y %3 cm.</translation>
+        <translation>%1: fuera de rango; tiene que estar entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuera de rango; tienen que estar entre %2 y %3 cm.</translation>
+        <translation>%1: fuera de rango; tienen que estar entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuera de rango; tiene que estar entre %2 y %3 pulg.</translation>
+        <translation>%1: fuera de rango; tiene que estar entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuera de rango; tienen que estar entre %2 y %3 pulg.</translation>
+        <translation>%1: fuera de rango; tienen que estar entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
