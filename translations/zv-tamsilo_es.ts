@@ -589,7 +589,7 @@
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation>%1, que basta aunque %2 sea %3</translation>
+        <translation>%1, que basta (aunque %2 sea %3)</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
