@@ -52,8 +52,8 @@
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n entrada del %1 al %2. La última: %3, figura medida %4.</numerusform>
-            <numerusform>%n entradas del %1 al %2. La última: %3, figura medida %4.</numerusform>
+            <numerusform>%n entrada del %1 al %2. La última: %3; figura medida: %4.</numerusform>
+            <numerusform>%n entradas del %1 al %2. La última: %3; figura medida: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -216,8 +216,8 @@
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>¿Borrar la %n entrada de tu historial? Se elimina el archivo %1 y no se podrá recuperar.</numerusform>
-            <numerusform>¿Borrar las %n entradas de tu historial? Se elimina el archivo %1 y no se podrá recuperar.</numerusform>
+            <numerusform>¿Borrar la única entrada de tu historial? Se eliminará el archivo %1 y no se podrá recuperar.</numerusform>
+            <numerusform>¿Borrar las %n entradas de tu historial? Se eliminará el archivo %1 y no se podrá recuperar.</numerusform>
         </translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>Es más grande que cualquier historial.</translation>
+        <translation>Es demasiado grande para ser un historial.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -275,7 +275,7 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Escribe las cuatro medidas, cada una de las que mide una cinta, antes de guardarlas.</translation>
+        <translation>Escribe las cuatro medidas, todas dentro de lo que puede medir una cinta, antes de guardarlas.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
@@ -284,7 +284,7 @@
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Guardado en tu historial con fecha %1. Archivo &gt; Mi historial… en la ventana de bienvenida o en la página de resultados lo muestra.</translation>
+        <translation>Guardado en tu historial con fecha %1. Puedes verlo en Archivo &gt; Mi historial…, en la ventana de bienvenida o en la página de resultados.</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2 cm (0,8 pulg.), y la cintura medida por uno mismo tiende a salir alrededor de 1 cm (0,4 pulg.) más pequeña, así que mide cada contorno dos veces.</translation>
+        <translation>Usa una cinta métrica flexible, sobre ropa ligera o sin ropa, delante de un espejo. Dos mediciones del mismo contorno suelen diferir hasta 2&#xa0;cm (0,8&#xa0;pulg.), y la cintura medida por uno mismo suele dar alrededor de 1&#xa0;cm (0,4&#xa0;pulg.) menos, así que mide cada contorno dos veces.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -355,27 +355,27 @@
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation>%1 no es un número.</translation>
+        <translation>%1: no es un número.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation>%1 no son números.</translation>
+        <translation>%1: no son números.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
+        <translation>%1: fuera de rango; tiene que estar entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;cm.</translation>
+        <translation>%1: fuera de rango; tienen que estar entre %2 y %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
+        <translation>%1: fuera de rango; tiene que estar entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 están fuera de rango: mide entre %2 y %3&#xa0;pulg.</translation>
+        <translation>%1: fuera de rango; tienen que estar entre %2 y %3&#xa0;pulg.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -420,31 +420,31 @@
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation>Tus respuestas empataron entre %1.</translation>
+        <translation>Tus respuestas quedaron empatadas entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation>Tus respuestas dieron %1.</translation>
+        <translation>Tus respuestas indican %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Tus respuestas empataron entre %1: la cinta no encuentra ninguna de las cuatro.</translation>
+        <translation>Tus respuestas quedaron empatadas entre %1: la cinta métrica no da ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Tus respuestas dieron %1: la cinta no encuentra ninguna de las cuatro.</translation>
+        <translation>Tus respuestas indican %1: la cinta métrica no da ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Tus respuestas empataron entre %1: la cinta dice %2.</translation>
+        <translation>Tus respuestas quedaron empatadas entre %1: la cinta métrica indica %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Tus respuestas dieron %1: la cinta coincide.</translation>
+        <translation>Tus respuestas indican %1: la cinta métrica coincide.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Tus respuestas dieron %1: la cinta dice otra cosa.</translation>
+        <translation>Tus respuestas indican %1: la cinta métrica indica otra figura.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -499,17 +499,17 @@
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Tus dos medidas del busto difieren en %1: vuelve a medir el busto.</translation>
+        <translation>Tus dos mediciones del busto difieren en %1: vuelve a medir el busto.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Tus dos medidas de la cintura difieren en %1: vuelve a medir la cintura.</translation>
+        <translation>Tus dos mediciones de la cintura difieren en %1: vuelve a medir la cintura.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Tus dos medidas de la cadera alta difieren en %1: vuelve a medir la cadera alta.</translation>
+        <translation>Tus dos mediciones de la cadera alta difieren en %1: vuelve a medir la cadera alta.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -584,12 +584,12 @@
     <message>
         <source>%1 %2 (here %3)</source>
         <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation>%1 %2 (aquí %3)</translation>
+        <translation>%1 %2 (en tu caso, %3)</translation>
     </message>
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation>%1, que basta aunque %2 sea %3</translation>
+        <translation>%1, que basta (aunque %2 sea %3)</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
@@ -599,47 +599,47 @@
     <message>
         <source>Decided by %1.</source>
         <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
-        <translation>Lo deciden %1.</translation>
+        <translation>Lo que decide: %1.</translation>
     </message>
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al límite: el busto está justo en el límite de %1. Vuelve a medir.</translation>
+        <translation>Al límite: el busto está justo en la frontera con %1. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al límite: la cintura está justo en el límite de %1. Vuelve a medir.</translation>
+        <translation>Al límite: la cintura está justo en la frontera con %1. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al límite: la cadera alta está justo en el límite de %1. Vuelve a medir.</translation>
+        <translation>Al límite: la cadera alta está justo en la frontera con %1. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al límite: la cadera está justo en el límite de %1. Vuelve a medir.</translation>
+        <translation>Al límite: la cadera está justo en la frontera con %1. Vuelve a medir.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Estable: aunque cada cinta se desvíe hasta %1, sigue siendo %2.</translation>
+        <translation>Estable: aunque cada medida varíe hasta %1, el resultado sigue siendo %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>No es estable: si cada cinta se desvía hasta %1, también podría ser %2.</translation>
+        <translation>Inestable: si cada medida varía hasta %1, el resultado también podría ser %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Índice cintura-cadera %1: en mujeres, la OMS (2008) considera %2 o más un riesgo elevado para la salud.</translation>
+        <translation>Índice cintura-cadera %1: en mujeres, la OMS (2008) considera que %2 o más supone un riesgo aumentado para la salud.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Índice cintura-estatura %1: NICE (2022) considera %2 o más un riesgo elevado y %3 o más un riesgo alto para la salud.</translation>
+        <translation>Índice cintura-estatura %1: el NICE (2022) considera que %2 o más supone un riesgo aumentado para la salud, y %3 o más, un riesgo alto.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -648,12 +648,12 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Tus dos medidas de la cadera difieren en %1: vuelve a medir la cadera.</translation>
+        <translation>Tus dos mediciones de la cadera difieren en %1: vuelve a medir la cadera.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1 así como %2, basta cualquiera</translation>
+        <translation>%1 así como %2, basta con una de las dos</translation>
     </message>
 </context>
 <context>
@@ -735,7 +735,7 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Las reglas de figura publicadas clasifican cuatro medidas en siete tipos: reloj de arena, reloj de arena superior, reloj de arena inferior, cuchara, triángulo, triángulo invertido y rectángulo. Este programa conoce cuatro figuras, así que cada tipo se muestra como la figura con cuya descripción encaja.
 
 Reloj de arena: el reloj de arena y el reloj de arena superior, por su cintura marcada, que la descripción de la Forma de V descarta.
-Pera: el reloj de arena inferior, la cuchara y el triángulo, con la cadera más llena que el busto, como en la descripción de la Pera.
+Pera: el reloj de arena inferior, la cuchara y el triángulo, con más cadera que busto, como en la descripción de la Pera.
 Forma de V: el triángulo invertido, con el busto más ancho que la cadera.
 Rectángulo: el rectángulo, con busto, cintura y cadera muy parejos.
 
@@ -747,7 +747,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>One to three readings</source>
-        <translation>De una a tres medidas</translation>
+        <translation>De una a tres mediciones</translation>
     </message>
     <message>
         <source>H&amp;eight</source>
@@ -768,12 +768,12 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     <message>
         <source>%1, second reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, segunda medida</translation>
+        <translation>%1, segunda medición</translation>
     </message>
     <message>
         <source>%1, third reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, tercera medida</translation>
+        <translation>%1, tercera medición</translation>
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
@@ -822,7 +822,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation>Cada una de las cuatro respuestas sumó para una figura.</translation>
+        <translation>Cada una de las cuatro respuestas sumó un punto a una figura.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
@@ -1352,7 +1352,7 @@ Las reglas están publicadas, pero no se han validado con escáneres corporales:
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>En este tipo de cuerpo, el contorno de cintura es del setenta y cinco al cien por cien del contorno de cadera o de pecho. Es un cuerpo de forma masculina. La grasa se reparte por la cara, el abdomen y los glúteos. Tienes la suerte de no tener sobrepeso. Tu cuerpo tiene forma rectangular. No necesitas entrenar más de tres días por semana. Rindes bien en ejercicios de resistencia de larga distancia. Sueles adelgazar con facilidad. No engordas fácilmente y tienes un metabolismo alto. Tienes los hombros pequeños. Come muchas proteínas, fruta fresca y verduras. Correr es imprescindible. </translation>
+        <translation>En este tipo de cuerpo, el contorno de cintura es del setenta y cinco al cien por cien del contorno de cadera o de pecho. Es un cuerpo de forma masculina. La grasa se reparte por la cara, el abdomen y los glúteos. Tu cuerpo no tiende al sobrepeso. Tu cuerpo tiene forma rectangular. No necesitas entrenar más de tres días por semana. Rindes bien en ejercicios de resistencia de larga distancia. Sueles adelgazar con facilidad. No engordas fácilmente y tienes un metabolismo alto. Tienes los hombros pequeños. Come muchas proteínas, fruta fresca y verduras. Correr es imprescindible. </translation>
     </message>
     <message>
         <source>Hourglass</source>

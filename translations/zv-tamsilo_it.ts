@@ -37,11 +37,11 @@
     <message>
         <source>no shape</source>
         <comment>an entry whose tape measure found none of the four</comment>
-        <translation>nessun fisico</translation>
+        <translation>nessuna figura</translation>
     </message>
     <message>
         <source>Nothing is kept yet.</source>
-        <translation>Non è ancora salvato nulla.</translation>
+        <translation>Non c’è ancora nulla di salvato.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -52,8 +52,8 @@
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n voce dal %1 al %2. L’ultima: %3, fisico misurato %4.</numerusform>
-            <numerusform>%n voci dal %1 al %2. L’ultima: %3, fisico misurato %4.</numerusform>
+            <numerusform>%n voce dal %1 al %2. L’ultima: %3; figura misurata: %4.</numerusform>
+            <numerusform>%n voci dal %1 al %2. L’ultima: %3; figura misurata: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -87,7 +87,7 @@
     <message>
         <source>Line %1: &quot;%2&quot; is none of the shapes a CSV file names: %3.</source>
         <extracomment>%1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. Pear; %3 lists the shapes&apos; keywords in the file, English in every language: Ruler, Hourglass, Spoon, Cone</extracomment>
-        <translation>Riga %1: «%2» non è nessuno dei fisici che un file CSV può indicare: %3.</translation>
+        <translation>Riga %1: «%2» non è nessuna delle figure che un file CSV può indicare: %3.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
     <message>
         <source>The file %1 is not a history of ZV Tamsilo, so it is left as it is. To keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Il file %1 non è uno storico di ZV Tamsilo, quindi viene lasciato com’è. Per tenere un nuovo storico, sposta quel file altrove.</translation>
+        <translation>Il file %1 non è uno storico di ZV Tamsilo, quindi viene lasciato com’è. Per iniziare un nuovo storico, sposta quel file altrove.</translation>
     </message>
     <message>
         <source>The history %1 was written by a newer version of ZV Tamsilo, so this version leaves it as it is.</source>
@@ -115,7 +115,7 @@
     <message>
         <source>The history %1 is damaged and cannot be read (%2). It is left as it is; to keep a new history, move that file elsewhere.</source>
         <extracomment>%1 is the file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite; %2 is what the database said, e.g. file is not a database</extracomment>
-        <translation>Lo storico %1 è danneggiato e non può essere letto (%2). Viene lasciato com’è; per tenere un nuovo storico, sposta quel file altrove.</translation>
+        <translation>Lo storico %1 è danneggiato e non può essere letto (%2). Viene lasciato com’è; per iniziare un nuovo storico, sposta quel file altrove.</translation>
     </message>
     <message>
         <source>The history %1 cannot be written (%2). Everything kept before is still there.</source>
@@ -181,7 +181,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Qui c’è ciò che hai salvato con «Salva nello storico» in Le mie misure, e nient’altro: la data, le quattro misure e l’altezza come le hai scritte, la loro unità e i fisici indicati dal metro e dalle tue risposte. Tutto resta su questo computer, in %1. «Elimina tutto» cancella quel file.</translation>
+        <translation>Qui c’è ciò che hai salvato con «Salva nello storico» in Le mie misure, e nient’altro: la data, le quattro misure e l’altezza come le hai scritte, la loro unità e le figure indicate dal metro e dalle tue risposte. Tutto resta su questo computer, in %1. «Elimina tutto» cancella quel file.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -216,8 +216,8 @@
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Eliminare l’unica voce (%n) del tuo storico? Il file %1 viene cancellato e non potrà essere recuperato.</numerusform>
-            <numerusform>Eliminare tutte le %n voci del tuo storico? Il file %1 viene cancellato e non potrà essere recuperato.</numerusform>
+            <numerusform>Eliminare l’unica voce del tuo storico? Il file %1 verrà cancellato e non potrà essere recuperato.</numerusform>
+            <numerusform>Eliminare tutte le %n voci del tuo storico? Il file %1 verrà cancellato e non potrà essere recuperato.</numerusform>
         </translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>È più grande di qualsiasi storico.</translation>
+        <translation>È troppo grande per essere uno storico.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -275,7 +275,7 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Scrivi tutte e quattro le misure, ognuna misurabile con un metro, prima di salvarle.</translation>
+        <translation>Scrivi tutte e quattro le misure, ognuna entro quanto può misurare un metro, prima di salvarle.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
@@ -284,7 +284,7 @@
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Salvato nel tuo storico con data %1. File &gt; Il mio storico… nella finestra di benvenuto o nella pagina dei risultati lo mostra.</translation>
+        <translation>Salvato nel tuo storico con data %1. Lo trovi in File &gt; Il mio storico…, nella finestra di benvenuto o nella pagina dei risultati.</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Usa un metro da sarta morbido, sopra abiti leggeri o sulla pelle, davanti a uno specchio. Due misurazioni dello stesso punto differiscono spesso fino a 2&#xa0;cm (0,8 pollici), e la vita misurata da sé tende a risultare circa 1&#xa0;cm (0,4 pollici) più piccola: misura quindi ogni punto due volte.</translation>
+        <translation>Usa un metro da sarta morbido, sopra abiti leggeri o sulla pelle, davanti a uno specchio. Due misurazioni dello stesso punto differiscono spesso fino a 2&#xa0;cm (0,8&#xa0;in), e la vita misurata da soli tende a risultare di circa 1&#xa0;cm (0,4&#xa0;in) in meno: misura quindi ogni punto due volte.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -305,12 +305,12 @@
     <message>
         <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Individua al tatto i capezzoli e passa il metro a quell’altezza attorno al punto più pieno del petto, sotto le braccia e ben orizzontale sulla schiena. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
+        <translation>Individua al tatto i capezzoli e passa il metro a quell’altezza attorno al punto più pronunciato del petto, sotto le braccia e ben orizzontale sulla schiena. Deve aderire senza stringere; leggi la misura mentre espiri.</translation>
     </message>
     <message>
         <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
         <extracomment>Where the tape goes for the waist: tooltip of the waist field and its line in the guide. People measuring themselves tend to pull the tape tight or hold the stomach in.</extracomment>
-        <translation>Trova il punto più stretto tra l’ultima costola e il bordo superiore dell’osso dell’anca, di solito appena sopra l’ombelico, e giraci attorno col metro, ben orizzontale. Leggi la misura mentre espiri, senza tirare il metro né rientrare la pancia.</translation>
+        <translation>Trova il punto più stretto tra l’ultima costola e il bordo superiore dell’osso dell’anca, di solito appena sopra l’ombelico, e giraci attorno col metro, ben orizzontale. Leggi la misura mentre espiri, senza tendere il metro né tirare in dentro la pancia.</translation>
     </message>
     <message>
         <source>Feel for the bony points at the front of your hips and run the tape around you across them, level all round, just below your waist. Keep it snug without pressing, and read it as you breathe out.</source>
@@ -325,7 +325,7 @@
     <message>
         <source>A figure with the tape around the fullest part of the bust</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
-        <translation>Figura col metro attorno al punto più pieno del seno</translation>
+        <translation>Figura col metro attorno al punto più pronunciato del seno</translation>
     </message>
     <message>
         <source>A figure with the tape around the narrowest part of the waist</source>
@@ -363,19 +363,19 @@
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fuori intervallo, dev’essere tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fuori intervallo, devono essere tra %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
+        <translation>%1: fuori intervallo, dev’essere tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, misura tra %2 e %3&#xa0;in.</translation>
+        <translation>%1: fuori intervallo, devono essere tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Risposte in parità tra %1: il metro dice %2.</translation>
+        <translation>Risposte in parità tra %1: il metro indica %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Le tue risposte indicano %1: il metro dice altro.</translation>
+        <translation>Le tue risposte indicano %1: il metro indica un’altra figura.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -499,17 +499,17 @@
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Le tue due misure del seno differiscono di %1: misura il seno ancora una volta.</translation>
+        <translation>Le tue due misurazioni del seno differiscono di %1: misura di nuovo il seno.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Le tue due misure della vita differiscono di %1: misura la vita ancora una volta.</translation>
+        <translation>Le tue due misurazioni della vita differiscono di %1: misura di nuovo la vita.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Le tue due misure dei fianchi alti differiscono di %1: misura i fianchi alti ancora una volta.</translation>
+        <translation>Le tue due misurazioni dei fianchi alti differiscono di %1: misura di nuovo i fianchi alti.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -584,7 +584,7 @@
     <message>
         <source>%1 %2 (here %3)</source>
         <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation>%1 %2 (qui %3)</translation>
+        <translation>%1 %2 (nel tuo caso %3)</translation>
     </message>
     <message>
         <source>%1, enough though %2 is %3</source>
@@ -599,7 +599,7 @@
     <message>
         <source>Decided by %1.</source>
         <extracomment>%1 lists the conditions that decided the shape, e.g. hips − bust 3 in (over 2 in) and hips − waist 7 in (at least 7 in)</extracomment>
-        <translation>Decisivi: %1.</translation>
+        <translation>A decidere: %1.</translation>
     </message>
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
@@ -624,12 +624,12 @@
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stabile: anche con ogni metro sbagliato fino a %1, resta %2.</translation>
+        <translation>Stabile: anche se ogni misura si scosta fino a %1, il risultato resta %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Non stabile: con ogni metro sbagliato fino a %1, potrebbe essere anche %2.</translation>
+        <translation>Non stabile: se ogni misura si scosta fino a %1, il risultato potrebbe essere anche %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
@@ -648,12 +648,12 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Le tue due misure dei fianchi differiscono di %1: misura i fianchi ancora una volta.</translation>
+        <translation>Le tue due misurazioni dei fianchi differiscono di %1: misura di nuovo i fianchi.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1 così come %2, ne basta uno</translation>
+        <translation>%1 così come %2, basta l’una o l’altra</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation>Nel punto più pieno del seno, col metro ben orizzontale</translation>
+        <translation>Nel punto più pronunciato del seno, col metro ben orizzontale</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
@@ -735,9 +735,9 @@ The rules are published, but they have not been validated against body scans: a 
         <translation>Le regole pubblicate classificano quattro misure prese col metro in sette tipi di figura: clessidra, clessidra superiore, clessidra inferiore, cucchiaio, triangolo, triangolo invertito e rettangolo. Questo programma conosce quattro figure, quindi ogni tipo è mostrato come la figura alla cui descrizione corrisponde.
 
 Clessidra: la clessidra e la clessidra superiore, per la vita segnata, che la descrizione della Forma a V esclude.
-Pera: la clessidra inferiore, il cucchiaio e il triangolo, con i fianchi più pieni del seno, come nella descrizione della Pera.
+Pera: la clessidra inferiore, il cucchiaio e il triangolo, con i fianchi più ampi del seno, come nella descrizione della Pera.
 Forma a V: il triangolo invertito, con il seno più ampio dei fianchi.
-Rettangolo: il rettangolo, con seno, vita e fianchi vicini.
+Rettangolo: il rettangolo, con seno, vita e fianchi simili.
 
 Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: un centimetro in una misura può cambiare il tipo, quindi prendi il risultato come un’indicazione.</translation>
     </message>
@@ -747,7 +747,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>One to three readings</source>
-        <translation>Da una a tre misure</translation>
+        <translation>Da una a tre misurazioni</translation>
     </message>
     <message>
         <source>H&amp;eight</source>
@@ -759,7 +759,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>&amp;Put my measurements and shape on the result card</source>
-        <translation>Metti &amp;misure e fisico sulla scheda</translation>
+        <translation>Metti &amp;misure e figura sulla scheda</translation>
     </message>
     <message>
         <source>How to &amp;measure</source>
@@ -768,12 +768,12 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>%1, second reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, seconda misura</translation>
+        <translation>%1, seconda misurazione</translation>
     </message>
     <message>
         <source>%1, third reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, terza misura</translation>
+        <translation>%1, terza misurazione</translation>
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
@@ -801,7 +801,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>Risultato per: %1</translation>
+        <translation>Risultato del test della figura: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -822,7 +822,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation>Ognuna delle quattro risposte vale per una figura.</translation>
+        <translation>Ognuna delle quattro risposte ha dato un punto a una figura.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
@@ -1050,17 +1050,17 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>Your body shape</source>
         <extracomment>What a screen reader calls the shape&apos;s name on the results page.</extracomment>
-        <translation>Il tuo fisico</translation>
+        <translation>La tua figura</translation>
     </message>
     <message>
         <source>Well-known people of this shape</source>
         <extracomment>What a screen reader calls the list of people on the results page.</extracomment>
-        <translation>Personaggi famosi con questo fisico</translation>
+        <translation>Personaggi famosi con questa figura</translation>
     </message>
     <message>
         <source>About this shape</source>
         <extracomment>What a screen reader calls the shape&apos;s description on the results page.</extracomment>
-        <translation>Su questo fisico</translation>
+        <translation>Su questa figura</translation>
     </message>
     <message>
         <source>Question %1 of %2: %3</source>
@@ -1070,7 +1070,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     <message>
         <source>Your body shape: %1. %2</source>
         <extracomment>What a screen reader says on the results page. %1 is the shape&apos;s name, e.g. Spoon; %2 is the shape&apos;s description, a paragraph of several sentences.</extracomment>
-        <translation>Il tuo fisico: %1. %2</translation>
+        <translation>La tua figura: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1352,7 +1352,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>In questa figura la circonferenza della vita è dal 75 al 100% di quella dei fianchi o del petto. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e glutei. Hai la fortuna di non essere in sovrappeso. Hai un corpo di forma rettangolare. Non devi allenarti più di tre giorni alla settimana. Rendi bene negli sport di resistenza sulle lunghe distanze. Tendi a perdere peso facilmente. Non ingrassi facilmente e hai un metabolismo veloce. Hai le spalle strette. Punta su proteine, frutta e verdura fresca. La corsa è d’obbligo. </translation>
+        <translation>In questa figura la circonferenza della vita è dal 75 al 100&#xa0;% di quella dei fianchi o del petto. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e glutei. Il tuo corpo non tende al sovrappeso. Hai un corpo di forma rettangolare. Non devi allenarti più di tre giorni alla settimana. Rendi bene negli sport di resistenza sulle lunghe distanze. Tendi a perdere peso facilmente. Non ingrassi facilmente e hai un metabolismo veloce. Hai le spalle strette. Punta su proteine, frutta e verdura fresca. La corsa è d’obbligo. </translation>
     </message>
     <message>
         <source>Hourglass</source>
@@ -1361,7 +1361,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is less than seventy five percent of the circumference of the hips or the chest. Fat is distributed about the upper and lower body. You have broad chest, hips, hands, and rear. You have a shapely figure. You should concentrate on exercises that concentrate on your thighs, abdomen and arms.</source>
-        <translation>In questa figura la circonferenza della vita è inferiore al 75% di quella dei fianchi o del petto. Il grasso si distribuisce sulla parte alta e su quella bassa del corpo. Hai petto, fianchi, mani e sedere ampi. Hai una figura armoniosa. Concentrati su esercizi mirati per cosce, addome e braccia.</translation>
+        <translation>In questa figura la circonferenza della vita è inferiore al 75&#xa0;% di quella dei fianchi o del petto. Il grasso si distribuisce sulla parte alta e su quella bassa del corpo. Hai petto, fianchi, mani e sedere ampi. Hai una figura armoniosa. Concentrati su esercizi mirati per cosce, addome e braccia.</translation>
     </message>
     <message>
         <source>Spoon</source>
@@ -1370,7 +1370,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is about seventy to seventy five percent of the circumference of the chest and the circumference of the hips is about hundred ten percent of the circumference of the chest. Body fat is deposited on the hips, thighs and buttocks. You have a broad upper abdomen and waist. Usually you have a flat  stomach. You are smaller at the top and heavier at the bottom. You need some kind of cardiovascular exercises everyday along with weight lifting. You do not lose weight that easily. You may suffer from osteoporosis, varicose veins or eating disorders.</source>
-        <translation>In questa figura la circonferenza della vita è circa il 70–75% di quella del petto, e quella dei fianchi è circa il 110% di quella del petto. Il grasso si deposita su fianchi, cosce e glutei. Hai addome superiore e vita ampi. Di solito hai la pancia piatta. La parte alta del corpo è più esile di quella bassa. Ti serve ogni giorno un po’ di attività cardio insieme al sollevamento pesi. Non perdi peso tanto facilmente. Puoi soffrire di osteoporosi, vene varicose o disturbi alimentari.</translation>
+        <translation>In questa figura la circonferenza della vita è circa il 70–75&#xa0;% di quella del petto, e quella dei fianchi è circa il 110&#xa0;% di quella del petto. Il grasso si deposita su fianchi, cosce e glutei. Hai addome superiore e vita ampi. Di solito hai la pancia piatta. La parte alta del corpo è più esile di quella bassa. Ti serve ogni giorno un po’ di attività cardio insieme al sollevamento pesi. Non perdi peso tanto facilmente. Puoi soffrire di osteoporosi, vene varicose o disturbi alimentari.</translation>
     </message>
     <message>
         <source>Cone</source>
@@ -1379,7 +1379,7 @@ Le regole sono pubblicate, ma non sono state convalidate su scansioni corporee: 
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the chest and the circumference of the chest is about hundred ten percent of the circumference of the hips. This is a masculine shaped body. Fat is distributed on the face, abdomen and chest. You have broad shoulders and narrow hips. You carry a lot of weight on your upper back and chest. You may have a protruding stomach. Be careful of lower body injuries. You have thin muscular arms, legs and stomach. You are prone to heart diseases and diabetes. You need some kind of cardiovascular exercises everyday.</source>
-        <translation>In questa figura la circonferenza della vita è dal 75 al 100% di quella del petto, e quella del petto è circa il 110% di quella dei fianchi. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e petto. Hai spalle larghe e fianchi stretti. Porti molto peso sulla parte alta della schiena e sul petto. Potresti avere la pancia sporgente. Attenzione agli infortuni della parte bassa del corpo. Hai braccia, gambe e addome sottili e muscolosi. Sei più a rischio di malattie cardiache e diabete. Ti serve ogni giorno un po’ di attività cardio.</translation>
+        <translation>In questa figura la circonferenza della vita è dal 75 al 100&#xa0;% di quella del petto, e quella del petto è circa il 110&#xa0;% di quella dei fianchi. È una figura di tipo maschile. Il grasso si distribuisce su viso, addome e petto. Hai spalle larghe e fianchi stretti. Porti molto peso sulla parte alta della schiena e sul petto. Potresti avere la pancia sporgente. Attenzione agli infortuni della parte bassa del corpo. Hai braccia, gambe e addome sottili e muscolosi. Sei più a rischio di malattie cardiache e diabete. Ti serve ogni giorno un po’ di attività cardio.</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Nothing is kept yet.</source>
-        <translation>Nada foi guardado ainda.</translation>
+        <translation>Ainda não há nada guardado.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -52,8 +52,8 @@
         <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
         <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n registro de %1 a %2. O último: %3, tipo medido %4.</numerusform>
-            <numerusform>%n registros de %1 a %2. O último: %3, tipo medido %4.</numerusform>
+            <numerusform>%n registro de %1 a %2. O último: %3; tipo de corpo medido: %4.</numerusform>
+            <numerusform>%n registros de %1 a %2. O último: %3; tipo de corpo medido: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -181,7 +181,7 @@
     <message>
         <source>Kept here is what you kept with &quot;Keep in My History&quot; in Measure My Shape, and nothing else: the date, the four measurements and the height as you typed them, their unit, and the shapes the tape measure and your answers gave. It stays on this computer, in %1. Delete All removes that file.</source>
         <extracomment>%1 is the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>Aqui está o que você guardou com “Guardar no histórico” em Medir meu corpo, e nada mais: a data, as quatro medidas e a altura como você as digitou, a unidade e os tipos de corpo que a fita métrica e suas respostas deram. Tudo fica neste computador, em %1. “Excluir tudo” apaga esse arquivo.</translation>
+        <translation>Aqui está o que você guardou com “Guardar no histórico” em Minhas medidas, e nada mais: a data, as quatro medidas e a altura como você as digitou, a unidade e os tipos de corpo que a fita métrica e suas respostas indicaram. Tudo fica neste computador, em %1. “Excluir tudo” apaga esse arquivo.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -203,7 +203,7 @@
         <source>%n entries</source>
         <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n registro</numerusform>
+            <numerusform>Registros: %n</numerusform>
             <numerusform>%n registros</numerusform>
         </translation>
     </message>
@@ -216,8 +216,8 @@
         <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
         <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Excluir o %n registro do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
-            <numerusform>Excluir todos os %n registros do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir o único registro do seu histórico? O arquivo %1 será apagado e não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir todos os %n registros do seu histórico? O arquivo %1 será apagado e não poderá ser recuperado.</numerusform>
         </translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>It is larger than any history.</source>
-        <translation>Ele é maior que qualquer histórico.</translation>
+        <translation>Ele é grande demais para ser um histórico.</translation>
     </message>
     <message>
         <source>Nothing was imported from %1.
@@ -266,7 +266,7 @@
         <source>%n entries added to My History.</source>
         <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
-            <numerusform>%n registro adicionado ao seu histórico.</numerusform>
+            <numerusform>Registros adicionados ao seu histórico: %n.</numerusform>
             <numerusform>%n registros adicionados ao seu histórico.</numerusform>
         </translation>
     </message>
@@ -275,7 +275,7 @@
     <name>KeepInHistory</name>
     <message>
         <source>Type all four measurements, each one a tape can measure, before you keep them.</source>
-        <translation>Digite as quatro medidas, cada uma possível de medir com uma fita, antes de guardá-las.</translation>
+        <translation>Digite as quatro medidas, todas dentro do que uma fita consegue medir, antes de guardá-las.</translation>
     </message>
     <message>
         <source>The height is not a number: correct it or leave it empty before you keep the measurements.</source>
@@ -284,7 +284,7 @@
     <message>
         <source>Kept in My History under %1. File &gt; My History… on the welcome window or the results page shows it.</source>
         <extracomment>%1 is today&apos;s date, e.g. 07/12/2026</extracomment>
-        <translation>Guardado no seu histórico com data de %1. Arquivo &gt; Meu histórico… na janela de boas-vindas ou na página de resultados mostra.</translation>
+        <translation>Guardado no seu histórico com data de %1. Para ver, use Arquivo &gt; Meu histórico…, na janela de boas-vindas ou na página de resultados.</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@
     <message>
         <source>Use a soft tape over light clothing or none, in front of a mirror. Two readings of the same tape often differ by up to 2 cm (0.8 in), and a waist measured on oneself tends to come out about 1 cm (0.4 in) small, so measure each one twice.</source>
         <extracomment>Below the four tapes of the measuring guide. Some 0.2 to 1.9 cm between two readings of the same tape, and self-measured waists 0.8 cm short, are what studies found.</extracomment>
-        <translation>Use uma fita métrica flexível, sobre roupa leve ou sem roupa, na frente de um espelho. Duas medições do mesmo ponto costumam variar até 2 cm (0,8 pol.), e a cintura medida por conta própria tende a sair cerca de 1 cm (0,4 pol.) menor, então meça cada ponto duas vezes.</translation>
+        <translation>Use uma fita métrica flexível, sobre roupa leve ou sem roupa, na frente de um espelho. Duas medições do mesmo ponto costumam variar até 2&#xa0;cm (0,8&#xa0;pol.), e a cintura medida por conta própria tende a sair cerca de 1&#xa0;cm (0,4&#xa0;pol.) menor, então meça cada ponto duas vezes.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -305,7 +305,7 @@
     <message>
         <source>Feel for your nipples and run the tape around the fullest part of your chest at that level, under your arms and level across your back. Keep it snug without pressing, and read it as you breathe out.</source>
         <extracomment>Where the tape goes for the bust: tooltip of the bust field and its line in the guide. The nipples are the landmark a person finds by touch, whatever the body.</extracomment>
-        <translation>Localize os mamilos com os dedos e passe a fita nessa altura pela parte mais cheia do peito, por baixo dos braços e na horizontal pelas costas. Deixe a fita justa, sem apertar, e leia a medida ao soltar o ar.</translation>
+        <translation>Localize os mamilos com os dedos e passe a fita nessa altura pela parte mais volumosa do peito, por baixo dos braços e na horizontal pelas costas. Deixe a fita justa, sem apertar, e leia a medida ao soltar o ar.</translation>
     </message>
     <message>
         <source>Find the narrowest part between your lowest rib and the top of your hip bone, usually just above the navel, and run the tape around it, level all round. Read it as you breathe out, without pulling the tape tight or holding your stomach in.</source>
@@ -325,7 +325,7 @@
     <message>
         <source>A figure with the tape around the fullest part of the bust</source>
         <extracomment>What a screen reader says for the guide&apos;s picture of the bust measurement.</extracomment>
-        <translation>Figura com a fita na parte mais cheia do busto</translation>
+        <translation>Figura com a fita na parte mais volumosa do busto</translation>
     </message>
     <message>
         <source>A figure with the tape around the narrowest part of the waist</source>
@@ -355,27 +355,27 @@
     </message>
     <message>
         <source>%1 is not a number.</source>
-        <translation>%1 não é um número.</translation>
+        <translation>%1: não é um número.</translation>
     </message>
     <message>
         <source>%1 are not numbers.</source>
-        <translation>%1 não são números.</translation>
+        <translation>%1: não são números.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fora da faixa; o valor deve ficar entre %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3&#xa0;cm.</translation>
+        <translation>%1: fora da faixa; os valores devem ficar entre %2 e %3&#xa0;cm.</translation>
     </message>
     <message>
         <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 está fora da faixa: meça entre %2 e %3&#xa0;pol.</translation>
+        <translation>%1: fora da faixa; o valor deve ficar entre %2 e %3&#xa0;pol.</translation>
     </message>
     <message>
         <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 estão fora da faixa: meça entre %2 e %3&#xa0;pol.</translation>
+        <translation>%1: fora da faixa; os valores devem ficar entre %2 e %3&#xa0;pol.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -420,31 +420,31 @@
     </message>
     <message>
         <source>Your answers tied %1.</source>
-        <translation>Suas respostas empataram entre %1.</translation>
+        <translation>Suas respostas ficaram empatadas entre %1.</translation>
     </message>
     <message>
         <source>Your answers said %1.</source>
-        <translation>Suas respostas deram %1.</translation>
+        <translation>Suas respostas indicam %1.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Suas respostas empataram entre %1: a fita não encontra nenhum dos quatro.</translation>
+        <translation>Suas respostas ficaram empatadas entre %1: a fita métrica não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Suas respostas deram %1: a fita não encontra nenhum dos quatro.</translation>
+        <translation>Suas respostas indicam %1: a fita métrica não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Suas respostas empataram entre %1: a fita diz %2.</translation>
+        <translation>Suas respostas ficaram empatadas entre %1: a fita métrica indica %2.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Suas respostas deram %1: a fita concorda.</translation>
+        <translation>Suas respostas indicam %1: a fita métrica concorda.</translation>
     </message>
     <message>
         <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Suas respostas deram %1: a fita diz outra coisa.</translation>
+        <translation>Suas respostas indicam %1: a fita métrica indica outro tipo de corpo.</translation>
     </message>
     <message>
         <source>Bust: %1</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>Measured shape: %1</source>
-        <translation>Tipo medido: %1</translation>
+        <translation>Tipo de corpo medido: %1</translation>
     </message>
     <message>
         <source>%1 has more than three decimals: type a length to three at most.</source>
@@ -499,17 +499,17 @@
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Suas duas medidas do busto diferem em %1: meça o busto mais uma vez.</translation>
+        <translation>Suas duas medições do busto diferem em %1: meça o busto mais uma vez.</translation>
     </message>
     <message>
         <source>Your two waist readings differ by %1: measure your waist once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Suas duas medidas da cintura diferem em %1: meça a cintura mais uma vez.</translation>
+        <translation>Suas duas medições da cintura diferem em %1: meça a cintura mais uma vez.</translation>
     </message>
     <message>
         <source>Your two high hip readings differ by %1: measure your high hip once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Suas duas medidas do quadril alto diferem em %1: meça o quadril alto mais uma vez.</translation>
+        <translation>Suas duas medições do quadril alto diferem em %1: meça o quadril alto mais uma vez.</translation>
     </message>
     <message>
         <source>high hip ÷ waist</source>
@@ -584,17 +584,17 @@
     <message>
         <source>%1 %2 (here %3)</source>
         <extracomment>%1 is what is compared, %2 the limit it must meet, %3 its value, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation>%1 %2 (aqui %3)</translation>
+        <translation>%1 %2 (no seu caso, %3)</translation>
     </message>
     <message>
         <source>%1, enough though %2 is %3</source>
         <extracomment>%1 is the condition that holds, e.g. hips − waist 11.5 in (at least 10 in); %2 the other, which does not, e.g. bust − waist 8 in; %3 how it misses, e.g. under 9 in</extracomment>
-        <translation>%1, o que basta, embora %2 seja %3</translation>
+        <translation>%1, o que basta (embora %2 seja %3)</translation>
     </message>
     <message>
         <source>No figure rule covers these measurements. The nearest rule (%1) needs %2.</source>
         <extracomment>%1 is the figure type whose rule comes nearest, e.g. bottom hourglass; %2 what it needs, e.g. hips − bust under 10 in (here 10 in)</extracomment>
-        <translation>Nenhuma regra de tipo cobre estas medidas. A regra mais próxima (%1) pede %2.</translation>
+        <translation>Nenhuma regra de silhueta abrange estas medidas. A regra mais próxima (%1) pede %2.</translation>
     </message>
     <message>
         <source>Decided by %1.</source>
@@ -604,42 +604,42 @@
     <message>
         <source>Borderline: the bust is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>No limite: o busto está bem no limite de %1. Meça de novo.</translation>
+        <translation>No limite: o busto está bem na fronteira com %1. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: the waist is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>No limite: a cintura está bem no limite de %1. Meça de novo.</translation>
+        <translation>No limite: a cintura está bem na fronteira com %1. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>No limite: o quadril alto está bem no limite de %1. Meça de novo.</translation>
+        <translation>No limite: o quadril alto está bem na fronteira com %1. Meça de novo.</translation>
     </message>
     <message>
         <source>Borderline: the hips are at the limit of %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>No limite: o quadril está bem no limite de %1. Meça de novo.</translation>
+        <translation>No limite: o quadril está bem na fronteira com %1. Meça de novo.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Estável: mesmo com cada fita errada em até %1, continua %2.</translation>
+        <translation>Estável: mesmo que cada medida varie até %1, o resultado continua sendo %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also be %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Não é estável: com cada fita errada em até %1, poderia ser também %2.</translation>
+        <translation>Instável: se cada medida variar até %1, o resultado também poderia ser %2.</translation>
     </message>
     <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
-        <translation>Relação cintura-quadril %1: para mulheres, a OMS (2008) considera %2 ou mais um risco elevado à saúde.</translation>
+        <translation>Relação cintura-quadril %1: para mulheres, a OMS (2008) considera %2 ou mais um risco aumentado para a saúde.</translation>
     </message>
     <message>
         <source>Waist-to-height ratio %1: NICE (2022) takes %2 or more as a raised and %3 or more as a high health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ height, e.g. 0.45; %2 and %3 the thresholds, 0.5 and 0.6</extracomment>
-        <translation>Relação cintura-altura %1: o NICE (2022) considera %2 ou mais um risco elevado e %3 ou mais um risco alto à saúde.</translation>
+        <translation>Relação cintura-altura %1: o NICE (2022) considera %2 ou mais um risco aumentado e %3 ou mais um risco alto para a saúde.</translation>
     </message>
     <message>
         <source>Height</source>
@@ -648,12 +648,12 @@
     <message>
         <source>Your two hip readings differ by %1: measure your hips once more.</source>
         <extracomment>%1 is how far apart the two readings are, e.g. 1.6 cm</extracomment>
-        <translation>Suas duas medidas do quadril diferem em %1: meça o quadril mais uma vez.</translation>
+        <translation>Suas duas medições do quadril diferem em %1: meça o quadril mais uma vez.</translation>
     </message>
     <message>
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
-        <translation>%1 assim como %2, basta qualquer um</translation>
+        <translation>%1 assim como %2, basta uma delas</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Around the fullest part of the bust, the tape kept level</source>
-        <translation>Na parte mais cheia do busto, com a fita na horizontal</translation>
+        <translation>Na parte mais volumosa do busto, com a fita na horizontal</translation>
     </message>
     <message>
         <source>&amp;Waist</source>
@@ -732,14 +732,14 @@ Cone: the inverted triangle, the bust broader than the hips.
 Ruler: the rectangle, with bust, waist and hips close together.
 
 The rules are published, but they have not been validated against body scans: a centimetre at one measurement can change the type, so take the result as a guide.</source>
-        <translation>As regras de silhueta publicadas classificam quatro medidas em sete tipos: ampulheta, ampulheta superior, ampulheta inferior, colher, triângulo, triângulo invertido e retângulo. Este programa conhece quatro tipos de corpo, então cada tipo aparece como aquele com cuja descrição ele combina.
+        <translation>As regras de silhueta publicadas classificam quatro medidas em sete silhuetas: ampulheta, ampulheta superior, ampulheta inferior, colher, triângulo, triângulo invertido e retângulo. Este programa conhece quatro tipos de corpo, então cada silhueta aparece como o tipo de corpo cuja descrição combina com ela.
 
 Ampulheta: a ampulheta e a ampulheta superior, pela cintura marcada, que a descrição da Forma de V exclui.
-Pera: a ampulheta inferior, a colher e o triângulo, com o quadril mais cheio que o busto, como na descrição da Pera.
+Pera: a ampulheta inferior, a colher e o triângulo, com o quadril mais largo que o busto, como na descrição da Pera.
 Forma de V: o triângulo invertido, com o busto mais largo que o quadril.
-Retângulo: o retângulo, com busto, cintura e quadril bem próximos.
+Retângulo: o retângulo, com medidas de busto, cintura e quadril parecidas.
 
-As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar o tipo, então use o resultado como orientação.</translation>
+As regras são publicadas, mas não foram validadas com escaneamento corporal: um centímetro numa medida pode mudar a silhueta, então use o resultado como orientação.</translation>
     </message>
     <message>
         <source>&amp;Keep in My History</source>
@@ -747,7 +747,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>One to three readings</source>
-        <translation>De uma a três medidas</translation>
+        <translation>De uma a três medições</translation>
     </message>
     <message>
         <source>H&amp;eight</source>
@@ -768,12 +768,12 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <message>
         <source>%1, second reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, segunda medida</translation>
+        <translation>%1, segunda medição</translation>
     </message>
     <message>
         <source>%1, third reading</source>
         <extracomment>%1 names a measurement, e.g. Waist</extracomment>
-        <translation>%1, terceira medida</translation>
+        <translation>%1, terceira medição</translation>
     </message>
     <message>
         <source>Nothing you type here is kept unless you press Keep in My History, and nothing is sent anywhere.</source>
@@ -801,7 +801,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     <message>
         <source>Body shape result for %1</source>
         <extracomment>The card&apos;s title: %1 is the person&apos;s first name as typed, e.g. ANNA. Put the name where no ending or preposition must agree with it, e.g. &quot;Body shape result: %1&quot;.</extracomment>
-        <translation>Resultado de %1</translation>
+        <translation>Resultado do teste de tipo de corpo: %1</translation>
     </message>
     <message>
         <source>Your body shape is</source>
@@ -822,7 +822,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Each of the four answers counted toward one shape.</source>
-        <translation>Cada uma das quatro respostas contou para um tipo.</translation>
+        <translation>Cada uma das quatro respostas contou um ponto para um tipo de corpo.</translation>
     </message>
     <message>
         <source>%1 had the most answers.</source>
@@ -831,7 +831,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>On a tie, the first shape in the order Ruler, Hourglass, Spoon, Cone wins.</source>
-        <translation>Em caso de empate, vence o primeiro na ordem Retângulo, Ampulheta, Pera, Forma de V.</translation>
+        <translation>Em caso de empate, vence o primeiro tipo na ordem Retângulo, Ampulheta, Pera, Forma de V.</translation>
     </message>
     <message>
         <source>What the tape measure said</source>
@@ -1276,7 +1276,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>Measure My &amp;Shape…</source>
-        <translation>&amp;Medir meu corpo…</translation>
+        <translation>&amp;Minhas medidas…</translation>
     </message>
     <message>
         <source>My &amp;History…</source>
@@ -1352,7 +1352,7 @@ As regras são publicadas, mas não foram validadas com escaneamento corporal: u
     </message>
     <message>
         <source>In this type of body shape the circumference of the waist is seventy five to hundred percent of the circumference of the hips or the chest. This is a masculine shaped body. Fat is distributed about the face, abdomen and buttocks. You are lucky not to be overweight. You have a rectangular shaped body. You do not have to work out for more than three days a week. You do well in long distance endurance based exercises. You tend to lose weight easily. You do not put on weight easily and have a high rate of metabolism. You have small shoulders. You should high proteins, fresh fruits and vegetables. Running is a must. </source>
-        <translation>Neste tipo de corpo, a circunferência da cintura é de setenta e cinco a cem por cento da do quadril ou do peito. É um corpo de formato masculino. A gordura se distribui pelo rosto, abdômen e bumbum. Você tem a sorte de não estar acima do peso. Seu corpo tem formato retangular. Não é preciso treinar mais de três dias por semana. Você se sai bem em exercícios de resistência de longa distância. Você tende a perder peso com facilidade. Não engorda fácil e tem o metabolismo acelerado. Seus ombros são pequenos. Coma bastante proteína, frutas frescas e verduras. Correr é indispensável. </translation>
+        <translation>Neste tipo de corpo, a circunferência da cintura é de setenta e cinco a cem por cento da do quadril ou do peito. É um corpo de formato masculino. A gordura se distribui pelo rosto, abdômen e bumbum. Seu corpo não tem tendência ao sobrepeso. Seu corpo tem formato retangular. Não é preciso treinar mais de três dias por semana. Você se sai bem em exercícios de resistência de longa distância. Você tende a perder peso com facilidade. Não engorda fácil e tem o metabolismo acelerado. Seus ombros são pequenos. Coma bastante proteína, frutas frescas e verduras. Correr é indispensável. </translation>
     </message>
     <message>
         <source>Hourglass</source>
