@@ -49,11 +49,11 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n entrée du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
-            <numerusform>%n entrées du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
+            <numerusform>%Ln entrée du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
+            <numerusform>%Ln entrées du %1 au %2. La dernière : %3, silhouette mesurée %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -200,11 +200,11 @@
         <translation>Réponses</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n entrée</numerusform>
-            <numerusform>%n entrées</numerusform>
+            <numerusform>%Ln entrée</numerusform>
+            <numerusform>%Ln entrées</numerusform>
         </translation>
     </message>
     <message>
@@ -213,11 +213,11 @@
         <translation>Supprimer l’entrée du %1 de votre historique ? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Supprimer l’entrée (%n) de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
-            <numerusform>Supprimer les %n entrées de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer l’entrée (%Ln) de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer les %Ln entrées de votre historique ? Le fichier %1 est effacé et ne pourra pas être récupéré.</numerusform>
         </translation>
     </message>
     <message>
@@ -238,11 +238,11 @@
         <translation>L’historique n’a pas pu être exporté vers %1 : %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
-            <numerusform>%n entrée exportée vers %1.</numerusform>
-            <numerusform>%n entrées exportées vers %1.</numerusform>
+            <numerusform>%Ln entrée exportée vers %1.</numerusform>
+            <numerusform>%Ln entrées exportées vers %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -263,11 +263,11 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
-            <numerusform>%n entrée ajoutée à votre historique.</numerusform>
-            <numerusform>%n entrées ajoutées à votre historique.</numerusform>
+            <numerusform>%Ln entrée ajoutée à votre historique.</numerusform>
+            <numerusform>%Ln entrées ajoutées à votre historique.</numerusform>
         </translation>
     </message>
 </context>

@@ -49,11 +49,11 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n registro de %1 a %2. O último: %3, tipo medido %4.</numerusform>
-            <numerusform>%n registros de %1 a %2. O último: %3, tipo medido %4.</numerusform>
+            <numerusform>%Ln registro de %1 a %2. O último: %3, tipo medido %4.</numerusform>
+            <numerusform>%Ln registros de %1 a %2. O último: %3, tipo medido %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -200,11 +200,11 @@
         <translation>Respostas</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n registro</numerusform>
-            <numerusform>%n registros</numerusform>
+            <numerusform>%Ln registro</numerusform>
+            <numerusform>%Ln registros</numerusform>
         </translation>
     </message>
     <message>
@@ -213,11 +213,11 @@
         <translation>Excluir o registro de %1 do seu histórico? Ele não poderá ser recuperado.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Excluir o %n registro do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
-            <numerusform>Excluir todos os %n registros do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir o %Ln registro do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
+            <numerusform>Excluir todos os %Ln registros do seu histórico? O arquivo %1 é apagado e não poderá ser recuperado.</numerusform>
         </translation>
     </message>
     <message>
@@ -238,11 +238,11 @@
         <translation>Não foi possível exportar o histórico para %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
-            <numerusform>%n registro exportado para %1.</numerusform>
-            <numerusform>%n registros exportados para %1.</numerusform>
+            <numerusform>%Ln registro exportado para %1.</numerusform>
+            <numerusform>%Ln registros exportados para %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -263,11 +263,11 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
-            <numerusform>%n registro adicionado ao seu histórico.</numerusform>
-            <numerusform>%n registros adicionados ao seu histórico.</numerusform>
+            <numerusform>%Ln registro adicionado ao seu histórico.</numerusform>
+            <numerusform>%Ln registros adicionados ao seu histórico.</numerusform>
         </translation>
     </message>
 </context>
