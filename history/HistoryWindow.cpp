@@ -123,8 +123,8 @@ void HistoryWindow::showEntries()
     if (!m_entries.isEmpty())
         table.setCurrentCell(int(m_entries.size()) - 1, 0);
     table.setUpdatesEnabled(true);
-    //: %n is the number of entries kept, e.g. 3
-    table.setAccessibleDescription(tr("%n entries", nullptr, int(m_entries.size())));
+    //: %Ln is the number of entries kept, e.g. 3
+    table.setAccessibleDescription(tr("%Ln entries", nullptr, int(m_entries.size())));
     ui->chart->showEntries(m_entries, shownIn);
     // What changes the file waits for a file this program can read.
     ui->deleteButton->setEnabled(m_readable && !m_entries.isEmpty());
@@ -150,9 +150,9 @@ void HistoryWindow::deleteChosen()
 
 void HistoryWindow::deleteAll()
 {
-    //: %n is the number of entries, e.g. 3; %1 the history file, e.g.
+    //: %Ln is the number of entries, e.g. 3; %1 the history file, e.g.
     //: /home/anna/.local/share/zv-tamsilo/history.sqlite
-    if (!askYesNo(this, tr("Delete all %n entries of My History? The file %1 is removed and "
+    if (!askYesNo(this, tr("Delete all %Ln entries of My History? The file %1 is removed and "
                            "cannot be brought back.",
                            nullptr, int(m_entries.size()))
                             .arg(QDir::toNativeSeparators(m_store->path()))))
@@ -198,8 +198,8 @@ bool HistoryWindow::exportTo(const QString &path)
                            .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
-    //: %n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv
-    showInformation(this, tr("%n entries exported to %1.", nullptr, int(m_entries.size()))
+    //: %Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv
+    showInformation(this, tr("%Ln entries exported to %1.", nullptr, int(m_entries.size()))
                               .arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -241,7 +241,7 @@ bool HistoryWindow::importFrom(const QString &path)
         return false;
     }
     reload();
-    //: %n is the number of entries added, e.g. 2; those already kept are not added again
-    showInformation(this, tr("%n entries added to My History.", nullptr, added));
+    //: %Ln is the number of entries added, e.g. 2; those already kept are not added again
+    showInformation(this, tr("%Ln entries added to My History.", nullptr, added));
     return true;
 }

@@ -91,10 +91,16 @@ double lengthIn(const QString &plain, Unit from, Unit to)
 
 QString shownLength(const QString &plain, Unit from, Unit to, const QLocale &locale)
 {
-    if (from == to)
-        return QString(plain).replace(u'.', locale.decimalPoint());
+    QLocale writer = locale;
+    writer.setNumberOptions(QLocale::OmitGroupSeparator);
+    // In the locale's digits, with as many decimals as were kept: 90.50 is ٩٠٫٥٠ in Egypt.
+    if (from == to) {
+        const qsizetype point = plain.indexOf(u'.');
+        return writer.toString(plain.toDouble(), 'f',
+                               point < 0 ? 0 : int(plain.size() - point - 1));
+    }
     const double rounded = std::round(lengthIn(plain, from, to) * 1000) / 1000;
-    return locale.toString(rounded, 'f', QLocale::FloatingPointShortest);
+    return writer.toString(rounded, 'f', QLocale::FloatingPointShortest);
 }
 
 } // namespace History

@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -96,14 +97,14 @@ QString problemWith(const Record &record, Entry &entry)
         //: %1 is a line number in the file, e.g. 3
         return QCoreApplication::translate(
                    "HistoryFiles", "Line %1 does not hold eight fields separated by commas.")
-            .arg(record.line);
+            .arg(QLocale().toString(record.line));
     }
     entry.date = QDate::fromString(fields[0], Qt::ISODate);
     if (fields[0].size() != 10 || !entry.date.isValid()) {
         //: %1 is a line number in the file, e.g. 3; %2 is what the line has, e.g. 7.12.2026
         return QCoreApplication::translate("HistoryFiles",
                                            "Line %1: \"%2\" is not a date written as 2026-12-07.")
-            .arg(record.line)
+            .arg(QLocale().toString(record.line))
             .arg(fields[0]);
     }
     entry.unit = FigureRules::Unit::Centimetres;
@@ -117,7 +118,7 @@ QString problemWith(const Record &record, Entry &entry)
         return QCoreApplication::translate(
                    "HistoryFiles",
                    "Line %1: \"%2\" is not a length in centimetres written as 90.5.")
-            .arg(record.line)
+            .arg(QLocale().toString(record.line))
             .arg(fields[index]);
     }
     for (const auto &[index, shape] :
@@ -135,7 +136,7 @@ QString problemWith(const Record &record, Entry &entry)
             return QCoreApplication::translate(
                        "HistoryFiles",
                        "Line %1: \"%2\" is none of the shapes a CSV file names: %3.")
-                .arg(record.line)
+                .arg(QLocale().toString(record.line))
                 .arg(fields[index], keywords.join(u", "_s));
         }
     }
@@ -192,7 +193,7 @@ CsvReading fromCsv(QByteArrayView bytes)
         //: %1 is a line number in the file, e.g. 3
         reading.error = QCoreApplication::translate(
                             "HistoryFiles", "Line %1 opens quotation marks that are never closed.")
-                            .arg(openLine);
+                            .arg(QLocale().toString(openLine));
         return reading;
     }
     if (records->isEmpty() || records->first().fields != QString(CsvHeader).split(u',')) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -173,7 +174,7 @@ std::optional<QList<Entry>> entriesIn(QSqlDatabase &db, int version, Failure &fa
     while (query.next()) {
         const std::optional<Entry> entry = entryFrom(query);
         if (!entry) {
-            failure = {Problem::StrangeEntry, QString::number(query.value(0).toLongLong())};
+            failure = {Problem::StrangeEntry, QLocale().toString(query.value(0).toLongLong())};
             return std::nullopt;
         }
         entries << *entry;

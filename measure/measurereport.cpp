@@ -58,10 +58,24 @@ int decimalsIn(const QString &text, const QLocale &reader, double value)
     return lastNonZero == point ? 0 : int(lastNonZero - point - reader.decimalPoint().size() + 1);
 }
 
+// The digits of any script as ASCII ones, and the Arabic decimal separator as a point: an
+// Arabic keyboard types ٠ to ٩, a Persian one ۰ to ۹, and either may be used in any locale.
+QString withAsciiDigits(const QString &typed)
+{
+    QString text = typed.trimmed();
+    for (QChar &character : text) {
+        if (character == u'\u066B')
+            character = u'.';
+        else if (character.isDigit())
+            character = QChar(u'0' + character.digitValue());
+    }
+    return text;
+}
+
 // The number a text stands for, and how many decimals it is written with.
 std::optional<std::pair<double, int>> numberIn(const QString &typed, const QLocale &locale)
 {
-    const QString text = typed.trimmed();
+    const QString text = withAsciiDigits(typed);
     // "1.000" is a thousand to a German reader but a tape measure never reads that long, so
     // grouping is refused, and a point that is not the locale's decimal sign still reads as one.
     for (QLocale reader : {locale, QLocale::c()}) {
@@ -95,7 +109,8 @@ Length unitsPer(Unit unit)
 }
 
 // Written exactly, up to four decimals (the mean of two readings has one more than they), with
-// no trailing zeros; a negative number with a true minus sign.
+// no trailing zeros; a negative number with a true minus sign where the locale writes a hyphen,
+// else with the locale's own sign (Arabic's carries a directional mark).
 QString numberText(Length length, Unit unit, const QLocale &locale)
 {
     const Length per = unitsPer(unit);
@@ -104,15 +119,13 @@ QString numberText(Length length, Unit unit, const QLocale &locale)
     writer.setNumberOptions(QLocale::OmitGroupSeparator);
     const QString text =
         writer.toString(double(tenThousandths) / 10'000, 'f', QLocale::FloatingPointShortest);
-    return length < 0 && tenThousandths > 0 ? u"\u2212"_s + text : text;
+    const QString minus = locale.negativeSign() == u"-"_s ? u"\u2212"_s : locale.negativeSign();
+    return length < 0 && tenThousandths > 0 ? minus + text : text;
 }
 
 QString lengthText(Length length, Unit unit, const QLocale &locale)
 {
-    const QString number = numberText(length, unit, locale);
-    return unit == Unit::Inches
-               ? translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 in")).arg(number)
-               : translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 cm")).arg(number);
+    return withUnit(numberText(length, unit, locale), unit);
 }
 
 // The tape's resolution, and about the repeat error of a careful tape measurement.
@@ -651,6 +664,13 @@ QStringList measurementLines(const FigureRules::Measurements &body, Unit unit,
     return lines;
 }
 } // namespace
+
+QString withUnit(const QString &number, Unit unit)
+{
+    return unit == Unit::Inches
+               ? translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 in")).arg(number)
+               : translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 cm")).arg(number);
+}
 
 QString fieldName(std::size_t index)
 {

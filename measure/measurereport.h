@@ -33,6 +33,9 @@ constexpr std::size_t entryOf(std::size_t measurement, std::size_t reading)
     return measurement * ReadingCount + reading;
 }
 
+// A number written the locale's way, with its unit: "90.5 cm", in Arabic "٩٠٫٥ سم".
+QString withUnit(const QString &number, FigureRules::Unit unit);
+
 // "Bust", "Waist", "High hip", "Hips", and "Height" for the height entry's field.
 QString fieldName(std::size_t index);
 
@@ -65,7 +68,8 @@ struct Report {
 // The shape the answers gave, or every shape tied for the most answers, in tie-break order.
 QList<modShapeTest::ShapeIndex> answeredShapes(const modShapeTest::Tally &tally);
 
-// Numbers are read the locale's way, and with a point as well.
+// Numbers are read the locale's way, and with a point as well, in ASCII, Arabic-Indic or Eastern
+// Arabic-Indic digits; they are written in the locale's digits.
 Report reportOn(const Entries &entries, FigureRules::Unit unit,
                 const QList<modShapeTest::ShapeIndex> &answered, const QLocale &locale);
 

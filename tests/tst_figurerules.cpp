@@ -206,6 +206,57 @@ private slots:
         QCOMPARE(report.readingsLine, readingsLine);
     }
 
+    // The digits of every keyboard give the same shape, shown in the locale's digits and kept in
+    // ASCII ones with a point; one thousandth less at the hips is another shape in any digits.
+    void digitsOfEveryKeyboard_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("measures");
+        QTest::addColumn<QString>("readingsLine");
+        QTest::addColumn<modShapeTest::ShapeIndex>("shape");
+        QTest::addColumn<QString>("kept");
+        const auto row = [](const char *name, const char *locale, const QString &measures,
+                            const QString &apart, modShapeTest::ShapeIndex shape,
+                            const QString &kept) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << measures
+                                << u"Your two waist readings differ by %1: measure your waist "
+                                   "once more."_s.arg(apart)
+                                << shape << kept;
+        };
+        const QString arabic = u"\u0669\u0660 \u0667\u0660/\u0667\u0661\u066B\u0666 \u0668\u0660 "
+                               "\u0669\u0669\u066B\u0661\u0664\u0664 cm"_s; // ٩٠ ٧٠/٧١٫٦ ٨٠ ٩٩٫١٤٤
+        const QString persian = u"\u06F9\u06F0 \u06F7\u06F0/\u06F7\u06F1\u066B\u06F6 \u06F8\u06F0 "
+                                "\u06F9\u06F9\u066B\u06F1\u06F4\u06F4 cm"_s;
+        const QString egyptian = u"\u0661\u066B\u0666 cm"_s; // ١٫٦
+        const QString spoonKept = u"90 70.8 80 99.144"_s;
+        using modShapeTest::Hourglass, modShapeTest::Spoon;
+        row("ar_EG, Arabic-Indic", "ar_EG", arabic, egyptian, Spoon, spoonKept);
+        row("ar_EG, Persian", "ar_EG", persian, egyptian, Spoon, spoonKept);
+        row("ar_EG, ASCII", "ar_EG", u"90 70/71.6 80 99.144 cm"_s, egyptian, Spoon, spoonKept);
+        row("ar_EG, Arabic-Indic and a point", "ar_EG", QString(arabic).replace(u'\u066B', u'.'),
+            egyptian, Spoon, spoonKept);
+        row("ar_EG, a thousandth less", "ar_EG",
+            QString(arabic).replace(u"\u0664 cm"_s, u"\u0663 cm"_s), egyptian, Hourglass,
+            u"90 70.8 80 99.143"_s);
+        row("en_US, Arabic-Indic", "en_US", arabic, u"1.6 cm"_s, Spoon, spoonKept);
+        row("de_DE, Persian with a comma", "de_DE", QString(persian).replace(u'\u066B', u','),
+            u"1,6 cm"_s, Spoon, spoonKept);
+        row("ar_MA, Arabic-Indic", "ar_MA", arabic, u"1,6 cm"_s, Spoon, spoonKept);
+    }
+
+    void digitsOfEveryKeyboard()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, measures);
+        QFETCH(QString, readingsLine);
+        QFETCH(modShapeTest::ShapeIndex, shape);
+        QFETCH(QString, kept);
+        const auto report = reportOnRow(measures, modShapeTest::Ruler, QLocale(locale));
+        QCOMPARE(report.readingsLine, readingsLine);
+        QVERIFY(report.measuredShape == shape);
+        QCOMPARE(QStringList(report.keptGirths.begin(), report.keptGirths.end()).join(u' '), kept);
+    }
+
     void theWindowsLines_data()
     {
         QTest::addColumn<QString>("measures");

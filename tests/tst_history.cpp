@@ -219,6 +219,8 @@ private slots:
         QTest::newRow("German comma") << u"de_DE"_s << u" 90,50 "_s << u"90.50"_s;
         QTest::newRow("point in German") << u"de_DE"_s << u"90.5"_s << u"90.5"_s;
         QTest::newRow("Arabic digits") << u"ar_EG"_s << u"\u0669\u0660"_s << u"90"_s;
+        QTest::newRow("Persian digits, Arabic separator")
+            << u"ar_EG"_s << u"\u06F9\u06F0\u066B\u06F5\u06F0"_s << u"90.50"_s;
         QTest::newRow("grouped") << u"de_DE"_s << u"1.000,5"_s << QString();
         QTest::newRow("comma in English") << u"en_US"_s << u"90,5"_s << QString();
         QTest::newRow("sign") << u"C"_s << u"-90"_s << QString();
@@ -233,12 +235,41 @@ private slots:
         QCOMPARE(History::plainDecimal(typed, QLocale(locale)).value_or(QString()), kept);
     }
 
+    // Shown in the locale's digits, as many decimals as kept; converted to three at most.
+    void aKeptLengthIsShownTheLocalesWay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("inInches");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"90.50"_s << false
+                               << u"\u0669\u0660\u066B\u0665\u0660"_s;
+        QTest::newRow("ar_EG, inches to cm")
+            << u"ar_EG"_s << u"36"_s << true << u"\u0669\u0661\u066B\u0664\u0664"_s;
+        QTest::newRow("ar_MA") << u"ar_MA"_s << u"90.50"_s << false << u"90,50"_s;
+        QTest::newRow("en_US") << u"en_US"_s << u"1090.5"_s << false << u"1090.5"_s;
+    }
+    void aKeptLengthIsShownTheLocalesWay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, kept);
+        QFETCH(bool, inInches);
+        QFETCH(QString, shown);
+        QCOMPARE(History::shownLength(kept, inInches ? Unit::Inches : Unit::Centimetres,
+                                      Unit::Centimetres, QLocale(locale)),
+                 shown);
+    }
+
     void theCsvIsWrittenAsAgreedAndReadBackWhole()
     {
-        // Written the same whatever the user's decimal sign.
+        // Written the same whatever the user's decimal sign and digits.
         const QLocale before;
+        QLocale::setDefault(QLocale(u"ar_EG"_s));
+        const QByteArray egyptian = HistoryFiles::toCsv({Inches, Centimetres, NoShape}) +
+                                    HistoryFiles::toJson({Inches, Centimetres});
         QLocale::setDefault(QLocale(u"de_DE"_s));
         const QByteArray csv = HistoryFiles::toCsv({Inches, Centimetres, NoShape});
+        QCOMPARE(egyptian, csv + HistoryFiles::toJson({Inches, Centimetres}));
         QLocale::setDefault(before);
         QCOMPARE(csv, "date,bust_cm,waist_cm,high_hip_cm,hips_cm,height_cm,measured_shape,"
                       "answers_shape\n"

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -49,7 +50,7 @@ void keepTyped(QObject *context, const QStringList &four, const MessageBoxAnswer
         const QStringList fields{u"bustEdit"_s, u"waistEdit"_s, u"highHipEdit"_s, u"hipsEdit"_s,
                                  u"heightEdit"_s};
         for (int field = 0; field < four.size(); ++field)
-            QTest::keyClicks(control<QLineEdit>(window, fields[field]), four[field]);
+            typeText(control<QLineEdit>(window, fields[field]), four[field]);
         QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
         (void)QTest::qWaitFor([&] { return answers.seen().size() > said; });
     });
@@ -110,6 +111,57 @@ private slots:
         QCOMPARE(shown, u"Nothing is kept yet."_s);
         QVERIFY(!QFileInfo::exists(historyFile()));
         QVERIFY(!QFileInfo::exists(QFileInfo(historyFile()).path()));
+    }
+
+    // The table and the chart's description in the locale's digits whatever digits were typed,
+    // the unit after the locale; the exported file in ASCII digits with a point.
+    void numbersAreShownTheLocalesWayAndKeptPlain_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("described");
+        const QString egyptian =
+            u"|\u0669\u0660|\u0667\u0660|\u0668\u0660|\u0669\u0669\u066B\u0665||Spoon|"_s;
+        QTest::newRow("ar_EG, Arabic-Indic typed")
+            << u"ar_EG"_s
+            << QStringList{u"\u0669\u0660"_s, u"\u0667\u0660"_s, u"\u0668\u0660"_s,
+                           u"\u0669\u0669\u066B\u0665"_s}
+            << egyptian << u"Bust \u0669\u0660 cm"_s;
+        QTest::newRow("ar_EG, ASCII typed")
+            << u"ar_EG"_s << QStringList{u"90"_s, u"70"_s, u"80"_s, u"99.5"_s} << egyptian
+            << u"Bust \u0669\u0660 cm"_s;
+        QTest::newRow("en_US, Persian typed")
+            << u"en_US"_s
+            << QStringList{u"\u06F9\u06F0"_s, u"\u06F7\u06F0"_s, u"\u06F8\u06F0"_s,
+                           u"\u06F9\u06F9\u066B\u06F5"_s}
+            << u"|35.433|27.559|31.496|39.173||Spoon|"_s << u"Bust 35.433 in"_s;
+    }
+
+    void numbersAreShownTheLocalesWayAndKeptPlain()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, described);
+        QLocale::setDefault(QLocale(locale));
+        auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(u"en_GB"_s)); });
+        MessageBoxAnswerer answers(QMessageBox::Ok);
+        keepTyped(this, typed, answers);
+        const QString exported = m_home.filePath(u"digits.csv"_s);
+        QString row0, description;
+        frmMain::get().show();
+        whenShown<HistoryWindow>(this, [&](HistoryWindow &window) {
+            row0 = row(control<QTableWidget>(window, u"entriesTable"_s), 0);
+            description = control<QWidget>(window, u"chart"_s)->accessibleDescription();
+            window.exportTo(exported);
+        });
+        frmMain::get().findChild<QAction *>(u"mnuHistory"_s)->trigger();
+        QCOMPARE(row0.mid(row0.indexOf(u'|')), shown);
+        QVERIFY2(description.contains(described), qPrintable(description));
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith(",90,70,80,99.5,,Spoon,\n"));
     }
 
     // Said over the window; nothing that would change the file is offered.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -31,11 +32,11 @@ MeasureShapeWindow &openAndType(const QString &row)
         const QStringList readings = values.takeFirst().split(u'/');
         for (qsizetype r = 0; r < readings.size(); ++r) {
             const QString name = field + (r ? QString::number(r + 1) : QString());
-            QTest::keyClicks(control<QLineEdit>(window, name), readings[r]);
+            typeText(control<QLineEdit>(window, name), readings[r]);
         }
     }
     if (values.size() > 1)
-        QTest::keyClicks(control<QLineEdit>(window, u"heightEdit"_s), values.first());
+        typeText(control<QLineEdit>(window, u"heightEdit"_s), values.first());
     control<QWidget>(window, u"resultFrame"_s)->layout()->activate();
     return window;
 }
@@ -122,6 +123,56 @@ private slots:
             }
             QCOMPARE(shapeShown(window), shapes[step + 1]);
         }
+    }
+
+    // Numbers in the locale's digits whatever the language of the words, the digits of every
+    // keyboard read alike: Arabic words with Latin digits are LANGUAGE=ar with LANG=en_US.
+    void numbersFollowTheLocaleAndWordsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("apart");
+        QTest::addColumn<QString>("hipsInInches");
+        const QString arabic = u"\u0669\u0660 \u0667\u0660/\u0667\u0661\u066B\u0666 \u0668\u0660 "
+                               "\u0669\u0669\u066B\u0661\u0664\u0664 cm"_s;
+        const QString apart = u"\u0661\u066B\u0666\u00A0\u0633\u0645"_s;  // ١٫٦ سم
+        const QString inches = u"\u0663\u0669\u066B\u0660\u0663\u0663"_s; // ٣٩٫٠٣٣
+        QTest::newRow("ar_EG, Arabic-Indic") << u"ar"_s << u"ar_EG"_s << arabic << apart << inches;
+        QTest::newRow("ar_EG, a Persian keyboard")
+            << u"ar"_s << u"ar_EG"_s
+            << u"\u06F9\u06F0 \u06F7\u06F0/\u06F7\u06F1\u066B\u06F6 \u06F8\u06F0 "
+               "\u06F9\u06F9\u066B\u06F1\u06F4\u06F4 cm"_s
+            << apart << inches;
+        QTest::newRow("ar_EG, ASCII and a point")
+            << u"ar"_s << u"ar_EG"_s << u"90 70/71.6 80 99.144 cm"_s << apart << inches;
+        QTest::newRow("Arabic words, US digits")
+            << u"ar"_s << u"en_US"_s << arabic << u"1.6\u00A0\u0633\u0645"_s << u"39.033"_s;
+        QTest::newRow("English words, Egyptian digits")
+            << QString() << u"ar_EG"_s << u"90 70/71.6 80 99.144 cm"_s
+            << u"differ by \u0661\u066B\u0666 cm:"_s << inches;
+        QTest::newRow("ar_MA writes Latin digits")
+            << u"ar"_s << u"ar_MA"_s << arabic << u"1,6\u00A0\u0633\u0645"_s << u"39,033"_s;
+    }
+
+    void numbersFollowTheLocaleAndWordsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, apart);
+        QFETCH(QString, hipsInInches);
+        QVERIFY(Language::use(language));
+        auto restore = qScopeGuard([before = QLocale()] {
+            Language::use(QString());
+            QLocale::setDefault(before);
+        });
+        QLocale::setDefault(QLocale(locale));
+        MeasureShapeWindow &window = openAndType(typed);
+        const QString said = control<QLabel>(window, u"readingsMessage"_s)->text();
+        QVERIFY2(said.contains(apart), qPrintable(said));
+        control<QAbstractButton>(window, u"inchesButton"_s)->click();
+        QCOMPARE(control<QLineEdit>(window, u"hipsEdit"_s)->text(), hipsInInches);
     }
 
     // A German reader's two waist readings too far apart; typed once through the Tab key, one

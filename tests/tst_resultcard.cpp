@@ -285,32 +285,41 @@ private slots:
     }
 
     // Visits of the measure window from one results page, each "bust waist high-hip hips" in
-    // inches and whether the box was ticked: the card carries what the last one showed, only
-    // with the box ticked and a shape shown.
+    // the locale's unit (inches in the US) and whether the box was ticked: the card carries what
+    // the last one showed, only with the box ticked and a shape shown, in the locale's digits.
     void theCardCarriesTheTapeMeasuresLastResult_data()
     {
         QTest::addColumn<QStringList>("visits");
         QTest::addColumn<QString>("carried");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("Egyptian digits")
+            << QStringList{u"90 70 80 99.144 ticked"_s}
+            << u"Bust: \u0669\u0660 cm Waist: \u0667\u0660 cm High hip: \u0668\u0660 cm Hips: "
+               "\u0669\u0669\u066B\u0661\u0664\u0664 cm"_s
+            << u"ar_EG"_s;
         const QString spoon = u"The tape measure: Spoon Your answers tied Ruler and Cone: the tape "
                               "measure says Spoon. Bust: 34 in Waist: 30 in High hip: 36 in Hips: "
                               "37 in"_s;
-        QTest::newRow("ticked") << QStringList{u"34 30 36 37 ticked"_s} << spoon;
-        QTest::newRow("unticked") << QStringList{u"34 30 36 37 -"_s} << QString();
+        QTest::newRow("ticked") << QStringList{u"34 30 36 37 ticked"_s} << spoon << u"en_US"_s;
+        QTest::newRow("unticked") << QStringList{u"34 30 36 37 -"_s} << QString() << u"en_US"_s;
         QTest::newRow("ticked, then unticked")
-            << QStringList{u"34 30 36 37 ticked"_s, u"34 30 36 37 -"_s} << QString();
+            << QStringList{u"34 30 36 37 ticked"_s, u"34 30 36 37 -"_s} << QString() << u"en_US"_s;
         QTest::newRow("ticked, then only looked")
-            << QStringList{u"34 30 36 37 ticked"_s, u"- - - - -"_s} << QString();
+            << QStringList{u"34 30 36 37 ticked"_s, u"- - - - -"_s} << QString() << u"en_US"_s;
         QTest::newRow("ticked, then none of the four")
-            << QStringList{u"34 30 36 37 ticked"_s, u"30 30 35 40 ticked"_s} << QString();
+            << QStringList{u"34 30 36 37 ticked"_s, u"30 30 35 40 ticked"_s} << QString()
+            << u"en_US"_s;
         QTest::newRow("the last of two")
-            << QStringList{u"36 27 30 36 ticked"_s, u"34 30 36 37 ticked"_s} << spoon;
+            << QStringList{u"36 27 30 36 ticked"_s, u"34 30 36 37 ticked"_s} << spoon << u"en_US"_s;
     }
 
     void theCardCarriesTheTapeMeasuresLastResult()
     {
         QFETCH(QStringList, visits);
         QFETCH(QString, carried);
-        QLocale::setDefault(QLocale(u"en_US"_s));
+        QFETCH(QString, locale);
+        auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(locale));
         finishTest();
         for (const QString &visit : visits) {
             QTimer poll;

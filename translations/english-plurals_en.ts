@@ -4,46 +4,46 @@
 <context>
     <name>HistoryChart</name>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n entry from %1 to %2. Latest: %3, measured shape %4.</numerusform>
-            <numerusform>%n entries from %1 to %2. Latest: %3, measured shape %4.</numerusform>
+            <numerusform>%Ln entry from %1 to %2. Latest: %3, measured shape %4.</numerusform>
+            <numerusform>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n entry</numerusform>
-            <numerusform>%n entries</numerusform>
+            <numerusform>%Ln entry</numerusform>
+            <numerusform>%Ln entries</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Delete the %n entry of My History? The file %1 is removed and cannot be brought back.</numerusform>
-            <numerusform>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</numerusform>
+            <numerusform>Delete the %Ln entry of My History? The file %1 is removed and cannot be brought back.</numerusform>
+            <numerusform>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
-            <numerusform>%n entry exported to %1.</numerusform>
-            <numerusform>%n entries exported to %1.</numerusform>
+            <numerusform>%Ln entry exported to %1.</numerusform>
+            <numerusform>%Ln entries exported to %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
-            <numerusform>%n entry added to My History.</numerusform>
-            <numerusform>%n entries added to My History.</numerusform>
+            <numerusform>%Ln entry added to My History.</numerusform>
+            <numerusform>%Ln entries added to My History.</numerusform>
         </translation>
     </message>
 </context>

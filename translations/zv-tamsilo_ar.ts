@@ -49,15 +49,15 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
             <numerusform>لا إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
             <numerusform>إدخال واحد من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
             <numerusform>إدخالان من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
-            <numerusform>%n إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
-            <numerusform>%n إدخالًا من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
-            <numerusform>%n إدخال من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%Ln إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%Ln إدخالًا من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
+            <numerusform>%Ln إدخال من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -204,15 +204,15 @@
         <translation>الإجابات</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
             <numerusform>لا إدخالات</numerusform>
             <numerusform>إدخال واحد</numerusform>
             <numerusform>إدخالان</numerusform>
-            <numerusform>%n إدخالات</numerusform>
-            <numerusform>%n إدخالًا</numerusform>
-            <numerusform>%n إدخال</numerusform>
+            <numerusform>%Ln إدخالات</numerusform>
+            <numerusform>%Ln إدخالًا</numerusform>
+            <numerusform>%Ln إدخال</numerusform>
         </translation>
     </message>
     <message>
@@ -221,15 +221,15 @@
         <translation>هل تريد حذف إدخال يوم %1 من «سجلّي»؟ لا يمكن استرجاعه بعد ذلك.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
             <numerusform>هل تريد حذف «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
             <numerusform>هل تريد حذف الإدخال الوحيد في «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
             <numerusform>هل تريد حذف الإدخالين كليهما من «سجلّي»؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
-            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %n؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %Ln؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %Ln؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
+            <numerusform>هل تريد حذف إدخالات «سجلّي» كلها، وعددها %Ln؟ سيُحذف الملف ‎%1‎ ولا يمكن استرجاعه.</numerusform>
         </translation>
     </message>
     <message>
@@ -250,15 +250,15 @@
         <translation>تعذّر تصدير «سجلّي» إلى ‎%1‎: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
             <numerusform>لم يُصدَّر أي إدخال إلى ‎%1‎.</numerusform>
             <numerusform>صُدِّر إدخال واحد إلى ‎%1‎.</numerusform>
             <numerusform>صُدِّر إدخالان إلى ‎%1‎.</numerusform>
-            <numerusform>صُدِّرت %n إدخالات إلى ‎%1‎.</numerusform>
-            <numerusform>صُدِّر %n إدخالًا إلى ‎%1‎.</numerusform>
-            <numerusform>صُدِّر %n إدخال إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّرت %Ln إدخالات إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %Ln إدخالًا إلى ‎%1‎.</numerusform>
+            <numerusform>صُدِّر %Ln إدخال إلى ‎%1‎.</numerusform>
         </translation>
     </message>
     <message>
@@ -279,15 +279,15 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
             <numerusform>لم يُضَف أي إدخال إلى «سجلّي».</numerusform>
             <numerusform>أُضيف إدخال واحد إلى «سجلّي».</numerusform>
             <numerusform>أُضيف إدخالان إلى «سجلّي».</numerusform>
-            <numerusform>أُضيفت %n إدخالات إلى «سجلّي».</numerusform>
-            <numerusform>أُضيف %n إدخالًا إلى «سجلّي».</numerusform>
-            <numerusform>أُضيف %n إدخال إلى «سجلّي».</numerusform>
+            <numerusform>أُضيفت %Ln إدخالات إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف %Ln إدخالًا إلى «سجلّي».</numerusform>
+            <numerusform>أُضيف %Ln إدخال إلى «سجلّي».</numerusform>
         </translation>
     </message>
 </context>

@@ -49,11 +49,11 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n Eintrag vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
-            <numerusform>%n Einträge vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
+            <numerusform>%Ln Eintrag vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
+            <numerusform>%Ln Einträge vom %1 bis %2. Zuletzt: %3; gemessene Figur: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -199,26 +199,10 @@
         <source>Answers</source>
         <translation>Antworten</translation>
     </message>
-    <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
-        <translation>
-            <numerusform>%n Eintrag</numerusform>
-            <numerusform>%n Einträge</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
         <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Den Eintrag vom %1 aus deinem Verlauf löschen? Er lässt sich nicht zurückholen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>
-            <numerusform>Den einzigen Eintrag deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
-            <numerusform>Alle %n Einträge deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
-        </translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
@@ -236,14 +220,6 @@
         <source>My History could not be exported to %1: %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
         <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
-        <translation>
-            <numerusform>%n Eintrag nach %1 exportiert.</numerusform>
-            <numerusform>%n Einträge nach %1 exportiert.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Import into My History</source>
@@ -263,11 +239,35 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n Eintrag zum Verlauf hinzugefügt.</numerusform>
-            <numerusform>%n Einträge zum Verlauf hinzugefügt.</numerusform>
+            <numerusform>%Ln Eintrag</numerusform>
+            <numerusform>%Ln Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Den einzigen Eintrag deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
+            <numerusform>Alle %Ln Einträge deines Verlaufs löschen? Die Datei %1 wird entfernt und lässt sich nicht zurückholen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%Ln Eintrag nach %1 exportiert.</numerusform>
+            <numerusform>%Ln Einträge nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%Ln Eintrag zum Verlauf hinzugefügt.</numerusform>
+            <numerusform>%Ln Einträge zum Verlauf hinzugefügt.</numerusform>
         </translation>
     </message>
 </context>

@@ -49,11 +49,11 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n entrée du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
-            <numerusform>%n entrées du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
+            <numerusform>%Ln entrée du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
+            <numerusform>%Ln entrées du %1 au %2. Dernière&#xa0;: %3&#xa0;; silhouette mesurée&#xa0;: %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -199,26 +199,10 @@
         <source>Answers</source>
         <translation>Réponses</translation>
     </message>
-    <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
-        <translation>
-            <numerusform>%n entrée</numerusform>
-            <numerusform>%n entrées</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Delete the entry of %1 from My History? It cannot be brought back.</source>
         <extracomment>%1 is the entry&apos;s date, e.g. 07/12/2026</extracomment>
         <translation>Supprimer l’entrée du %1 de votre historique&#xa0;? Elle ne pourra pas être récupérée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
-        <translation>
-            <numerusform>Supprimer l’unique entrée de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
-            <numerusform>Supprimer les %n entrées de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
-        </translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
@@ -236,14 +220,6 @@
         <source>My History could not be exported to %1: %2</source>
         <extracomment>%1 is the file chosen, e.g. /home/anna/my-history.csv; %2 what the system said, e.g. Permission denied</extracomment>
         <translation>L’historique n’a pas pu être exporté vers %1&#xa0;: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
-        <translation>
-            <numerusform>%n entrée exportée vers %1.</numerusform>
-            <numerusform>%n entrées exportées vers %1.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Import into My History</source>
@@ -263,11 +239,35 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n entrée ajoutée à votre historique.</numerusform>
-            <numerusform>%n entrées ajoutées à votre historique.</numerusform>
+            <numerusform>%Ln entrée</numerusform>
+            <numerusform>%Ln entrées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <translation>
+            <numerusform>Supprimer l’unique entrée de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
+            <numerusform>Supprimer les %Ln entrées de votre historique&#xa0;? Le fichier %1 sera effacé et ne pourra pas être récupéré.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <translation>
+            <numerusform>%Ln entrée exportée vers %1.</numerusform>
+            <numerusform>%Ln entrées exportées vers %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <translation>
+            <numerusform>%Ln entrée ajoutée à votre historique.</numerusform>
+            <numerusform>%Ln entrées ajoutées à votre historique.</numerusform>
         </translation>
     </message>
 </context>

@@ -49,12 +49,12 @@
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%n is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
-            <numerusform>%n запись с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
-            <numerusform>%n записи с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
-            <numerusform>%n записей с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+            <numerusform>%Ln запись с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+            <numerusform>%Ln записи с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
+            <numerusform>%Ln записей с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
         </translation>
     </message>
 </context>
@@ -201,12 +201,12 @@
         <translation>По ответам</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries</source>
-        <extracomment>%n is the number of entries kept, e.g. 3</extracomment>
+        <source>%Ln entries</source>
+        <extracomment>%Ln is the number of entries kept, e.g. 3</extracomment>
         <translation>
-            <numerusform>%n запись</numerusform>
-            <numerusform>%n записи</numerusform>
-            <numerusform>%n записей</numerusform>
+            <numerusform>%Ln запись</numerusform>
+            <numerusform>%Ln записи</numerusform>
+            <numerusform>%Ln записей</numerusform>
         </translation>
     </message>
     <message>
@@ -215,12 +215,12 @@
         <translation>Удалить запись от %1 из истории? Вернуть её будет нельзя.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete all %n entries of My History? The file %1 is removed and cannot be brought back.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
+        <source>Delete all %Ln entries of My History? The file %1 is removed and cannot be brought back.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the history file, e.g. /home/anna/.local/share/zv-tamsilo/history.sqlite</extracomment>
         <translation>
-            <numerusform>Удалить %n запись из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
-            <numerusform>Удалить все %n записи из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
-            <numerusform>Удалить все %n записей из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+            <numerusform>Удалить %Ln запись из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+            <numerusform>Удалить все %Ln записи из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
+            <numerusform>Удалить все %Ln записей из истории? Файл %1 будет удалён, вернуть его будет нельзя.</numerusform>
         </translation>
     </message>
     <message>
@@ -241,12 +241,12 @@
         <translation>Не удалось экспортировать историю в %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries exported to %1.</source>
-        <extracomment>%n is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
+        <source>%Ln entries exported to %1.</source>
+        <extracomment>%Ln is the number of entries, e.g. 3; %1 the file, e.g. /home/anna/my-history.csv</extracomment>
         <translation>
-            <numerusform>%n запись экспортирована в %1.</numerusform>
-            <numerusform>%n записи экспортированы в %1.</numerusform>
-            <numerusform>%n записей экспортировано в %1.</numerusform>
+            <numerusform>%Ln запись экспортирована в %1.</numerusform>
+            <numerusform>%Ln записи экспортированы в %1.</numerusform>
+            <numerusform>%Ln записей экспортировано в %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -267,12 +267,12 @@
 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n entries added to My History.</source>
-        <extracomment>%n is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
+        <source>%Ln entries added to My History.</source>
+        <extracomment>%Ln is the number of entries added, e.g. 2; those already kept are not added again</extracomment>
         <translation>
-            <numerusform>В историю добавлена %n запись.</numerusform>
-            <numerusform>В историю добавлены %n записи.</numerusform>
-            <numerusform>В историю добавлено %n записей.</numerusform>
+            <numerusform>В историю добавлена %Ln запись.</numerusform>
+            <numerusform>В историю добавлены %Ln записи.</numerusform>
+            <numerusform>В историю добавлено %Ln записей.</numerusform>
         </translation>
     </message>
 </context>
