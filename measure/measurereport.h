@@ -36,6 +36,13 @@ constexpr std::size_t entryOf(std::size_t measurement, std::size_t reading)
 // "Bust", "Waist", "High hip", "Hips", and "Height" for the height entry's field.
 QString fieldName(std::size_t index);
 
+// The same as a sentence names them in a list after a colon: "bust", "high hip", "height".
+QString nounOf(std::size_t index);
+
+// "cm" or "in", and a number with it: "90.5 cm", both as the language writes them.
+QString unitName(FigureRules::Unit unit);
+QString withUnit(const QString &number, FigureRules::Unit unit);
+
 // A field as the window holds it: the text shown and, while that text is the one written when
 // the unit was switched, the length it was written from, so that switching back restores the
 // text typed. The report reads the text alone.

@@ -192,8 +192,8 @@ private slots:
                                         u"deleteButton"_s, u"deleteAllButton"_s, u"exportButton"_s,
                                         u"importButton"_s, u"closeButton"_s, u"entriesTable"_s}));
         QCOMPARE(descriptions[0],
-                 u"2 entries from %1 to %1. Latest: Bust 100 cm, Waist 80 cm, High hip 90 cm "
-                 "and Hips 96 cm, measured shape Ruler."_s.arg(today));
+                 u"2 entries from %1 to %1. Latest: bust 100 cm, waist 80 cm, high hip 90 cm "
+                 "and hips 96 cm, measured shape Ruler."_s.arg(today));
         QVERIFY2(descriptions[1].startsWith(u"1 entry from"_s), qPrintable(descriptions[1]));
         QCOMPARE(descriptions[2], u"Nothing is kept yet."_s);
         QCOMPARE(left, 1);
