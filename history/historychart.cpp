@@ -115,17 +115,17 @@ QString HistoryChart::summary() const
     const Entry &latest = m_entries.last();
     QStringList lengths;
     for (std::size_t index = 0; index < History::GirthCount; ++index) {
-        //: %1 is a measurement's name, e.g. Waist; %2 its length, e.g. 70 cm
+        //: %1 names a measurement, e.g. waist; %2 its length, e.g. 70 cm
         lengths << QCoreApplication::translate("HistoryChart", "%1 %2")
-                       .arg(MeasureReport::fieldName(index),
+                       .arg(MeasureReport::nounOf(index),
                             MeasureReport::withUnit(History::shownLength(latest.girths[index],
                                                                          latest.unit, m_unit,
                                                                          locale),
                                                     m_unit));
     }
     //: %Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and
-    //: 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and
-    //: Hips 99 cm; %4 the latest measured shape, e.g. Spoon
+    //: 07/12/2026; %3 the latest four lengths, e.g. bust 90 cm, waist 70 cm, high hip 80 cm and
+    //: hips 99 cm; %4 the latest measured shape, e.g. Spoon
     return QCoreApplication::translate("HistoryChart",
                                        "%Ln entries from %1 to %2. Latest: %3, measured shape %4.",
                                        nullptr, int(m_entries.size()))
@@ -180,7 +180,7 @@ void HistoryChart::paintEvent(QPaintEvent *)
         const double step = stepFor(high - low);
         low = std::floor(low / step) * step;
         high = std::max(std::ceil(high / step) * step, low + step);
-        const QString unitName = m_unit == FigureRules::Unit::Inches ? u"in"_s : u"cm"_s;
+        const QString unitName = MeasureReport::unitName(m_unit);
         int labelWidth = metrics.horizontalAdvance(unitName);
         for (double value = low; value <= high + step / 2; value += step)
             labelWidth = std::max(labelWidth, metrics.horizontalAdvance(locale.toString(value)));

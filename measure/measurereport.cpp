@@ -150,49 +150,48 @@ QString problemsWith(const std::array<std::vector<Field>, FieldCount + 1> &field
                                [&](const Field &field) { return field.reading == reading; });
         };
         if (has(Reading::NotANumber))
-            notNumbers << fieldName(index);
+            notNumbers << nounOf(index);
         if (has(Reading::TooPrecise))
-            tooPrecise << fieldName(index);
+            tooPrecise << nounOf(index);
         if (has(Reading::OutOfRange))
-            outOfRange << fieldName(index);
+            outOfRange << nounOf(index);
     }
+    // Each problem in one sentence with the fields named after a colon, where no language's
+    // grammar has to agree with them; the count chooses the plural form.
+    const auto named = [](const QStringList &nouns) { return TextList::listOf(nouns); };
+    const auto counted = [](const char *text, const QStringList &nouns) {
+        return QCoreApplication::translate("MeasureReport", text, nullptr, int(nouns.size()));
+    };
     QStringList sentences;
-    if (notNumbers.size() == 1)
-        sentences << translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 is not a number."))
-                         .arg(notNumbers.first());
-    else if (!notNumbers.isEmpty())
-        sentences << translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 are not numbers."))
-                         .arg(TextList::listOf(notNumbers));
-    if (tooPrecise.size() == 1) {
-        //: %1 names a measurement, e.g. Hips
-        sentences << translated(QT_TRANSLATE_NOOP(
-                                    "MeasureReport",
-                                    "%1 has more than three decimals: type a length to three "
-                                    "at most."))
-                         .arg(tooPrecise.first());
-    } else if (!tooPrecise.isEmpty()) {
-        //: %1 names the measurements, e.g. High hip and Hips
-        sentences << translated(QT_TRANSLATE_NOOP(
-                                    "MeasureReport",
-                                    "%1 have more than three decimals: type a length to three "
-                                    "at most."))
-                         .arg(TextList::listOf(tooPrecise));
+    if (!notNumbers.isEmpty()) {
+        //: %n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips
+        sentences << counted(QT_TRANSLATE_N_NOOP("MeasureReport", "Not numbers: %1."), notNumbers)
+                         .arg(named(notNumbers));
+    }
+    if (!tooPrecise.isEmpty()) {
+        //: %n is how many fields hold a length with four decimals or more, e.g. 2; %1 names
+        //: them, e.g. high hip and hips
+        sentences << counted(QT_TRANSLATE_N_NOOP("MeasureReport",
+                                                 "More than three decimals: %1. Type lengths to "
+                                                 "three at most."),
+                             tooPrecise)
+                         .arg(named(tooPrecise));
     }
     if (!outOfRange.isEmpty()) {
         // The measurable range in hundredths of the unit, rounded inwards so all it shows counts.
         const Length perHundredth = unitsPer(unit) / 100;
         const Length lowest = (FigureRules::ShortestMeasure + perHundredth - 1) / perHundredth;
         const Length highest = FigureRules::LongestMeasure / perHundredth;
-        static constexpr std::array<const char *, 4> Sentences{
-            QT_TRANSLATE_NOOP("MeasureReport", "%1 is out of range: measure between %2 and %3 cm."),
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "%1 are out of range: measure between %2 and %3 cm."),
-            QT_TRANSLATE_NOOP("MeasureReport", "%1 is out of range: measure between %2 and %3 in."),
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "%1 are out of range: measure between %2 and %3 in.")};
-        const std::size_t which = (unit == Unit::Inches ? 2 : 0) + (outOfRange.size() > 1);
-        sentences << translated(Sentences[which])
-                         .arg(TextList::listOf(outOfRange),
+        static constexpr std::array<const char *, 2> Sentences{
+            //: %n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g.
+            //: bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250
+            QT_TRANSLATE_N_NOOP("MeasureReport", "Out of range: %1. Measure between %2 and %3 cm."),
+            //: %n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g.
+            //: bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42
+            QT_TRANSLATE_N_NOOP("MeasureReport",
+                                "Out of range: %1. Measure between %2 and %3 in.")};
+        sentences << counted(Sentences[unit == Unit::Inches], outOfRange)
+                         .arg(named(outOfRange),
                               locale.toString(double(lowest) / 100, 'f',
                                               QLocale::FloatingPointShortest),
                               locale.toString(double(highest) / 100, 'f',
@@ -504,18 +503,30 @@ QString borderlineOf(const FigureRules::Measurements &body, Unit unit, const QLo
     // Less than a tape can show: at the limit.
     if (const auto change = FigureRules::nearestChange(body, 1, tapeStep(unit))) {
         static constexpr std::array<const char *, FieldCount> Sentences{
-            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "Borderline: the bust is at the limit of %1. Measure again."),
-            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "Borderline: the waist is at the limit of %1. Measure again."),
-            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "Borderline: the high hip is at the limit of %1. Measure again."),
-            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)
-            QT_TRANSLATE_NOOP("MeasureReport",
-                              "Borderline: the hips are at the limit of %1. Measure again.")};
+            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of
+            //: the
+            //: four
+            QT_TRANSLATE_NOOP(
+                "MeasureReport",
+                "Borderline: the slightest change at the bust would give: %1. Measure again."),
+            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of
+            //: the
+            //: four
+            QT_TRANSLATE_NOOP(
+                "MeasureReport",
+                "Borderline: the slightest change at the waist would give: %1. Measure again."),
+            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of
+            //: the
+            //: four
+            QT_TRANSLATE_NOOP(
+                "MeasureReport",
+                "Borderline: the slightest change at the high hip would give: %1. Measure again."),
+            //: %1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of
+            //: the
+            //: four
+            QT_TRANSLATE_NOOP(
+                "MeasureReport",
+                "Borderline: the slightest change at the hips would give: %1. Measure again.")};
         return translated(Sentences[std::size_t(change->measurement)])
             .arg(shownShape(change->figure));
     }
@@ -525,22 +536,38 @@ QString borderlineOf(const FigureRules::Measurements &body, Unit unit, const QLo
         return {};
     // By measurement, then more before less.
     static constexpr std::array<const char *, 2 * FieldCount> Sentences{
+        //: %1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 more at the bust would make it %2. Measure again."),
+                          "Borderline: %1 more at the bust would give: %2. Measure again."),
+        //: %1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 less at the bust would make it %2. Measure again."),
+                          "Borderline: %1 less at the bust would give: %2. Measure again."),
+        //: %1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 more at the waist would make it %2. Measure again."),
+                          "Borderline: %1 more at the waist would give: %2. Measure again."),
+        //: %1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 less at the waist would make it %2. Measure again."),
+                          "Borderline: %1 less at the waist would give: %2. Measure again."),
+        //: %1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 more at the high hip would make it %2. Measure again."),
+                          "Borderline: %1 more at the high hip would give: %2. Measure again."),
+        //: %1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 less at the high hip would make it %2. Measure again."),
+                          "Borderline: %1 less at the high hip would give: %2. Measure again."),
+        //: %1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 more at the hips would make it %2. Measure again."),
+                          "Borderline: %1 more at the hips would give: %2. Measure again."),
+        //: %1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of
+        //: the four
         QT_TRANSLATE_NOOP("MeasureReport",
-                          "Borderline: %1 less at the hips would make it %2. Measure again.")};
+                          "Borderline: %1 less at the hips would give: %2. Measure again.")};
     const std::size_t which = 2 * std::size_t(change->measurement) + (change->by < 0);
     return translated(Sentences[which])
         .arg(lengthText(std::abs(change->by), unit, locale), shownShape(change->figure));
@@ -569,15 +596,16 @@ QString steadinessOf(const FigureRules::Measurements &body, std::optional<Figure
     }
     const QString off = lengthText(tapeError(unit), unit, locale);
     if (others.isEmpty()) {
-        //: %1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon
+        //: %1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the
+        //: four
         return translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                            "Steady: every tape up to %1 off still gives %2."))
+                                            "Steady: every tape up to %1 off still gives: %2."))
             .arg(off, figure ? shapeName(FigureRules::shapeOf(*figure)) : noneOfTheFour());
     }
     //: %1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler
     return translated(QT_TRANSLATE_NOOP("MeasureReport",
                                         "Not steady: with every tape up to %1 off it could "
-                                        "also be %2."))
+                                        "also give: %2."))
         .arg(off, TextList::alternativesOf(others));
 }
 
@@ -618,45 +646,59 @@ QString comparisonOf(const QList<modShapeTest::ShapeIndex> &answered, bool measu
         names << shapeName(shape);
     const QString answers = TextList::listOf(names);
     const bool tied = answered.size() > 1;
+    // The shapes stand after a colon, where no language's grammar has to agree with them.
+    if (!measured && tied) {
+        //: %1 lists the shapes the answers tied, e.g. Ruler and Spoon
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers tied: %1."))
+            .arg(answers);
+    }
     if (!measured) {
-        return tied ? translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers tied %1."))
-                          .arg(answers)
-                    : translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers said %1."))
-                          .arg(answers);
+        //: %1 is the shape the answers gave, e.g. Spoon
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers: %1.")).arg(answers);
+    }
+    if (!figure && tied) {
+        //: %1 lists the shapes the answers tied, e.g. Ruler and Spoon
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers tied: %1. The tape "
+                                                             "measure finds none of the four."))
+            .arg(answers);
     }
     if (!figure) {
-        return tied ? translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                                   "Your answers tied %1: the tape measure finds "
-                                                   "none of the four."))
-                          .arg(answers)
-                    : translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                                   "Your answers said %1: the tape measure finds "
-                                                   "none of the four."))
-                          .arg(answers);
+        //: %1 is the shape the answers gave, e.g. Spoon
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "Your answers: %1. The tape measure "
+                                                             "finds none of the four."))
+            .arg(answers);
     }
     const modShapeTest::ShapeIndex shape = FigureRules::shapeOf(*figure);
     if (tied) {
+        //: %1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape
+        //: measure gave, e.g. Cone
         return translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                            "Your answers tied %1: the tape measure says %2."))
+                                            "Your answers tied: %1. The tape measure says: %2."))
             .arg(answers, shapeName(shape));
     }
-    return answered.contains(shape)
-               ? translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                              "Your answers said %1: the tape measure agrees."))
-                     .arg(answers)
-               : translated(QT_TRANSLATE_NOOP("MeasureReport",
-                                              "Your answers said %1: the tape measure says "
-                                              "otherwise."))
-                     .arg(answers);
+    if (answered.contains(shape)) {
+        //: %1 is the shape the answers gave, e.g. Spoon
+        return translated(
+                   QT_TRANSLATE_NOOP("MeasureReport", "Your answers: %1. The tape measure agrees."))
+            .arg(answers);
+    }
+    //: %1 is the shape the answers gave, e.g. Spoon
+    return translated(QT_TRANSLATE_NOOP("MeasureReport",
+                                        "Your answers: %1. The tape measure says otherwise."))
+        .arg(answers);
 }
 
 QStringList measurementLines(const FigureRules::Measurements &body, Unit unit,
                              const QLocale &locale)
 {
     static constexpr std::array<const char *, FieldCount> Lines{
+        //: %1 is the bust's length, e.g. 90.5 cm
         QT_TRANSLATE_NOOP("MeasureReport", "Bust: %1"),
+        //: %1 is the waist's length, e.g. 70 cm
         QT_TRANSLATE_NOOP("MeasureReport", "Waist: %1"),
+        //: %1 is the high hip's length, e.g. 80 cm
         QT_TRANSLATE_NOOP("MeasureReport", "High hip: %1"),
+        //: %1 is the hips' length, e.g. 99.5 cm
         QT_TRANSLATE_NOOP("MeasureReport", "Hips: %1")};
     QStringList lines;
     for (std::size_t m = 0; m < FieldCount; ++m)
@@ -665,13 +707,6 @@ QStringList measurementLines(const FigureRules::Measurements &body, Unit unit,
 }
 } // namespace
 
-QString withUnit(const QString &number, Unit unit)
-{
-    return unit == Unit::Inches
-               ? translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 in")).arg(number)
-               : translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 cm")).arg(number);
-}
-
 QString fieldName(std::size_t index)
 {
     static constexpr std::array<const char *, FieldCount + 1> Names{
@@ -679,6 +714,42 @@ QString fieldName(std::size_t index)
         QT_TRANSLATE_NOOP("MeasureReport", "High hip"), QT_TRANSLATE_NOOP("MeasureReport", "Hips"),
         QT_TRANSLATE_NOOP("MeasureReport", "Height")};
     return translated(Names.at(index));
+}
+
+QString nounOf(std::size_t index)
+{
+    static constexpr std::array<const char *, FieldCount + 1> Nouns{
+        //: a measurement named in a list after a colon, e.g. Not numbers: bust and hips
+        QT_TRANSLATE_NOOP("MeasureReport", "bust"),
+        //: a measurement named in a list after a colon, e.g. Not a number: waist
+        QT_TRANSLATE_NOOP("MeasureReport", "waist"),
+        //: a measurement named in a list after a colon, e.g. Not numbers: bust and high hip
+        QT_TRANSLATE_NOOP("MeasureReport", "high hip"),
+        //: a measurement named in a list after a colon, e.g. Not numbers: bust and hips
+        QT_TRANSLATE_NOOP("MeasureReport", "hips"),
+        //: the person's height named in a list after a colon, e.g. Out of range: height
+        QT_TRANSLATE_NOOP("MeasureReport", "height")};
+    return translated(Nouns.at(index));
+}
+
+QString unitName(Unit unit)
+{
+    if (unit == Unit::Inches) {
+        //: inches written short, alone above the scale of My History's chart
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "in"));
+    }
+    //: centimetres written short, alone above the scale of My History's chart
+    return translated(QT_TRANSLATE_NOOP("MeasureReport", "cm"));
+}
+
+QString withUnit(const QString &number, Unit unit)
+{
+    if (unit == Unit::Inches) {
+        //: %1 is a length in inches, e.g. 35.5
+        return translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 in")).arg(number);
+    }
+    //: %1 is a length in centimetres, e.g. 90.5
+    return translated(QT_TRANSLATE_NOOP("MeasureReport", "%1 cm")).arg(number);
 }
 
 QList<modShapeTest::ShapeIndex> answeredShapes(const modShapeTest::Tally &tally)
@@ -722,6 +793,7 @@ Report reportOn(const Entries &entries, Unit unit, const QList<modShapeTest::Sha
         body[m] = combined(readings);
     }
     const std::optional<Figure> figure = FigureRules::identify(body);
+    //: %1 is the shape the measurements give, e.g. Spoon (bottom hourglass), or none of the four
     report.shapeLine = translated(QT_TRANSLATE_NOOP("MeasureReport", "Measured shape: %1"))
                            .arg(shownShape(figure));
     if (figure)

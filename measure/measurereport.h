@@ -33,11 +33,15 @@ constexpr std::size_t entryOf(std::size_t measurement, std::size_t reading)
     return measurement * ReadingCount + reading;
 }
 
-// A number written the locale's way, with its unit: "90.5 cm", in Arabic "٩٠٫٥ سم".
-QString withUnit(const QString &number, FigureRules::Unit unit);
-
 // "Bust", "Waist", "High hip", "Hips", and "Height" for the height entry's field.
 QString fieldName(std::size_t index);
+
+// The same as a sentence names them in a list after a colon: "bust", "high hip", "height".
+QString nounOf(std::size_t index);
+
+// "cm" or "in", and a number written the locale's way with it: "90.5 cm", in Arabic "٩٠٫٥ سم".
+QString unitName(FigureRules::Unit unit);
+QString withUnit(const QString &number, FigureRules::Unit unit);
 
 // A field as the window holds it: the text shown and, while that text is the one written when
 // the unit was switched, the length it was written from, so that switching back restores the

@@ -3,6 +3,7 @@
 // measure window says of the result.
 
 #include "measure/measurereport.h"
+#include "translations/language.h"
 
 #include <QTest>
 
@@ -40,14 +41,18 @@ MeasureReport::Report reportOnRow(const QString &row,
     return reportOn(entriesOf(row), unitOf(row), {answered}, locale);
 }
 
-const QString Cm = u"out of range: measure between 40 and 250 cm."_s;
-const QString In = u"out of range: measure between 15.75 and 98.42 in."_s;
+// "Out of range: bust" + Cm
+const QString Cm = u". Measure between 40 and 250 cm."_s;
+const QString In = u". Measure between 15.75 and 98.42 in."_s;
 } // namespace
 
 class TestFigureRules : public QObject {
     Q_OBJECT
 
 private slots:
+    // English as the program speaks it, with its own plural forms ("Not a number: bust.").
+    void initTestCase() { QVERIFY(Language::use(QString())); }
+
     // A body in inches (one decimal at most, so that it is exact in centimetres too) where one
     // condition sits on its limit, the measurement moved a thousandth either way, and the
     // figure at the limit, past it (moved up) and short of it (moved down).
@@ -122,33 +127,36 @@ private slots:
         QTest::addColumn<QString>("shapeLine");
         const QString rectangle = u"Measured shape: Ruler (rectangle)"_s;
         QTest::newRow("cm: 40 is measurable") << u"40 40 40 40 cm"_s << rectangle;
-        QTest::newRow("cm: 39.999 is not") << u"39.999 40 40 40 cm"_s << u"Bust is "_s + Cm;
+        QTest::newRow("cm: 39.999 is not")
+            << u"39.999 40 40 40 cm"_s << u"Out of range: bust"_s + Cm;
         QTest::newRow("cm: 250 is measurable") << u"250 250 250 250 cm"_s << rectangle;
-        QTest::newRow("cm: 250.001 is not") << u"250 250 250 250.001 cm"_s << u"Hips is "_s + Cm;
+        QTest::newRow("cm: 250.001 is not")
+            << u"250 250 250 250.001 cm"_s << u"Out of range: hips"_s + Cm;
         QTest::newRow("in: 15.749 is measurable") << u"15.749 16 16 16 in"_s << rectangle;
-        QTest::newRow("in: 15.748 is not") << u"16 15.748 16 16 in"_s << u"Waist is "_s + In;
+        QTest::newRow("in: 15.748 is not")
+            << u"16 15.748 16 16 in"_s << u"Out of range: waist"_s + In;
         QTest::newRow("in: 98.426 is not")
-            << u"98.426 98 98.426 98 in"_s << u"Bust and High hip are "_s + In;
-        QTest::newRow("a height out of range") << u"90 70 80 100 300 cm"_s << u"Height is "_s + Cm;
-        QTest::newRow("far too long") << u"1e300 70 80 100 cm"_s << u"Bust is "_s + Cm;
+            << u"98.426 98 98.426 98 in"_s << u"Out of range: bust and high hip"_s + In;
+        QTest::newRow("a height out of range")
+            << u"90 70 80 100 300 cm"_s << u"Out of range: height"_s + Cm;
+        QTest::newRow("far too long") << u"1e300 70 80 100 cm"_s << u"Out of range: bust"_s + Cm;
         QTest::newRow("not numbers")
-            << u"abc 70 1,2 inf cm"_s << u"Bust, High hip and Hips are not numbers."_s;
+            << u"abc 70 1,2 inf cm"_s << u"Not numbers: bust, high hip and hips."_s;
         QTest::newRow("not a number and out of range")
-            << u"9x 0 80 100 cm"_s << u"Bust is not a number. Waist is "_s + Cm;
+            << u"9x 0 80 100 cm"_s << u"Not a number: bust. Out of range: waist"_s + Cm;
         QTest::newRow("a field left empty") << u"90 70 80 - cm"_s
                                             << u"Type all four measurements to see the shape "
                                                "they give."_s;
         // Counted as typed: four decimals are refused, not rounded to a shape they don't give.
         QTest::newRow("109.1435 is not rounded")
             << u"100 80 100 109.1435 cm"_s
-            << u"Hips has more than three decimals: type a length to three at most."_s;
+            << u"More than three decimals: hips. Type a length to three at most."_s;
         QTest::newRow("97.8/73.8/88.0434/128.1 is not rounded")
             << u"97.8 73.8 88.0434 128.1 cm"_s
-            << u"High hip has more than three decimals: type a length to three at most."_s;
+            << u"More than three decimals: high hip. Type a length to three at most."_s;
         QTest::newRow("two with four decimals")
             << u"97.8 73.8 88.0434/88 128.1001 cm"_s
-            << u"High hip and Hips have more than three decimals: type a length to three at "
-               "most."_s;
+            << u"More than three decimals: high hip and hips. Type lengths to three at most."_s;
         QTest::newRow("a trailing zero is no decimal") << u"90 70 80 99.1440 cm"_s
                                                        << u"Measured shape: Spoon (bottom "
                                                           "hourglass)"_s;
@@ -286,19 +294,19 @@ private slots:
             u"No figure rule covers these measurements. The nearest rule (bottom hourglass) "
             "needs hips − bust under 10 in (here 10 in)."_s);
         row("at the limit", u"90 70 80 99.144 cm"_s, "borderline",
-            u"Borderline: the bust is at the limit of Hourglass. Measure again."_s);
+            u"Borderline: the slightest change at the bust would give: Hourglass. Measure again."_s);
         row("a tape's amount", u"34 29 36 35.66 in"_s, "borderline",
-            u"Borderline: 0.35 in more at the hips would make it Spoon. Measure again."_s);
+            u"Borderline: 0.35 in more at the hips would give: Spoon. Measure again."_s);
         row("no borderline", u"34 29 36 35.6 in"_s, "borderline", QString());
         row("steady", u"34 29 36 37 in"_s, "steadiness",
-            u"Steady: every tape up to 0.4 in off still gives Spoon."_s);
+            u"Steady: every tape up to 0.4 in off still gives: Spoon."_s);
         // Within 0.4 in of each tape, hips − bust reaches 3.6 in but never goes under it.
         row("steady up to a limit", u"34 26 30 38.4 in"_s, "steadiness",
-            u"Steady: every tape up to 0.4 in off still gives Spoon."_s);
+            u"Steady: every tape up to 0.4 in off still gives: Spoon."_s);
         row("not steady from a limit", u"34 26 30 38.2 in"_s, "steadiness",
-            u"Not steady: with every tape up to 0.4 in off it could also be Hourglass."_s);
+            u"Not steady: with every tape up to 0.4 in off it could also give: Hourglass."_s);
         row("not steady", u"90 70 80 99.144 cm"_s, "steadiness",
-            u"Not steady: with every tape up to 1 cm off it could also be Hourglass."_s);
+            u"Not steady: with every tape up to 1 cm off it could also give: Hourglass."_s);
         row("ratios", u"90 70 80 100 165 cm"_s, "ratios",
             u"Waist-to-hip ratio 0.70: for women, WHO (2008) takes 0.85 or more as a raised "
             "health risk.\nWaist-to-height ratio 0.42: NICE (2022) takes 0.50 or more as a "
@@ -312,21 +320,18 @@ private slots:
         QTest::addColumn<QString>("comparisonLine");
         using namespace modShapeTest;
         QTest::newRow("agrees") << u"34 30 36 37 in"_s << QList{Spoon}
-                                << u"Your answers said Spoon: the tape measure agrees."_s;
+                                << u"Your answers: Spoon. The tape measure agrees."_s;
         QTest::newRow("otherwise") << u"34 30 36 37 in"_s << QList{Ruler}
-                                   << u"Your answers said Ruler: the tape measure says "
-                                      "otherwise."_s;
+                                   << u"Your answers: Ruler. The tape measure says otherwise."_s;
         QTest::newRow("none") << u"30 30 35 40 in"_s << QList{Cone}
-                              << u"Your answers said Cone: the tape measure finds none of the "
-                                 "four."_s;
-        QTest::newRow("not measured")
-            << u"- - - - in"_s << QList{Cone} << u"Your answers said Cone."_s;
+                              << u"Your answers: Cone. The tape measure finds none of the four."_s;
+        QTest::newRow("not measured") << u"- - - - in"_s << QList{Cone} << u"Your answers: Cone."_s;
         QTest::newRow("a two-way tie") << u"34 30 36 37 in"_s << QList{Ruler, Spoon}
-                                       << u"Your answers tied Ruler and Spoon: the tape measure "
-                                          "says Spoon."_s;
+                                       << u"Your answers tied: Ruler and Spoon. The tape measure "
+                                          "says: Spoon."_s;
         QTest::newRow("a two-way tie, none")
             << u"46 30 35 36 in"_s << QList{Ruler, Spoon}
-            << u"Your answers tied Ruler and Spoon: the tape measure finds none of the four."_s;
+            << u"Your answers tied: Ruler and Spoon. The tape measure finds none of the four."_s;
     }
 
     void theAnswersBesideTheTapeMeasure()

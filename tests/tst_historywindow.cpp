@@ -127,15 +127,15 @@ private slots:
             << u"ar_EG"_s
             << QStringList{u"\u0669\u0660"_s, u"\u0667\u0660"_s, u"\u0668\u0660"_s,
                            u"\u0669\u0669\u066B\u0665"_s}
-            << egyptian << u"Bust \u0669\u0660 cm"_s;
+            << egyptian << u"bust \u0669\u0660 cm"_s;
         QTest::newRow("ar_EG, ASCII typed")
             << u"ar_EG"_s << QStringList{u"90"_s, u"70"_s, u"80"_s, u"99.5"_s} << egyptian
-            << u"Bust \u0669\u0660 cm"_s;
+            << u"bust \u0669\u0660 cm"_s;
         QTest::newRow("en_US, Persian typed")
             << u"en_US"_s
             << QStringList{u"\u06F9\u06F0"_s, u"\u06F7\u06F0"_s, u"\u06F8\u06F0"_s,
                            u"\u06F9\u06F9\u066B\u06F5"_s}
-            << u"|35.433|27.559|31.496|39.173||Spoon|"_s << u"Bust 35.433 in"_s;
+            << u"|35.433|27.559|31.496|39.173||Spoon|"_s << u"bust 35.433 in"_s;
     }
 
     void numbersAreShownTheLocalesWayAndKeptPlain()
@@ -244,8 +244,8 @@ private slots:
                                         u"deleteButton"_s, u"deleteAllButton"_s, u"exportButton"_s,
                                         u"importButton"_s, u"closeButton"_s, u"entriesTable"_s}));
         QCOMPARE(descriptions[0],
-                 u"2 entries from %1 to %1. Latest: Bust 100 cm, Waist 80 cm, High hip 90 cm "
-                 "and Hips 96 cm, measured shape Ruler."_s.arg(today));
+                 u"2 entries from %1 to %1. Latest: bust 100 cm, waist 80 cm, high hip 90 cm "
+                 "and hips 96 cm, measured shape Ruler."_s.arg(today));
         QVERIFY2(descriptions[1].startsWith(u"1 entry from"_s), qPrintable(descriptions[1]));
         QCOMPARE(descriptions[2], u"Nothing is kept yet."_s);
         QCOMPARE(left, 1);

@@ -40,7 +40,7 @@ ResultCardData card(const QString &name, modShapeTest::ShapeIndex shape, Tally t
 }
 
 const MeasuredResult Measured{u"The tape measure: Spoon (triangle)"_s,
-                              u"Your answers say Ruler: the tape measure says otherwise."_s,
+                              u"Your answers: Ruler. The tape measure says otherwise."_s,
                               {u"Bust: 34 in"_s, u"Hip: 40 in"_s}};
 
 QString run(const QString &tool, const QStringList &arguments)
@@ -297,9 +297,10 @@ private slots:
             << u"Bust: \u0669\u0660 cm Waist: \u0667\u0660 cm High hip: \u0668\u0660 cm Hips: "
                "\u0669\u0669\u066B\u0661\u0664\u0664 cm"_s
             << u"ar_EG"_s;
-        const QString spoon = u"The tape measure: Spoon Your answers tied Ruler and Cone: the tape "
-                              "measure says Spoon. Bust: 34 in Waist: 30 in High hip: 36 in Hips: "
-                              "37 in"_s;
+        const QString spoon =
+            u"The tape measure: Spoon Your answers tied: Ruler and Cone. The tape "
+            "measure says: Spoon. Bust: 34 in Waist: 30 in High hip: 36 in Hips: "
+            "37 in"_s;
         QTest::newRow("ticked") << QStringList{u"34 30 36 37 ticked"_s} << spoon << u"en_US"_s;
         QTest::newRow("unticked") << QStringList{u"34 30 36 37 -"_s} << QString() << u"en_US"_s;
         QTest::newRow("ticked, then unticked")

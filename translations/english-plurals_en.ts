@@ -5,7 +5,7 @@
     <name>HistoryChart</name>
     <message numerus="yes">
         <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. bust 90 cm, waist 70 cm, high hip 80 cm and hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
             <numerusform>%Ln entry from %1 to %2. Latest: %3, measured shape %4.</numerusform>
             <numerusform>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</numerusform>
@@ -44,6 +44,41 @@
         <translation>
             <numerusform>%Ln entry added to My History.</numerusform>
             <numerusform>%Ln entries added to My History.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeasureReport</name>
+    <message numerus="yes">
+        <source>Not numbers: %1.</source>
+        <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
+        <translation>
+            <numerusform>Not a number: %1.</numerusform>
+            <numerusform>Not numbers: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than three decimals: %1. Type lengths to three at most.</source>
+        <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
+        <translation>
+            <numerusform>More than three decimals: %1. Type a length to three at most.</numerusform>
+            <numerusform>More than three decimals: %1. Type lengths to three at most.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 cm.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
+        <translation>
+            <numerusform>Out of range: %1. Measure between %2 and %3 cm.</numerusform>
+            <numerusform>Out of range: %1. Measure between %2 and %3 cm.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 in.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
+        <translation>
+            <numerusform>Out of range: %1. Measure between %2 and %3 in.</numerusform>
+            <numerusform>Out of range: %1. Measure between %2 and %3 in.</numerusform>
         </translation>
     </message>
 </context>

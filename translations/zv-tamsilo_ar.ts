@@ -45,12 +45,12 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 names a measurement, e.g. waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. bust 90 cm, waist 70 cm, high hip 80 cm and hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
             <numerusform>لا إدخالات من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
             <numerusform>إدخال واحد من %1 إلى %2. الأحدث: %3، والشكل بحسب القياس: %4.</numerusform>
@@ -367,35 +367,13 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
+        <extracomment>%1 is a length in inches, e.g. 35.5</extracomment>
         <translation>%1&#xa0;بوصة</translation>
     </message>
     <message>
         <source>%1 cm</source>
+        <extracomment>%1 is a length in centimetres, e.g. 90.5</extracomment>
         <translation>%1&#xa0;سم</translation>
-    </message>
-    <message>
-        <source>%1 is not a number.</source>
-        <translation>قيمة «%1» ليست رقمًا.</translation>
-    </message>
-    <message>
-        <source>%1 are not numbers.</source>
-        <translation>قيم «%1» ليست أرقامًا.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>قيمة «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;سم.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>قيم «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;سم.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>قيمة «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;بوصة.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>قيم «%1» خارج النطاق: يُرجى القياس بين %2 و%3&#xa0;بوصة.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -407,79 +385,23 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو زاد محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو نقص محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو زاد محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو نقص محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو زاد محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو نقص محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو زاد محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>نتيجة حدّية: لو نقص محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1.</source>
-        <translation>تعادلت إجاباتك بين %1.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1.</source>
-        <translation>تشير إجاباتك إلى: %1.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>تشير إجاباتك إلى: %1، أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>تعادلت إجاباتك بين %1، أما شريط القياس فيشير إلى: %2.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>تشير إجاباتك إلى: %1، وشريط القياس يوافقها.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>تشير إجاباتك إلى: %1، أما شريط القياس فيشير إلى غير ذلك.</translation>
-    </message>
-    <message>
         <source>Bust: %1</source>
+        <extracomment>%1 is the bust&apos;s length, e.g. 90.5 cm</extracomment>
         <translation>الصدر: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
+        <extracomment>%1 is the waist&apos;s length, e.g. 70 cm</extracomment>
         <translation>الخصر: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
+        <extracomment>%1 is the high hip&apos;s length, e.g. 80 cm</extracomment>
         <translation>أعلى الورك: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
+        <extracomment>%1 is the hips&apos; length, e.g. 99.5 cm</extracomment>
         <translation>الورك: %1</translation>
     </message>
     <message>
@@ -504,17 +426,8 @@
     </message>
     <message>
         <source>Measured shape: %1</source>
+        <extracomment>%1 is the shape the measurements give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
         <translation>الشكل بحسب القياس: %1</translation>
-    </message>
-    <message>
-        <source>%1 has more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>في قيمة «%1» أكثر من ثلاث منازل عشرية: أدخل قياسًا بثلاث منازل عشرية على الأكثر.</translation>
-    </message>
-    <message>
-        <source>%1 have more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>في قيم «%1» أكثر من ثلاث منازل عشرية: أدخل قياسات بثلاث منازل عشرية على الأكثر.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
@@ -632,36 +545,6 @@
         <translation>حُسمت النتيجة بناءً على: %1.</translation>
     </message>
     <message>
-        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الصدر على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الخصر على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط أعلى الورك على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>نتيجة حدّية: محيط الورك على الحدّ تمامًا، وأي تغيّر طفيف يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
-    </message>
-    <message>
-        <source>Steady: every tape up to %1 off still gives %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>نتيجة ثابتة: حتى لو أخطأ كل قياس بما يصل إلى %1 تبقى النتيجة: %2.</translation>
-    </message>
-    <message>
-        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>نتيجة غير ثابتة: لو أخطأ كل قياس بما يصل إلى %1 فقد تكون النتيجة أيضًا: %2.</translation>
-    </message>
-    <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>نسبة الخصر إلى الورك: %1. تعدّ منظمة الصحة العالمية (٢٠٠٨) النسبة %2 فأكثر لدى النساء مؤشرًا على خطر صحي متزايد.</translation>
@@ -674,6 +557,194 @@
     <message>
         <source>Height</source>
         <translation>الطول</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not numbers: %1.</source>
+        <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
+        <translation>
+            <numerusform>القيم ليست أرقامًا: %1.</numerusform>
+            <numerusform>القيمة ليست رقمًا: %1.</numerusform>
+            <numerusform>القيمتان ليستا رقمين: %1.</numerusform>
+            <numerusform>القيم ليست أرقامًا: %1.</numerusform>
+            <numerusform>القيم ليست أرقامًا: %1.</numerusform>
+            <numerusform>القيم ليست أرقامًا: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than three decimals: %1. Type lengths to three at most.</source>
+        <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
+        <translation>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسات بثلاث منازل عشرية على الأكثر.</numerusform>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسًا بثلاث منازل عشرية على الأكثر.</numerusform>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسين بثلاث منازل عشرية على الأكثر.</numerusform>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسات بثلاث منازل عشرية على الأكثر.</numerusform>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسات بثلاث منازل عشرية على الأكثر.</numerusform>
+            <numerusform>أكثر من ثلاث منازل عشرية: %1. أدخل قياسات بثلاث منازل عشرية على الأكثر.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 cm.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
+        <translation>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;سم.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 in.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
+        <translation>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+            <numerusform>خارج النطاق: %1. يُرجى القياس بين %2 و%3&#xa0;بوصة.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>نتيجة حدّية: أي تغيّر طفيف في محيط الصدر يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>نتيجة حدّية: أي تغيّر طفيف في محيط الخصر يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>نتيجة حدّية: أي تغيّر طفيف في محيط أعلى الورك يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>نتيجة حدّية: أي تغيّر طفيف في محيط الورك يجعل النتيجة: %1. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو زاد محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو نقص محيط الصدر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو زاد محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو نقص محيط الخصر بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو زاد محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو نقص محيط أعلى الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو زاد محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة حدّية: لو نقص محيط الورك بمقدار %1 لكانت النتيجة: %2. يُرجى إعادة القياس.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
+        <translation>نتيجة ثابتة: حتى لو أخطأ كل قياس بما يصل إلى %1 تبقى النتيجة: %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>نتيجة غير ثابتة: لو أخطأ كل قياس بما يصل إلى %1 فقد تكون النتيجة أيضًا: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>تعادلت إجاباتك بين: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>تشير إجاباتك إلى: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>تعادلت إجاباتك بين: %1. أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>تشير إجاباتك إلى: %1. أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure says: %2.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
+        <translation>تعادلت إجاباتك بين: %1. أما شريط القياس فيشير إلى: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure agrees.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>تشير إجاباتك إلى: %1. وشريط القياس يوافقها.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure says otherwise.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>تشير إجاباتك إلى: %1. أما شريط القياس فيشير إلى غير ذلك.</translation>
+    </message>
+    <message>
+        <source>bust</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>الصدر</translation>
+    </message>
+    <message>
+        <source>waist</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not a number: waist</extracomment>
+        <translation>الخصر</translation>
+    </message>
+    <message>
+        <source>high hip</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and high hip</extracomment>
+        <translation>أعلى الورك</translation>
+    </message>
+    <message>
+        <source>hips</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>الورك</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <extracomment>the person&apos;s height named in a list after a colon, e.g. Out of range: height</extracomment>
+        <translation>الطول</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>inches written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>بوصة</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <extracomment>centimetres written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>سم</translation>
     </message>
 </context>
 <context>

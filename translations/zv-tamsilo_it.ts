@@ -45,12 +45,12 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 names a measurement, e.g. waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. bust 90 cm, waist 70 cm, high hip 80 cm and hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
             <numerusform>%Ln voce dal %1 al %2. L’ultima: %3; figura misurata: %4.</numerusform>
             <numerusform>%Ln voci dal %1 al %2. L’ultima: %3; figura misurata: %4.</numerusform>
@@ -347,35 +347,13 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
+        <extracomment>%1 is a length in inches, e.g. 35.5</extracomment>
         <translation>%1&#xa0;in</translation>
     </message>
     <message>
         <source>%1 cm</source>
+        <extracomment>%1 is a length in centimetres, e.g. 90.5</extracomment>
         <translation>%1&#xa0;cm</translation>
-    </message>
-    <message>
-        <source>%1 is not a number.</source>
-        <translation>%1: inserisci un numero.</translation>
-    </message>
-    <message>
-        <source>%1 are not numbers.</source>
-        <translation>%1: inserisci dei numeri.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, dev’essere tra %2 e %3&#xa0;cm.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1: fuori intervallo, devono essere tra %2 e %3&#xa0;cm.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, dev’essere tra %2 e %3&#xa0;in.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1: fuori intervallo, devono essere tra %2 e %3&#xa0;in.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -387,79 +365,23 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in più al seno il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in meno al seno il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in più alla vita il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in meno alla vita il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in più ai fianchi alti il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in meno ai fianchi alti il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in più ai fianchi il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>Al limite: con %1 in meno ai fianchi il risultato sarebbe %2. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1.</source>
-        <translation>Risposte in parità tra %1.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1.</source>
-        <translation>Le tue risposte indicano %1.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Risposte in parità tra %1: il metro non trova nessuna delle quattro.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Le tue risposte indicano %1: il metro non trova nessuna delle quattro.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Risposte in parità tra %1: il metro indica %2.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Le tue risposte indicano %1: il metro conferma.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Le tue risposte indicano %1: il metro indica un’altra figura.</translation>
-    </message>
-    <message>
         <source>Bust: %1</source>
+        <extracomment>%1 is the bust&apos;s length, e.g. 90.5 cm</extracomment>
         <translation>Seno: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
+        <extracomment>%1 is the waist&apos;s length, e.g. 70 cm</extracomment>
         <translation>Vita: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
+        <extracomment>%1 is the high hip&apos;s length, e.g. 80 cm</extracomment>
         <translation>Fianchi alti: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
+        <extracomment>%1 is the hips&apos; length, e.g. 99.5 cm</extracomment>
         <translation>Fianchi: %1</translation>
     </message>
     <message>
@@ -484,17 +406,8 @@
     </message>
     <message>
         <source>Measured shape: %1</source>
+        <extracomment>%1 is the shape the measurements give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
         <translation>Figura misurata: %1</translation>
-    </message>
-    <message>
-        <source>%1 has more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1 ha più di tre decimali: scrivine al massimo tre.</translation>
-    </message>
-    <message>
-        <source>%1 have more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1 hanno più di tre decimali: scrivine al massimo tre.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
@@ -602,36 +515,6 @@
         <translation>A decidere: %1.</translation>
     </message>
     <message>
-        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al limite: il seno è proprio al confine con %1. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al limite: la vita è proprio al confine con %1. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al limite: i fianchi alti sono proprio al confine con %1. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>Al limite: i fianchi sono proprio al confine con %1. Ripeti la misura.</translation>
-    </message>
-    <message>
-        <source>Steady: every tape up to %1 off still gives %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Stabile: anche se ogni misura si scosta fino a %1, il risultato resta %2.</translation>
-    </message>
-    <message>
-        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Non stabile: se ogni misura si scosta fino a %1, il risultato potrebbe essere anche %2.</translation>
-    </message>
-    <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Rapporto vita-fianchi %1: per le donne, l’OMS (2008) considera %2 o più un rischio aumentato per la salute.</translation>
@@ -654,6 +537,178 @@
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
         <translation>%1 così come %2, basta l’una o l’altra</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not numbers: %1.</source>
+        <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
+        <translation>
+            <numerusform>Non è un numero: %1.</numerusform>
+            <numerusform>Non sono numeri: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than three decimals: %1. Type lengths to three at most.</source>
+        <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
+        <translation>
+            <numerusform>Più di tre decimali: %1. Scrivi la misura con tre al massimo.</numerusform>
+            <numerusform>Più di tre decimali: %1. Scrivi le misure con tre al massimo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 cm.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
+        <translation>
+            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;cm.</numerusform>
+            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;cm.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 in.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
+        <translation>
+            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;in.</numerusform>
+            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;in.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>Al limite: il minimo cambiamento al seno darebbe: %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>Al limite: il minimo cambiamento alla vita darebbe: %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>Al limite: il minimo cambiamento ai fianchi alti darebbe: %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>Al limite: il minimo cambiamento ai fianchi darebbe: %1. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in più al seno, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in meno al seno, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in più alla vita, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in meno alla vita, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in più ai fianchi alti, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in meno ai fianchi alti, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in più ai fianchi, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>Al limite: con %1 in meno ai fianchi, il risultato sarebbe: %2. Ripeti la misura.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
+        <translation>Stabile: anche con ogni metro sbagliato fino a %1, il risultato resta: %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Non stabile: con ogni metro sbagliato fino a %1, il risultato potrebbe anche essere: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>Le tue risposte sono in parità: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Le tue risposte: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>Le tue risposte sono in parità: %1. Il metro non trova nessuna delle quattro.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Le tue risposte: %1. Il metro non trova nessuna delle quattro.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure says: %2.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
+        <translation>Le tue risposte sono in parità: %1. Il metro dice: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure agrees.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Le tue risposte: %1. Il metro conferma.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure says otherwise.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Le tue risposte: %1. Il metro dice altro.</translation>
+    </message>
+    <message>
+        <source>bust</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>seno</translation>
+    </message>
+    <message>
+        <source>waist</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not a number: waist</extracomment>
+        <translation>vita</translation>
+    </message>
+    <message>
+        <source>high hip</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and high hip</extracomment>
+        <translation>fianchi alti</translation>
+    </message>
+    <message>
+        <source>hips</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>fianchi</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <extracomment>the person&apos;s height named in a list after a colon, e.g. Out of range: height</extracomment>
+        <translation>altezza</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>inches written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <extracomment>centimetres written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>cm</translation>
     </message>
 </context>
 <context>

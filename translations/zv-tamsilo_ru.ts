@@ -45,12 +45,12 @@
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>%1 is a measurement&apos;s name, e.g. Waist; %2 its length, e.g. 70 cm</extracomment>
+        <extracomment>%1 names a measurement, e.g. waist; %2 its length, e.g. 70 cm</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln entries from %1 to %2. Latest: %3, measured shape %4.</source>
-        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. Bust 90 cm, Waist 70 cm, High hip 80 cm and Hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
+        <extracomment>%Ln is the number of entries; %1 and %2 are the first and last dates, e.g. 17/11/2026 and 07/12/2026; %3 the latest four lengths, e.g. bust 90 cm, waist 70 cm, high hip 80 cm and hips 99 cm; %4 the latest measured shape, e.g. Spoon</extracomment>
         <translation>
             <numerusform>%Ln запись с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
             <numerusform>%Ln записи с %1 по %2. Последняя: %3, тип по ленте — %4.</numerusform>
@@ -352,35 +352,13 @@
     <name>MeasureReport</name>
     <message>
         <source>%1 in</source>
+        <extracomment>%1 is a length in inches, e.g. 35.5</extracomment>
         <translation>%1&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>%1 cm</source>
+        <extracomment>%1 is a length in centimetres, e.g. 90.5</extracomment>
         <translation>%1&#xa0;см</translation>
-    </message>
-    <message>
-        <source>%1 is not a number.</source>
-        <translation>%1 — не число.</translation>
-    </message>
-    <message>
-        <source>%1 are not numbers.</source>
-        <translation>%1 — не числа.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 cm.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;см.</translation>
-    </message>
-    <message>
-        <source>%1 is out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
-    </message>
-    <message>
-        <source>%1 are out of range: measure between %2 and %3 in.</source>
-        <translation>%1 — вне диапазона: допустимо от %2 до %3&#xa0;дюйм.</translation>
     </message>
     <message>
         <source>none of the four</source>
@@ -392,79 +370,23 @@
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Borderline: %1 more at the bust would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате груди на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the bust would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате груди на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the waist would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате талии на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the waist would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате талии на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the high hip would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате верха бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the high hip would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате верха бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 more at the hips would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: %1 less at the hips would make it %2. Measure again.</source>
-        <translation>На грани: при обхвате бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1.</source>
-        <translation>Ваши ответы разделились поровну: %1.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1.</source>
-        <translation>Ваши ответы: %1.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure finds none of the four.</source>
-        <translation>Ваши ответы разделились поровну: %1; по меркам — ни одна из четырёх.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure finds none of the four.</source>
-        <translation>Ваши ответы: %1; по меркам — ни одна из четырёх.</translation>
-    </message>
-    <message>
-        <source>Your answers tied %1: the tape measure says %2.</source>
-        <translation>Ваши ответы разделились поровну: %1; по меркам — %2.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure agrees.</source>
-        <translation>Ваши ответы: %1; мерки это подтверждают.</translation>
-    </message>
-    <message>
-        <source>Your answers said %1: the tape measure says otherwise.</source>
-        <translation>Ваши ответы: %1; мерки показывают другое.</translation>
-    </message>
-    <message>
         <source>Bust: %1</source>
+        <extracomment>%1 is the bust&apos;s length, e.g. 90.5 cm</extracomment>
         <translation>Грудь: %1</translation>
     </message>
     <message>
         <source>Waist: %1</source>
+        <extracomment>%1 is the waist&apos;s length, e.g. 70 cm</extracomment>
         <translation>Талия: %1</translation>
     </message>
     <message>
         <source>High hip: %1</source>
+        <extracomment>%1 is the high hip&apos;s length, e.g. 80 cm</extracomment>
         <translation>Верх бёдер: %1</translation>
     </message>
     <message>
         <source>Hips: %1</source>
+        <extracomment>%1 is the hips&apos; length, e.g. 99.5 cm</extracomment>
         <translation>Бёдра: %1</translation>
     </message>
     <message>
@@ -489,17 +411,8 @@
     </message>
     <message>
         <source>Measured shape: %1</source>
+        <extracomment>%1 is the shape the measurements give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
         <translation>Фигура по меркам: %1</translation>
-    </message>
-    <message>
-        <source>%1 has more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names a measurement, e.g. Hips</extracomment>
-        <translation>%1: больше трёх знаков после запятой — введите не больше трёх.</translation>
-    </message>
-    <message>
-        <source>%1 have more than three decimals: type a length to three at most.</source>
-        <extracomment>%1 names the measurements, e.g. High hip and Hips</extracomment>
-        <translation>%1: больше трёх знаков после запятой — введите не больше трёх.</translation>
     </message>
     <message>
         <source>Your two bust readings differ by %1: measure your bust once more.</source>
@@ -607,36 +520,6 @@
         <translation>Решающие условия: %1.</translation>
     </message>
     <message>
-        <source>Borderline: the bust is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват груди — на самой границе, за которой уже %1. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: the waist is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват талии — на самой границе, за которой уже %1. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: the high hip is at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват верха бёдер — на самой границе, за которой уже %1. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Borderline: the hips are at the limit of %1. Measure again.</source>
-        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass)</extracomment>
-        <translation>На грани: обхват бёдер — на самой границе, за которой уже %1. Измерьте снова.</translation>
-    </message>
-    <message>
-        <source>Steady: every tape up to %1 off still gives %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon</extracomment>
-        <translation>Устойчиво: даже при ошибке каждой мерки до %1 результат тот же — %2.</translation>
-    </message>
-    <message>
-        <source>Not steady: with every tape up to %1 off it could also be %2.</source>
-        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Неустойчиво: при ошибке каждой мерки до %1 может получиться и другое: %2.</translation>
-    </message>
-    <message>
         <source>Waist-to-hip ratio %1: for women, WHO (2008) takes %2 or more as a raised health risk.</source>
         <extracomment>%1 is the person&apos;s waist ÷ hips, e.g. 0.78; %2 the threshold, 0.85</extracomment>
         <translation>Отношение талии к бёдрам: %1. ВОЗ (2008) относит значение %2 и выше у женщин к повышенному риску для здоровья.</translation>
@@ -659,6 +542,182 @@
         <source>%1 as well as %2, either enough</source>
         <extracomment>%1 and %2 are two conditions of which either is enough, e.g. bust − waist 10 in (at least 9 in) and hips − waist 11 in (at least 10 in)</extracomment>
         <translation>%1, а также %2 — достаточно любого из двух</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not numbers: %1.</source>
+        <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
+        <translation>
+            <numerusform>Не число в поле: %1.</numerusform>
+            <numerusform>Не числа в полях: %1.</numerusform>
+            <numerusform>Не числа в полях: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than three decimals: %1. Type lengths to three at most.</source>
+        <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
+        <translation>
+            <numerusform>Больше трёх знаков после запятой: %1. Введите не больше трёх.</numerusform>
+            <numerusform>Больше трёх знаков после запятой: %1. Введите не больше трёх.</numerusform>
+            <numerusform>Больше трёх знаков после запятой: %1. Введите не больше трёх.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 cm.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
+        <translation>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;см.</numerusform>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;см.</numerusform>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;см.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Out of range: %1. Measure between %2 and %3 in.</source>
+        <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
+        <translation>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;дюйм.</numerusform>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;дюйм.</numerusform>
+            <numerusform>Вне диапазона: %1. Допустимо от %2 до %3&#xa0;дюйм.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>На грани: малейшее изменение обхвата груди даст: %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>На грани: малейшее изменение обхвата талии даст: %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>На грани: малейшее изменение обхвата верха бёдер даст: %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
+        <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
+        <translation>На грани: малейшее изменение обхвата бёдер даст: %1. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате груди на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the bust would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате груди на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате талии на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the waist would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате талии на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате верха бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the high hip would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате верха бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 more at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате бёдер на %1 больше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Borderline: %1 less at the hips would give: %2. Measure again.</source>
+        <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
+        <translation>На грани: при обхвате бёдер на %1 меньше результат был бы другим: %2. Измерьте снова.</translation>
+    </message>
+    <message>
+        <source>Steady: every tape up to %1 off still gives: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
+        <translation>Устойчиво: даже при ошибке каждой мерки до %1 результат тот же: %2.</translation>
+    </message>
+    <message>
+        <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
+        <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
+        <translation>Неустойчиво: при ошибке каждой мерки до %1 может получиться и другое: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>Ваши ответы разделились поровну: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Ваши ответы: %1.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
+        <translation>Ваши ответы разделились поровну: %1. По меркам — ни одна из четырёх.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure finds none of the four.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Ваши ответы: %1. По меркам — ни одна из четырёх.</translation>
+    </message>
+    <message>
+        <source>Your answers tied: %1. The tape measure says: %2.</source>
+        <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
+        <translation>Ваши ответы разделились поровну: %1. По меркам: %2.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure agrees.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Ваши ответы: %1. Мерки это подтверждают.</translation>
+    </message>
+    <message>
+        <source>Your answers: %1. The tape measure says otherwise.</source>
+        <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
+        <translation>Ваши ответы: %1. Мерки показывают другое.</translation>
+    </message>
+    <message>
+        <source>bust</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>грудь</translation>
+    </message>
+    <message>
+        <source>waist</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not a number: waist</extracomment>
+        <translation>талия</translation>
+    </message>
+    <message>
+        <source>high hip</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and high hip</extracomment>
+        <translation>верх бёдер</translation>
+    </message>
+    <message>
+        <source>hips</source>
+        <extracomment>a measurement named in a list after a colon, e.g. Not numbers: bust and hips</extracomment>
+        <translation>бёдра</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <extracomment>the person&apos;s height named in a list after a colon, e.g. Out of range: height</extracomment>
+        <translation>рост</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <extracomment>inches written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>дюйм.</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <extracomment>centimetres written short, alone above the scale of My History&apos;s chart</extracomment>
+        <translation>см</translation>
     </message>
 </context>
 <context>
