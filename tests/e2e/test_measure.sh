@@ -8,9 +8,9 @@ E2E_SCREEN=1600x1400x24
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-readonly CAPTION='^ZV Tamsilo v1\.0$' WIDTH=734 HEIGHT=623
+readonly CAPTION='^ZV Tamsilo v1\.0$' WIDTH=744 HEIGHT=623
 # The result frame in the form: where the lines are said.
-readonly RESULT_X=20 RESULT_Y=260 RESULT_W=694 RESULT_H=260 RESULT_BOTTOM=526
+readonly RESULT_X=20 RESULT_Y=260 RESULT_W=704 RESULT_H=260 RESULT_BOTTOM=526
 
 # Both answer without a display: no window is ever opened.
 version=$(DISPLAY= "$E2E_APP" --version) || fail "--version ended with status $?"
