@@ -515,18 +515,17 @@ private slots:
             QTest::newRow(qPrintable(language)) << language << QStringList();
         }
         // Two fifths longer, what a language may well need: the long texts of every window
-        // but the measure window's and the guide's. There, the hints and the high hip label
-        // stand in columns between the reading fields and the frame, the readings heading
-        // over the three fields, the unit beside the inches, and the privacy line on the one
-        // line above the buttons; the guide's sentences and note fill the height of a window
-        // that would have to grow for them.
+        // but the measure window's and the guide's. There, the hints stand in a column between
+        // the reading fields and the frame, the readings heading over the three fields, the unit
+        // beside the inches, and the privacy line on the one line above the buttons; the guide's
+        // sentences and note fill the height of a window that would have to grow for them.
         QTest::newRow("pseudo")
             << u"pseudo"_s
             << u"MeasureGuide.bustSentence MeasureGuide.highHipSentence "
                "MeasureGuide.hipsSentence MeasureGuide.readingsNote MeasureGuide.waistSentence "
                "MeasureShapeWindow.bustHint MeasureShapeWindow.centimetresButton "
-               "MeasureShapeWindow.highHipHint MeasureShapeWindow.highHipLabel "
-               "MeasureShapeWindow.privacyLabel MeasureShapeWindow.readingsLabel "
+               "MeasureShapeWindow.highHipHint MeasureShapeWindow.privacyLabel "
+               "MeasureShapeWindow.readingsLabel "
                "frmAbout.Label1 frmAbout.Label3 frmDisplay.Label5 frmDisplay.Label61 "
                "frmDisplay.Label8 frmDisplay.lblCobrand frmDisplay.lblDesc "
                "frmDisplay.lblFullBrand frmDisplay.lblQuestion1 frmDisplay.lblQuestion2 "

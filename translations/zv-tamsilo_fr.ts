@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>Hi&amp;gh hip</source>
-        <translation>Ht h&amp;anches</translation>
+        <translation>Haut des h&amp;anches</translation>
     </message>
     <message>
         <source>&amp;Hips</source>

@@ -267,3 +267,14 @@ screenshot() {
 opened_addresses() {
     cat "$E2E_OPENED"
 }
+
+# drive COMMAND...: hands each command to the plugin tests/e2e/driver loaded into the program
+# (QT_QPA_GENERIC_PLUGINS=tamsilodriver, its commands in $TAMSILO_DRIVER, the program's output in
+# $E2E_TMP/out), waiting until it took each; $sent counts them.
+sent=0
+drive() {
+    for command; do
+        echo "$command" >>"$TAMSILO_DRIVER" && sent=$((sent + 1))
+        until_ok 600 grep -q "^ok $sent " "$E2E_TMP/out"
+    done
+}

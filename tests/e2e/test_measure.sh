@@ -1,16 +1,16 @@
 #!/bin/bash
 # Measure My Shape over the results page, in English inches and German centimetres, at 1x and
-# 2x: a steady shape, then two readings too far apart and a shape on a limit. Each screenshot is
-# checked: its size, the window's colours where nothing is drawn, more lines where more are
-# said, and the 2x window, halved, against the 1x one. Also the command line's --version and
-# --help.
+# 2x: a steady shape, the guide, then two readings too far apart and a shape on a limit. Each
+# screenshot is checked: its size, the window's colours where nothing is drawn, more lines where
+# more are said, and the 2x window (and guide), halved, against the 1x one. Also the command
+# line's --version and --help.
 E2E_SCREEN=1600x1400x24
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-readonly CAPTION='^ZV Tamsilo v1\.0$' WIDTH=700 HEIGHT=623
+readonly CAPTION='^ZV Tamsilo v1\.0$' WIDTH=744 HEIGHT=623 GUIDE_WIDTH=726
 # The result frame in the form: where the lines are said.
-readonly RESULT_X=20 RESULT_Y=260 RESULT_W=660 RESULT_H=260 RESULT_BOTTOM=526
+readonly RESULT_X=20 RESULT_Y=260 RESULT_W=704 RESULT_H=260 RESULT_BOTTOM=526
 
 # Both answer without a display: no window is ever opened.
 version=$(DISPLAY= "$E2E_APP" --version) || fail "--version ended with status $?"
@@ -72,6 +72,16 @@ measure() {
     check_shot "$shot"
     local steadyInk
     steadyInk=$(ink "$E2E_SHOTS/$shot.png" $RESULT_X $RESULT_Y $RESULT_W $RESULT_H)
+    # How to measure, over the window, and back.
+    xdotool key alt+m
+    local guide
+    guide=$(wait_window "$app" . $((GUIDE_WIDTH * QT_SCALE_FACTOR)))
+    wait_drawn "$guide"
+    screenshot "$guide" "measure-guide-$language-${QT_SCALE_FACTOR}x"
+    activate "$guide"
+    xdotool key Escape
+    wait_no_window "$app" . $((GUIDE_WIDTH * QT_SCALE_FACTOR))
+    activate "$window"
     # Back to the first field, every first reading anew, then past the height to the second
     # readings.
     xdotool key shift+Tab shift+Tab shift+Tab
@@ -101,7 +111,7 @@ for QT_SCALE_FACTOR in 1 2; do
 done
 
 # The window at 2x, halved, is the window at 1x: nothing moves or is cut off at the larger size.
-for shot in measure-steady-en measure-readings-en measure-steady-de measure-readings-de; do
+for shot in measure-{steady,readings,guide}-{en,de}; do
     # compare's status tells only whether the pictures differ at all.
     difference=$(convert "$E2E_SHOTS/$shot-2x.png" -resize 50% png:- |
         { compare -metric RMSE - "$E2E_SHOTS/$shot-1x.png" null: 2>&1 || true; } |

@@ -18,13 +18,6 @@ start_weston() { # NAME [OPTION...]: a compositor of our own, ended with the tes
     until_ok 600 grep -q "launching '.*desktop-shell'" "$E2E_TMP/$1.log"
     export WAYLAND_DISPLAY=$E2E_TMP/weston/$1
 }
-sent=0
-drive() { # COMMAND...: hands each command to the program, waiting until it took it
-    for command; do
-        echo "$command" >>"$TAMSILO_DRIVER" && sent=$((sent + 1))
-        until_ok 600 grep -q "^ok $sent " "$E2E_TMP/out"
-    done
-}
 start_weston native
 "$E2E_APP" >"$E2E_TMP/out" 2>>"$E2E_TMP/app.log" &
 app=$! && E2E_PIDS+=($app)
