@@ -8,7 +8,7 @@ E2E_SCREEN=1600x1400x24
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-readonly WIDTH=700 HEIGHT=623
+readonly WIDTH=744 HEIGHT=623
 export QT_QPA_GENERIC_PLUGINS=tamsilodriver TAMSILO_DRIVER=$E2E_TMP/commands
 echo mnuMeasureShape >"$TAMSILO_DRIVER"
 
