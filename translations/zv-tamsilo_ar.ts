@@ -679,7 +679,7 @@
     <message>
         <source>Your answers tied: %1.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>تعادلت إجاباتك بين: %1.</translation>
+        <translation>تعادلت إجاباتك بين %1.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
@@ -689,7 +689,7 @@
     <message>
         <source>Your answers tied: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>تعادلت إجاباتك بين: %1. أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
+        <translation>تعادلت إجاباتك بين %1. أما شريط القياس فلا يجد أيًّا من الأشكال الأربعة.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure finds none of the four.</source>
@@ -699,7 +699,7 @@
     <message>
         <source>Your answers tied: %1. The tape measure says: %2.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
-        <translation>تعادلت إجاباتك بين: %1. أما شريط القياس فيشير إلى: %2.</translation>
+        <translation>تعادلت إجاباتك بين %1. أما شريط القياس فيشير إلى: %2.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure agrees.</source>

@@ -550,8 +550,8 @@
         <source>More than three decimals: %1. Type lengths to three at most.</source>
         <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
         <translation>
-            <numerusform>Mehr als drei Nachkommastellen: %1. Gib die Länge mit höchstens drei ein.</numerusform>
-            <numerusform>Mehr als drei Nachkommastellen: %1. Gib die Längen mit höchstens drei ein.</numerusform>
+            <numerusform>Mehr als drei Nachkommastellen: %1. Gib höchstens drei ein.</numerusform>
+            <numerusform>Mehr als drei Nachkommastellen: %1. Gib höchstens drei ein.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -633,17 +633,17 @@
     <message>
         <source>Steady: every tape up to %1 off still gives: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
-        <translation>Stabil: Auch wenn jedes Maßband bis zu %1 danebenliegt, ergibt sich: %2.</translation>
+        <translation>Stabil: Selbst wenn jedes Maß um bis zu %1 abweicht, ergibt sich weiterhin: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Nicht stabil: Liegt jedes Maßband bis zu %1 daneben, könnte sich auch ergeben: %2.</translation>
+        <translation>Nicht stabil: Weicht jedes Maß um bis zu %1 ab, könnte sich auch ergeben: %2.</translation>
     </message>
     <message>
         <source>Your answers tied: %1.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>Deine Antworten im Gleichstand: %1.</translation>
+        <translation>Gleichstand in deinen Antworten: %1.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
@@ -653,7 +653,7 @@
     <message>
         <source>Your answers tied: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>Deine Antworten im Gleichstand: %1. Das Maßband findet keine der vier.</translation>
+        <translation>Gleichstand in deinen Antworten: %1. Das Maßband findet keine der vier.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure finds none of the four.</source>
@@ -663,12 +663,12 @@
     <message>
         <source>Your answers tied: %1. The tape measure says: %2.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
-        <translation>Deine Antworten im Gleichstand: %1. Das Maßband sagt: %2.</translation>
+        <translation>Gleichstand in deinen Antworten: %1. Das Maßband sagt: %2.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure agrees.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Deine Antworten: %1. Das Maßband stimmt zu.</translation>
+        <translation>Deine Antworten: %1. Das Maßband bestätigt das.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure says otherwise.</source>

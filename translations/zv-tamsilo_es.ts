@@ -558,16 +558,16 @@
         <source>Out of range: %1. Measure between %2 and %3 cm.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
         <translation>
-            <numerusform>Fuera de rango: %1. Mide entre %2 y %3&#xa0;cm.</numerusform>
-            <numerusform>Fuera de rango: %1. Mide entre %2 y %3&#xa0;cm.</numerusform>
+            <numerusform>Fuera de rango: %1. Tiene que estar entre %2 y %3&#xa0;cm.</numerusform>
+            <numerusform>Fuera de rango: %1. Tienen que estar entre %2 y %3&#xa0;cm.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Out of range: %1. Measure between %2 and %3 in.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
         <translation>
-            <numerusform>Fuera de rango: %1. Mide entre %2 y %3&#xa0;pulg.</numerusform>
-            <numerusform>Fuera de rango: %1. Mide entre %2 y %3&#xa0;pulg.</numerusform>
+            <numerusform>Fuera de rango: %1. Tiene que estar entre %2 y %3&#xa0;pulg.</numerusform>
+            <numerusform>Fuera de rango: %1. Tienen que estar entre %2 y %3&#xa0;pulg.</numerusform>
         </translation>
     </message>
     <message>
@@ -633,17 +633,17 @@
     <message>
         <source>Steady: every tape up to %1 off still gives: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
-        <translation>Estable: aunque cada cinta se desvíe hasta %1, el resultado sigue siendo: %2.</translation>
+        <translation>Estable: aunque cada medida varíe hasta %1, el resultado sigue siendo: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>No es estable: si cada cinta se desvía hasta %1, el resultado también podría ser: %2.</translation>
+        <translation>Inestable: si cada medida varía hasta %1, el resultado también podría ser: %2.</translation>
     </message>
     <message>
         <source>Your answers tied: %1.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>Tus respuestas empatan: %1.</translation>
+        <translation>Tus respuestas quedaron empatadas: %1.</translation>
     </message>
     <message>
         <source>Your answers: %1.</source>
@@ -653,27 +653,27 @@
     <message>
         <source>Your answers tied: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>Tus respuestas empatan: %1. La cinta no encuentra ninguna de las cuatro.</translation>
+        <translation>Tus respuestas quedaron empatadas: %1. La cinta métrica no da ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Tus respuestas: %1. La cinta no encuentra ninguna de las cuatro.</translation>
+        <translation>Tus respuestas: %1. La cinta métrica no da ninguna de las cuatro.</translation>
     </message>
     <message>
         <source>Your answers tied: %1. The tape measure says: %2.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
-        <translation>Tus respuestas empatan: %1. La cinta dice: %2.</translation>
+        <translation>Tus respuestas quedaron empatadas: %1. La cinta métrica indica: %2.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure agrees.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Tus respuestas: %1. La cinta coincide.</translation>
+        <translation>Tus respuestas: %1. La cinta métrica coincide.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure says otherwise.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Tus respuestas: %1. La cinta dice otra cosa.</translation>
+        <translation>Tus respuestas: %1. La cinta métrica indica otra figura.</translation>
     </message>
     <message>
         <source>bust</source>

@@ -542,8 +542,8 @@
         <source>Not numbers: %1.</source>
         <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
         <translation>
-            <numerusform>Ce n’est pas un nombre&#xa0;: %1.</numerusform>
-            <numerusform>Ce ne sont pas des nombres&#xa0;: %1.</numerusform>
+            <numerusform>Saisissez un nombre&#xa0;: %1.</numerusform>
+            <numerusform>Saisissez des nombres&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -573,67 +573,67 @@
     <message>
         <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: le moindre changement à la poitrine donnerait «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la moindre variation à la poitrine donnerait&#xa0;: %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: le moindre changement à la taille donnerait «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la moindre variation à la taille donnerait&#xa0;: %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: le moindre changement au haut des hanches donnerait «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la moindre variation au haut des hanches donnerait&#xa0;: %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: le moindre changement aux hanches donnerait «&#xa0;%1&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: la moindre variation aux hanches donnerait&#xa0;: %1. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
         <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de plus à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la poitrine, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the bust would give: %2. Measure again.</source>
         <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de moins à la poitrine, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la poitrine, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the waist would give: %2. Measure again.</source>
         <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de plus à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus à la taille, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the waist would give: %2. Measure again.</source>
         <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de moins à la taille, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins à la taille, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the high hip would give: %2. Measure again.</source>
         <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de plus au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus au haut des hanches, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the high hip would give: %2. Measure again.</source>
         <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de moins au haut des hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins au haut des hanches, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the hips would give: %2. Measure again.</source>
         <extracomment>%1 is how much more, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de plus aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de plus aux hanches, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Borderline: %1 less at the hips would give: %2. Measure again.</source>
         <extracomment>%1 is how much less, e.g. 0.35 in; %2 the shape it would give, e.g. Spoon, or none of the four</extracomment>
-        <translation>Cas limite&#xa0;: avec %1 de moins aux hanches, on obtiendrait «&#xa0;%2&#xa0;». Mesurez à nouveau.</translation>
+        <translation>Cas limite&#xa0;: avec %1 de moins aux hanches, on obtiendrait&#xa0;: %2. Mesurez à nouveau.</translation>
     </message>
     <message>
         <source>Steady: every tape up to %1 off still gives: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
-        <translation>Stable&#xa0;: même si chaque mesure s’écarte de %1 au plus, le résultat reste «&#xa0;%2&#xa0;».</translation>
+        <translation>Stable&#xa0;: même si chaque mesure s’écarte de %1 au plus, le résultat reste&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also give: %2.</source>

@@ -542,53 +542,53 @@
         <source>Not numbers: %1.</source>
         <extracomment>%n is how many fields hold no number, e.g. 2; %1 names them, e.g. bust and hips</extracomment>
         <translation>
-            <numerusform>Non è un numero: %1.</numerusform>
-            <numerusform>Non sono numeri: %1.</numerusform>
+            <numerusform>Inserisci un numero: %1.</numerusform>
+            <numerusform>Inserisci dei numeri: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>More than three decimals: %1. Type lengths to three at most.</source>
         <extracomment>%n is how many fields hold a length with four decimals or more, e.g. 2; %1 names them, e.g. high hip and hips</extracomment>
         <translation>
-            <numerusform>Più di tre decimali: %1. Scrivi la misura con tre al massimo.</numerusform>
-            <numerusform>Più di tre decimali: %1. Scrivi le misure con tre al massimo.</numerusform>
+            <numerusform>Più di tre decimali: %1. Scrivine al massimo tre.</numerusform>
+            <numerusform>Più di tre decimali: %1. Scrivine al massimo tre.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Out of range: %1. Measure between %2 and %3 cm.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
         <translation>
-            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;cm.</numerusform>
-            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;cm.</numerusform>
+            <numerusform>Fuori intervallo: %1. Dev’essere tra %2 e %3&#xa0;cm.</numerusform>
+            <numerusform>Fuori intervallo: %1. Devono essere tra %2 e %3&#xa0;cm.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Out of range: %1. Measure between %2 and %3 in.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
         <translation>
-            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;in.</numerusform>
-            <numerusform>Fuori intervallo: %1. Misura tra %2 e %3&#xa0;in.</numerusform>
+            <numerusform>Fuori intervallo: %1. Dev’essere tra %2 e %3&#xa0;in.</numerusform>
+            <numerusform>Fuori intervallo: %1. Devono essere tra %2 e %3&#xa0;in.</numerusform>
         </translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Al limite: il minimo cambiamento al seno darebbe: %1. Ripeti la misura.</translation>
+        <translation>Al limite: la minima variazione al seno darebbe: %1. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Al limite: il minimo cambiamento alla vita darebbe: %1. Ripeti la misura.</translation>
+        <translation>Al limite: la minima variazione alla vita darebbe: %1. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Al limite: il minimo cambiamento ai fianchi alti darebbe: %1. Ripeti la misura.</translation>
+        <translation>Al limite: la minima variazione ai fianchi alti darebbe: %1. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>Al limite: il minimo cambiamento ai fianchi darebbe: %1. Ripeti la misura.</translation>
+        <translation>Al limite: la minima variazione ai fianchi darebbe: %1. Ripeti la misura.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
@@ -633,12 +633,12 @@
     <message>
         <source>Steady: every tape up to %1 off still gives: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
-        <translation>Stabile: anche con ogni metro sbagliato fino a %1, il risultato resta: %2.</translation>
+        <translation>Stabile: anche se ogni misura si scosta fino a %1, il risultato resta: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Non stabile: con ogni metro sbagliato fino a %1, il risultato potrebbe anche essere: %2.</translation>
+        <translation>Non stabile: se ogni misura si scosta fino a %1, il risultato potrebbe essere anche: %2.</translation>
     </message>
     <message>
         <source>Your answers tied: %1.</source>
@@ -663,7 +663,7 @@
     <message>
         <source>Your answers tied: %1. The tape measure says: %2.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
-        <translation>Le tue risposte sono in parità: %1. Il metro dice: %2.</translation>
+        <translation>Le tue risposte sono in parità: %1. Il metro indica: %2.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure agrees.</source>
@@ -673,7 +673,7 @@
     <message>
         <source>Your answers: %1. The tape measure says otherwise.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Le tue risposte: %1. Il metro dice altro.</translation>
+        <translation>Le tue risposte: %1. Il metro indica un’altra figura.</translation>
     </message>
     <message>
         <source>bust</source>

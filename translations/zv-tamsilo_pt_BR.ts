@@ -558,16 +558,16 @@
         <source>Out of range: %1. Measure between %2 and %3 cm.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 40 and 250</extracomment>
         <translation>
-            <numerusform>Fora da faixa: %1. Meça entre %2 e %3&#xa0;cm.</numerusform>
-            <numerusform>Fora da faixa: %1. Meça entre %2 e %3&#xa0;cm.</numerusform>
+            <numerusform>Fora da faixa: %1. O valor deve ficar entre %2 e %3&#xa0;cm.</numerusform>
+            <numerusform>Fora da faixa: %1. Os valores devem ficar entre %2 e %3&#xa0;cm.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Out of range: %1. Measure between %2 and %3 in.</source>
         <extracomment>%n is how many fields hold a length no tape measures, e.g. 2; %1 names them, e.g. bust and high hip; %2 and %3 are the shortest and longest length, 15.75 and 98.42</extracomment>
         <translation>
-            <numerusform>Fora da faixa: %1. Meça entre %2 e %3&#xa0;pol.</numerusform>
-            <numerusform>Fora da faixa: %1. Meça entre %2 e %3&#xa0;pol.</numerusform>
+            <numerusform>Fora da faixa: %1. O valor deve ficar entre %2 e %3&#xa0;pol.</numerusform>
+            <numerusform>Fora da faixa: %1. Os valores devem ficar entre %2 e %3&#xa0;pol.</numerusform>
         </translation>
     </message>
     <message>
@@ -633,12 +633,12 @@
     <message>
         <source>Steady: every tape up to %1 off still gives: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the shape, e.g. Spoon, or none of the four</extracomment>
-        <translation>Estável: mesmo com cada fita errada em até %1, o resultado continua: %2.</translation>
+        <translation>Estável: mesmo que cada medida varie até %1, o resultado continua sendo: %2.</translation>
     </message>
     <message>
         <source>Not steady: with every tape up to %1 off it could also give: %2.</source>
         <extracomment>%1 is how far off each tape may be, e.g. 1 cm; %2 the other shapes, e.g. Hourglass or Ruler</extracomment>
-        <translation>Não é estável: com cada fita errada em até %1, o resultado também poderia ser: %2.</translation>
+        <translation>Instável: se cada medida variar até %1, o resultado também poderia ser: %2.</translation>
     </message>
     <message>
         <source>Your answers tied: %1.</source>
@@ -653,27 +653,27 @@
     <message>
         <source>Your answers tied: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon</extracomment>
-        <translation>Suas respostas empataram: %1. A fita não encontra nenhuma das quatro.</translation>
+        <translation>Suas respostas empataram: %1. A fita métrica não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure finds none of the four.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Suas respostas: %1. A fita não encontra nenhuma das quatro.</translation>
+        <translation>Suas respostas: %1. A fita métrica não encontra nenhum dos quatro.</translation>
     </message>
     <message>
         <source>Your answers tied: %1. The tape measure says: %2.</source>
         <extracomment>%1 lists the shapes the answers tied, e.g. Ruler and Spoon; %2 the shape the tape measure gave, e.g. Cone</extracomment>
-        <translation>Suas respostas empataram: %1. A fita diz: %2.</translation>
+        <translation>Suas respostas empataram: %1. A fita métrica indica: %2.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure agrees.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Suas respostas: %1. A fita concorda.</translation>
+        <translation>Suas respostas: %1. A fita métrica concorda.</translation>
     </message>
     <message>
         <source>Your answers: %1. The tape measure says otherwise.</source>
         <extracomment>%1 is the shape the answers gave, e.g. Spoon</extracomment>
-        <translation>Suas respostas: %1. A fita diz outra cosa.</translation>
+        <translation>Suas respostas: %1. A fita métrica indica outro tipo de corpo.</translation>
     </message>
     <message>
         <source>bust</source>

@@ -582,22 +582,22 @@
     <message>
         <source>Borderline: the slightest change at the bust would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>На грани: малейшее изменение обхвата груди даст: %1. Измерьте снова.</translation>
+        <translation>На грани: при малейшем изменении обхвата груди результат был бы другим: %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the waist would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>На грани: малейшее изменение обхвата талии даст: %1. Измерьте снова.</translation>
+        <translation>На грани: при малейшем изменении обхвата талии результат был бы другим: %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the high hip would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>На грани: малейшее изменение обхвата верха бёдер даст: %1. Измерьте снова.</translation>
+        <translation>На грани: при малейшем изменении обхвата верха бёдер результат был бы другим: %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: the slightest change at the hips would give: %1. Measure again.</source>
         <extracomment>%1 is the shape a tiny change would give, e.g. Spoon (bottom hourglass), or none of the four</extracomment>
-        <translation>На грани: малейшее изменение обхвата бёдер даст: %1. Измерьте снова.</translation>
+        <translation>На грани: при малейшем изменении обхвата бёдер результат был бы другим: %1. Измерьте снова.</translation>
     </message>
     <message>
         <source>Borderline: %1 more at the bust would give: %2. Measure again.</source>
