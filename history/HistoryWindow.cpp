@@ -28,6 +28,33 @@ QString shapeCell(std::optional<modShapeTest::ShapeIndex> shape)
 {
     return shape ? QString(modShapeTest::Shape_Result(*shape).strShapeName) : QString();
 }
+// The other columns share the room left evenly, but never narrower than their heading: one
+// that would be keeps its heading's width, and the rest share what is left.
+void keepHeadingsWhole(QTableWidget &table)
+{
+    table.ensurePolished();
+    QHeaderView &header = *table.horizontalHeader();
+    // Less room for a scroll bar, which many entries bring.
+    const int room = table.width() - 2 * table.frameWidth() -
+                     table.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &table);
+    for (bool fixedOne = true; fixedOne;) {
+        fixedOne = false;
+        int left = room, shared = 0;
+        for (int column = 0; column < header.count(); ++column) {
+            const bool fixed = header.sectionResizeMode(column) == QHeaderView::Fixed;
+            left -= fixed ? header.sectionSize(column) : 0;
+            shared += !fixed;
+        }
+        for (int column = 0; column < header.count() && shared > 0; ++column) {
+            if (header.sectionResizeMode(column) == QHeaderView::Stretch &&
+                header.sectionSizeHint(column) > left / shared) {
+                header.setSectionResizeMode(column, QHeaderView::Fixed);
+                header.resizeSection(column, header.sectionSizeHint(column));
+                fixedOne = true;
+            }
+        }
+    }
+}
 } // namespace
 
 HistoryWindow::HistoryWindow()
@@ -63,6 +90,7 @@ HistoryWindow::HistoryWindow()
                     ui->entriesTable->fontMetrics().horizontalAdvance(
                         QLocale().toString(QDate(2026, 12, 28), QLocale::ShortFormat))) +
                16);
+    keepHeadingsWhole(*ui->entriesTable);
 
     const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
     (imperial ? ui->inchesButton : ui->centimetresButton)->setChecked(true);

@@ -11,6 +11,7 @@
 #include "shapetest/frmMain.h"
 #include "shapetest/modShapeTest.h"
 #include "shapetest/sharedlinks.h"
+#include "translations/language.h"
 #include "widgets/buttonclicks.h"
 #include "widgets/menuitems.h"
 #include "widgets/mirroredforms.h"
@@ -91,7 +92,7 @@ frmDisplay::frmDisplay() : ui(std::make_unique<Ui::frmDisplay>())
     }
     // Until a result is shown, the results page speaks of the Cone, whose picture the form holds.
     const modShapeTest::ShapeResult &cone = modShapeTest::Shape_Result(modShapeTest::Cone);
-    ui->lblCelebrities->setText(cone.strCelebrities);
+    ui->lblCelebrities->setText(Language::inReadingDirection(cone.strCelebrities));
     ui->picBodyShape->setAccessibleName(pictureName(cone.strShapeName));
     for (ClickLabel *link : {ui->Label61, ui->lblCobrand, ui->lblFullBrand})
         link->useHandCursor();
@@ -217,7 +218,8 @@ void frmDisplay::cmdNext4_Click()
     showPicture(frmMain::get().IMG().picture(result.intPictureIndex));
     ui->picBodyShape->setAccessibleName(pictureName(result.strShapeName));
     ui->lblDesc->setText(result.strDescription);
-    ui->lblCelebrities->setText(result.strCelebrities);
+    // The names stand among translated texts and read in their direction.
+    ui->lblCelebrities->setText(Language::inReadingDirection(result.strCelebrities));
     // Heard as the focus comes to Back, or at once if it is there already.
     ui->cmdBack->setAccessibleDescription(resultHeard(result));
     bringAreaToFront(*ui->fraAnswer);

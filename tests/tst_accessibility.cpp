@@ -18,6 +18,7 @@
 #include "translations/language.h"
 #include "welcome.h"
 #include "widgets/handcursor.h"
+#include "widgets/mirroredforms.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -200,6 +201,22 @@ QStringList overflowing(QWidget &window)
                     found << where(control) + u'.' + title->text();
             }
         }
+    }
+    return found;
+}
+
+// Right to left, labels whose text reads from the left: Qt takes a text's direction from its
+// first letter, not from the window.
+QStringList readFromTheLeft(QWidget &window)
+{
+    QStringList found;
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        const bool letters = std::any_of(label->text().begin(), label->text().end(),
+                                         [](QChar c) { return c.isLetter(); });
+        // The program's name and version are the same in every language.
+        if (isMirroredControl(*label) && letters && !label->text().isRightToLeft() &&
+            label->text() != window.windowTitle())
+            found << where(label) + u": "_s + label->text();
     }
     return found;
 }
@@ -570,12 +587,16 @@ private slots:
                 }
                 VERIFY_NONE(accessKeyFaults(*window));
                 VERIFY_NONE(foreignKeys(*window));
+                if (qApp->isRightToLeft())
+                    VERIFY_NONE(readFromTheLeft(*window));
             }
         }
 
         auto *support = frmFarewell::get().findChild<QLabel *>(u"Label2"_s);
         for (int n = 0; n < SupportMessageCount; ++n) {
             support->setText(supportMessage(n));
+            if (qApp->isRightToLeft())
+                VERIFY_NONE(readFromTheLeft(frmFarewell::get()));
             for (const QString &control : overflowing(frmFarewell::get())) {
                 if (!outgrown.contains(control))
                     outgrown << control;

@@ -7,6 +7,7 @@
 #include "history/HistoryWindow.h"
 #include "measure/MeasureShapeWindow.h"
 #include "messageboxes.h"
+#include "shapetest/frmDisplay.h"
 #include "shapetest/frmMain.h"
 #include "testapp.h"
 #include "translations/language.h"
@@ -15,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -95,9 +97,30 @@ private slots:
             for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
                 QVERIFY2(button->sizeHint().width() <= button->width(),
                          qPrintable(language + u' ' + button->objectName()));
+            const QHeaderView &header =
+                *control<QTableWidget>(window, u"entriesTable"_s)->horizontalHeader();
+            for (int column = 0; column < header.count(); ++column)
+                QVERIFY2(header.sectionSizeHint(column) <= header.sectionSize(column),
+                         qPrintable(language + u" column "_s + QString::number(column)));
             HistoryWindow::unload();
         }
         Language::use(QString());
+    }
+
+    // Opened over the results page, whose options stand on a darker grey, the unit's options
+    // still stand on this window's own background.
+    void theUnitStandsOnTheWindowsBackground()
+    {
+        frmDisplay::get().ensurePolished();
+        HistoryWindow &window = HistoryWindow::get();
+        window.setParent(&frmDisplay::get(), window.windowFlags());
+        const QImage shot = window.grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        for (const QString &name : {u"centimetresButton"_s, u"inchesButton"_s}) {
+            const QRect place = control<QWidget>(window, name)->geometry();
+            QCOMPARE(shot.pixelColor((place.topRight() + QPoint(-1, 1)) * scale),
+                     shot.pixelColor((place.topRight() + QPoint(2, 1)) * scale));
+        }
     }
 
     void nothingKeptLeavesNoFile()

@@ -12,10 +12,50 @@ namespace {
 const auto OurFolder = u":/i18n"_s;
 const auto OurPrefix = u"zv-tamsilo_"_s;
 
+bool &rightToLeft()
+{
+    static bool shown = false;
+    return shown;
+}
+
+// Qt lays out a paragraph in the direction of its first letter, whatever the window's: an
+// Arabic sentence that opens with a Latin name ("Zelvara ...") would read from the left. A
+// placeholder takes the direction of what fills it, so its letters (the L and n of %Ln) count
+// for nothing.
+bool opensLeftToRight(QStringView text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == u'%') {
+            while (at + 1 < text.size() &&
+                   (text[at + 1] == u'L' || text[at + 1] == u'n' || text[at + 1].isDigit()))
+                ++at;
+        } else if (text[at].direction() == QChar::DirL) {
+            return true;
+        } else if (text[at].direction() == QChar::DirR || text[at].direction() == QChar::DirAL) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// Our translation: every text it gives reads in the language's direction.
+class OurTranslator : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation,
+                      int n) const override
+    {
+        const QString text = QTranslator::translate(context, source, disambiguation, n);
+        // Qt reads the layout direction itself from this one message ("RTL").
+        if (qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
+            return text;
+        return text.isEmpty() ? text : Language::inReadingDirection(text);
+    }
+};
+
 // Loaded for the language in use, and taken out again before another is loaded.
 QTranslator &ours()
 {
-    static QTranslator translator;
+    static OurTranslator translator;
     return translator;
 }
 
@@ -87,6 +127,7 @@ bool use(const QString &language)
     QCoreApplication::removeTranslator(&ours());
     QCoreApplication::removeTranslator(&qts());
     current().clear();
+    rightToLeft() = false;
     // English says its texts as written, but counts in its own plural forms ("1 answer").
     if (language.isEmpty()) {
         if (ours().load(u"english-plurals_en"_s, OurFolder))
@@ -96,6 +137,7 @@ bool use(const QString &language)
     if (!ours().load(OurPrefix + language, OurFolder))
         return false;
     current() = language;
+    rightToLeft() = QLocale(language).textDirection() == Qt::RightToLeft;
     // Installed first, so ours is asked first.
     if (qts().load(u"qtbase_"_s + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         qts().load(u"qtbase_"_s + baseLanguage(language),
@@ -103,6 +145,11 @@ bool use(const QString &language)
         QCoreApplication::installTranslator(&qts());
     QCoreApplication::installTranslator(&ours());
     return true;
+}
+
+QString inReadingDirection(const QString &text)
+{
+    return rightToLeft() && opensLeftToRight(text) ? u'\u200F' + text : text;
 }
 
 QString shown()

@@ -25,6 +25,13 @@ QString choose(const QStringList &preferred, const QStringList &offered);
 // translation was found; Qt's own, when missing, leaves Qt's texts in English.
 bool use(const QString &language);
 
+// The text as it reads in the language shown. Qt takes a paragraph's direction from its first
+// letter, so in a right-to-left language a text that opens with a Latin word gets a
+// right-to-left mark (U+200F) in front and reads from the right, as the window does. Every
+// translated text comes through here; an untranslated one shown among them (people's names)
+// is passed by hand.
+QString inReadingDirection(const QString &text);
+
 // The language whose texts are shown now, as given to use() ("" for English).
 QString shown();
 
