@@ -265,6 +265,42 @@ private slots:
         QCOMPARE(QStringList(report.keptGirths.begin(), report.keptGirths.end()).join(u' '), kept);
     }
 
+    // A negative difference with the locale's own sign, a hyphen written as a true minus.
+    void aNegativeLengthTheLocalesWay_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("difference");
+        QTest::newRow("en_US") << u"en_US"_s << u"bust − hips −1.5 in"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"bust − hips \u061C-\u0661\u066B\u0665 in"_s;
+        QTest::newRow("fa_IR") << u"fa_IR"_s << u"bust − hips \u200E\u2212\u06F1\u066B\u06F5 in"_s;
+    }
+
+    void aNegativeLengthTheLocalesWay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, difference);
+        const QString line =
+            reportOnRow(u"35 26.5 33 36.5 in"_s, modShapeTest::Ruler, QLocale(locale))
+                .differencesLine;
+        QVERIFY2(line.contains(difference), qPrintable(line));
+    }
+
+    // Alone above the scale of My History's chart.
+    void theUnitWrittenShort_data()
+    {
+        QTest::addColumn<Unit>("unit");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("centimetres") << Unit::Centimetres << u"cm"_s;
+        QTest::newRow("inches") << Unit::Inches << u"in"_s;
+    }
+
+    void theUnitWrittenShort()
+    {
+        QFETCH(Unit, unit);
+        QFETCH(QString, shown);
+        QCOMPARE(MeasureReport::unitName(unit), shown);
+    }
+
     void theWindowsLines_data()
     {
         QTest::addColumn<QString>("measures");

@@ -325,6 +325,31 @@ private slots:
         QVERIFY2(read.error.contains(said), qPrintable(read.error));
         QCOMPARE(read.entries.size(), 0);
     }
+
+    // The line a problem stands on, in the locale's digits.
+    void aProblemsLineInTheLocalesDigits_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("said");
+        const QByteArray header = HistoryFiles::CsvHeader.toString().toUtf8() + '\n';
+        QTest::newRow("ar_EG, a local date")
+            << u"ar_EG"_s << header + "7.12.2026,90,70,80,99,,Spoon,\n"
+            << u"Line \u0662:"_s;
+        QTest::newRow("fa_IR, an open quote") << u"fa_IR"_s << header + "\"2026-12-07,90\n"
+                                              << u"Line \u06F2 opens"_s;
+    }
+    void aProblemsLineInTheLocalesDigits()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, said);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const QString error = HistoryFiles::fromCsv(csv).error;
+        QLocale::setDefault(before);
+        QVERIFY2(error.contains(said), qPrintable(error));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHistory)

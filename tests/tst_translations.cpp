@@ -33,8 +33,9 @@ namespace {
 const QString Folder = QStringLiteral(TAMSILO_TRANSLATIONS_DIR);
 
 struct Message {
-    QString source, comment;
+    QString context, source, comment;
     QStringList translations; // one, or each plural form
+    bool plural = false;
 };
 
 // The messages of a .ts file, a line break written as <byte value="xd"/> read as one.
@@ -45,14 +46,16 @@ QList<Message> messagesOf(const QString &language)
         return {};
     QXmlStreamReader xml(&file);
     QList<Message> messages;
-    QString *text = nullptr;
+    QString *text = nullptr, context;
     bool plural = false;
     while (!xml.atEnd()) {
         xml.readNext();
         const auto name = xml.name();
-        if (xml.isStartElement() && name == "message"_L1) {
-            messages.emplace_back();
+        if (xml.isStartElement() && name == "name"_L1) {
+            context = xml.readElementText();
+        } else if (xml.isStartElement() && name == "message"_L1) {
             plural = xml.attributes().value("numerus"_L1) == "yes"_L1;
+            messages.append({context, {}, {}, {}, plural});
         } else if (xml.isStartElement() && !messages.isEmpty()) {
             Message &m = messages.last();
             if (name == "source"_L1)
@@ -85,6 +88,12 @@ QStringList markers(const QString &text, bool plural)
     if (QString(text).remove(u"&&"_s).contains(QRegularExpression(u"&\\S"_s)))
         found << u"&"_s;
     return found;
+}
+
+// The letter an access key's "&" marks, in lower case; empty without one.
+QString accessKey(const QString &text)
+{
+    return matches(QString(text).remove(u"&&"_s), u"&(\\S)"_s).value(0).toLower();
 }
 
 struct GlossaryRow {
@@ -187,14 +196,30 @@ private slots:
                             ? u"(type=\"\\w+\"|<translation></|<numerusform></|unread)"_s
                             : u"(type=\"(?:obsolete|vanished)\"|unread)"_s);
             QVERIFY2(faults.isEmpty(), qPrintable(file + u": "_s + faults.join(u' ')));
+            // Qt counts in six forms in Arabic, three in Russian, two in the others.
+            const qsizetype forms = language == "ar"_L1 ? 6 : language == "ru"_L1 ? 3 : 2;
+            QHash<QString, QSet<QString>> englishKeys, keys; // of each window
             for (const Message &m : messagesOf(language)) {
+                QVERIFY2(!m.plural || m.translations.size() == forms,
+                         qPrintable(file + u": "_s + m.source));
                 for (const QString &translation : m.translations) {
-                    const bool plural = m.translations.size() > 1;
                     QVERIFY2(translation.isEmpty() ||
-                                 markers(m.source, plural) == markers(translation, plural),
+                                 markers(m.source, m.plural) == markers(translation, m.plural),
                              qPrintable(file + u": "_s + m.source + u" / "_s + translation));
+                    // A word or two a language shares with English, never a sentence.
+                    QVERIFY2(translation != m.source ||
+                                 matches(m.source, u"(\\w\\w+)"_s).size() < 2,
+                             qPrintable(file + u" left in English: "_s + m.source));
+                }
+                if (!accessKey(m.source).isEmpty()) {
+                    englishKeys[m.context] << accessKey(m.source);
+                    keys[m.context] << accessKey(m.translations.value(0));
                 }
             }
+            // Two controls of a window never come to share a key the English keeps apart.
+            for (auto window = keys.cbegin(); window != keys.cend(); ++window)
+                QVERIFY2(window->size() >= englishKeys[window.key()].size(),
+                         qPrintable(file + u": access keys of "_s + window.key()));
         }
     }
 
