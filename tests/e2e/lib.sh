@@ -45,7 +45,10 @@ describe_stuck_program() {
     [[ "$(ps -o args= -p "$1" 2>/dev/null)" == *zv-tamsilo* ]] || return 0
     for window in $(xdotool search --all --pid "$id" '' 2>/dev/null); do
         echo "    window $window '$(xdotool getwindowname "$window" 2>/dev/null)'" \
-            "$(xwininfo -id "$window" 2>/dev/null | grep -o 'Map State: .*')" >&2
+            "$(xwininfo -id "$window" 2>/dev/null | grep -o 'Map State: .*')" \
+            "parent $(xwininfo -children -id "$window" 2>/dev/null | sed -n 's/.*Parent window id: //p')" >&2
+        xprop -id "$window" WM_STATE _NET_WM_STATE WM_HINTS _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR \
+            2>/dev/null | sed 's/^/      /' >&2
     done
     if command -v gdb >/dev/null; then
         timeout 30 gdb -batch -p "$id" -ex 'thread apply all bt 25' 2>/dev/null |
@@ -112,14 +115,13 @@ SCRIPT
     exec 5>&-
     wait_until "Xvfb did not start" test -s "$E2E_TMP/display"
     export DISPLAY=:$(head -n1 "$E2E_TMP/display")
-    openbox >/dev/null 2>&1 &
+    # Openbox owns the screen well before it reads its first event, and a window mapped in
+    # between may never be managed: it stays unmapped. What it runs with --startup runs once it
+    # has taken in the windows already there, just before it starts reading events.
+    openbox --startup "touch $E2E_TMP/window-manager-ready" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
-    wait_until "openbox did not start" window_manager_running
+    wait_until "openbox did not start" test -e "$E2E_TMP/window-manager-ready"
     E2E_X_READY=1
-}
-
-window_manager_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # until_ok TRIES COMMAND...: runs COMMAND every 0.1 s until it succeeds, at most TRIES times.
