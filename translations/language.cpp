@@ -53,16 +53,19 @@ public:
 };
 
 // Loaded for the language in use, and taken out again before another is loaded.
+// The translators live as long as the process: one destroyed as the process ends would take
+// itself out of an application that may still stand (a test's, a fuzz target's), and the
+// language change it sends would reach widgets whose Qt is already gone.
 QTranslator &ours()
 {
-    static OurTranslator translator;
-    return translator;
+    static auto *translator = new OurTranslator;
+    return *translator;
 }
 
 QTranslator &qts()
 {
-    static QTranslator translator;
-    return translator;
+    static auto *translator = new QTranslator;
+    return *translator;
 }
 
 QString &current()
