@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -178,6 +179,36 @@ QSize textSize(const QWidget &control, const QString &text, bool wraps)
     return control.fontMetrics().boundingRect(room, flags, text).size();
 }
 
+// Whether a label's letters are drawn more than a pixel past its sides (the edge of a letter
+// may be). Qt wraps a text by its letters' advances, but right to left it moves a line that
+// ends in a blank over by that blank, and a letter's ink may reach beyond its advance.
+bool inkPastSides(const QLabel &label)
+{
+    const QRect room = label.contentsRect();
+    const qreal scale = label.devicePixelRatioF();
+    const int spare = label.width() / 4;
+    QImage image(((label.size() + QSize(2 * spare, 0)).toSizeF() * scale).toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(label.font());
+    painter.setLayoutDirection(label.layoutDirection());
+    const int flags = int(QStyle::visualAlignment(label.layoutDirection(), label.alignment())) |
+                      Qt::TextShowMnemonic | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    painter.drawText(room.translated(spare, 0), flags, label.text());
+    painter.end();
+    const int left = int((spare - 1) * scale), right = int((spare + label.width() + 1) * scale);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((x < left || x >= right) && qAlpha(line[x]) > 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 // Each control whose text outgrows it: labels, buttons, options, check boxes, group titles
 // and the menu bar's titles.
 QStringList overflowing(QWidget &window)
@@ -186,7 +217,8 @@ QStringList overflowing(QWidget &window)
     for (QWidget *control : controlsOf(window)) {
         QSize needed, room = control->contentsRect().size();
         if (const auto *label = qobject_cast<QLabel *>(control); label && label->pixmap().isNull())
-            needed = textSize(*label, label->text(), label->wordWrap());
+            needed = inkPastSides(*label) ? room + QSize(1, 0)
+                                          : textSize(*label, label->text(), label->wordWrap());
         else if (const auto *button = qobject_cast<QAbstractButton *>(control))
             needed = QSize(button->sizeHint().width(), 0);
         else if (const auto *group = qobject_cast<QGroupBox *>(control))

@@ -1,6 +1,7 @@
 #include "widgets/mirroredforms.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QWidget>
 
@@ -16,6 +17,18 @@ bool isFormControl(const QWidget &widget)
            !parent->objectName().startsWith(QLatin1StringView("qt_"));
 }
 
+// Right to left, Qt sets a wrapped line that ends in a blank over by that blank, past the
+// label's left side when the line fills it: the blank's room is kept free there.
+void keepRoomForTrailingBlank(QWidget &control)
+{
+    auto *label = qobject_cast<QLabel *>(&control);
+    if (!label || !label->wordWrap())
+        return;
+    const QMargins margins = label->contentsMargins();
+    label->setContentsMargins(margins.left() + label->fontMetrics().horizontalAdvance(u' '),
+                              margins.top(), margins.right(), margins.bottom());
+}
+
 void mirror(QWidget &control)
 {
     if (control.property(Mirrored).toBool() || !isFormControl(control))
@@ -23,6 +36,7 @@ void mirror(QWidget &control)
     control.setProperty(Mirrored, true);
     const QRect place = control.geometry();
     control.move(control.parentWidget()->width() - place.x() - place.width(), place.y());
+    keepRoomForTrailingBlank(control);
 }
 
 class FormMirror : public QObject {
