@@ -176,12 +176,18 @@ private slots:
         QFETCH(QStringList, preferred);
         QFETCH(QString, shown);
         QCOMPARE(Language::choose(preferred, Language::builtIn()), shown);
+        // After a language written from the right, which must leave nothing behind.
+        QVERIFY(Language::use(u"ar"_s));
         QVERIFY(Language::use(shown));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes"_L1,
                  shown.isEmpty());
         // Menus, message boxes and forms follow the direction the language is written in.
         QCOMPARE(QGuiApplication::layoutDirection(),
                  shown == "ar"_L1 ? Qt::RightToLeft : Qt::LeftToRight);
+        QCOMPARE(QCoreApplication::translate("HistoryWindow", "%Ln entries added to My History.",
+                                             nullptr, 2)
+                     .isRightToLeft(),
+                 shown == "ar"_L1);
     }
 
     // Unfinished messages fail only in a language the program offers.
