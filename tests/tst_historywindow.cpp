@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -97,8 +98,12 @@ private slots:
             for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
                 QVERIFY2(button->sizeHint().width() <= button->width(),
                          qPrintable(language + u' ' + button->objectName()));
-            const QHeaderView &header =
-                *control<QTableWidget>(window, u"entriesTable"_s)->horizontalHeader();
+            // Headings whole also beside the scroll bar that many entries bring.
+            auto *table = control<QTableWidget>(window, u"entriesTable"_s);
+            table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            window.show();
+            QTRY_VERIFY(table->verticalScrollBar()->isVisible());
+            const QHeaderView &header = *table->horizontalHeader();
             for (int column = 0; column < header.count(); ++column)
                 QVERIFY2(header.sectionSizeHint(column) <= header.sectionSize(column),
                          qPrintable(language + u" column "_s + QString::number(column)));
