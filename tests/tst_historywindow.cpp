@@ -86,6 +86,10 @@ private slots:
     // Every text whole within its control, in every language, the path in the longest line.
     void everyTextFitsInEveryLanguage()
     {
+        auto english = qScopeGuard([] {
+            HistoryWindow::unload();
+            Language::use(QString());
+        });
         for (const QString &language : QStringList{QString()} + Language::builtIn()) {
             QVERIFY(Language::use(language));
             HistoryWindow &window = HistoryWindow::get();
@@ -109,7 +113,6 @@ private slots:
                          qPrintable(language + u" column "_s + QString::number(column)));
             HistoryWindow::unload();
         }
-        Language::use(QString());
     }
 
     // Opened over the results page, whose options stand on a darker grey, the unit's options
