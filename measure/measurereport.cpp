@@ -60,9 +60,12 @@ int decimalsIn(const QString &text, const QLocale &reader, double value)
 
 // The digits of any script as ASCII ones, and the Arabic decimal separator as a point: an
 // Arabic keyboard types ٠ to ٩, a Persian one ۰ to ۹, and either may be used in any locale.
+// Directional marks go: Arabic and Persian write one into their minus sign, as the fields show
+// a negative length after a switch of units.
 QString withAsciiDigits(const QString &typed)
 {
     QString text = typed.trimmed();
+    text.removeIf([](QChar character) { return character.category() == QChar::Other_Format; });
     for (QChar &character : text) {
         if (character == u'\u066B')
             character = u'.';

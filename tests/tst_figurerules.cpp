@@ -265,24 +265,34 @@ private slots:
         QCOMPARE(QStringList(report.keptGirths.begin(), report.keptGirths.end()).join(u' '), kept);
     }
 
-    // A negative difference with the locale's own sign, a hyphen written as a true minus.
+    // A negative difference with the locale's own sign, a hyphen written as a true minus; a
+    // negative length written so (as a switch of units writes a field) reads back as a length
+    // out of range, not as a mistyped number.
     void aNegativeLengthTheLocalesWay_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("difference");
-        QTest::newRow("en_US") << u"en_US"_s << u"bust − hips −1.5 in"_s;
-        QTest::newRow("ar_EG") << u"ar_EG"_s << u"bust − hips \u061C-\u0661\u066B\u0665 in"_s;
-        QTest::newRow("fa_IR") << u"fa_IR"_s << u"bust − hips \u200E\u2212\u06F1\u066B\u06F5 in"_s;
+        QTest::addColumn<QString>("minusOne");
+        QTest::newRow("en_US") << u"en_US"_s << u"bust − hips −1.5 in"_s << u"−1"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"bust − hips \u061C-\u0661\u066B\u0665 in"_s
+                               << u"\u061C-\u0661"_s;
+        QTest::newRow("fa_IR") << u"fa_IR"_s << u"bust − hips \u200E\u2212\u06F1\u066B\u06F5 in"_s
+                               << u"\u200E\u2212\u06F1"_s;
     }
 
     void aNegativeLengthTheLocalesWay()
     {
         QFETCH(QString, locale);
         QFETCH(QString, difference);
+        QFETCH(QString, minusOne);
         const QString line =
             reportOnRow(u"35 26.5 33 36.5 in"_s, modShapeTest::Ruler, QLocale(locale))
                 .differencesLine;
         QVERIFY2(line.contains(difference), qPrintable(line));
+        const QString typedBack =
+            reportOnRow(u"90 "_s + minusOne + u" 80 99 cm"_s, modShapeTest::Ruler, QLocale(locale))
+                .shapeLine;
+        QVERIFY2(typedBack.startsWith(u"Out of range: waist."_s), qPrintable(typedBack));
     }
 
     // Alone above the scale of My History's chart.
