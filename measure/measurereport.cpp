@@ -112,8 +112,8 @@ Length unitsPer(Unit unit)
 }
 
 // Written exactly, up to four decimals (the mean of two readings has one more than they), with
-// no trailing zeros; a negative number with a true minus sign where the locale writes a hyphen,
-// else with the locale's own sign (Arabic's carries a directional mark).
+// no trailing zeros; a negative number with the locale's own sign (Arabic's and Persian's carry
+// directional marks), a true minus sign where it has a hyphen.
 QString numberText(Length length, Unit unit, const QLocale &locale)
 {
     const Length per = unitsPer(unit);
@@ -122,7 +122,7 @@ QString numberText(Length length, Unit unit, const QLocale &locale)
     writer.setNumberOptions(QLocale::OmitGroupSeparator);
     const QString text =
         writer.toString(double(tenThousandths) / 10'000, 'f', QLocale::FloatingPointShortest);
-    const QString minus = locale.negativeSign() == u"-"_s ? u"\u2212"_s : locale.negativeSign();
+    const QString minus = QString(locale.negativeSign()).replace(u'-', u'\u2212');
     return length < 0 && tenThousandths > 0 ? minus + text : text;
 }
 

@@ -274,8 +274,10 @@ private slots:
         QTest::addColumn<QString>("difference");
         QTest::addColumn<QString>("minusOne");
         QTest::newRow("en_US") << u"en_US"_s << u"bust − hips −1.5 in"_s << u"−1"_s;
-        QTest::newRow("ar_EG") << u"ar_EG"_s << u"bust − hips \u061C-\u0661\u066B\u0665 in"_s
-                               << u"\u061C-\u0661"_s;
+        QTest::newRow("ar_EG") << u"ar_EG"_s << u"bust − hips \u061C−\u0661\u066B\u0665 in"_s
+                               << u"\u061C−\u0661"_s;
+        QTest::newRow("ur_IN") << u"ur_IN"_s << u"bust − hips \u200E−\u200E\u06F1\u066B\u06F5 in"_s
+                               << u"\u200E−\u200E\u06F1"_s;
         QTest::newRow("fa_IR") << u"fa_IR"_s << u"bust − hips \u200E\u2212\u06F1\u066B\u06F5 in"_s
                                << u"\u200E\u2212\u06F1"_s;
     }
